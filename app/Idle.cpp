@@ -1,0 +1,40 @@
+// The idle update: frame interval, walking step, walking, redisplay.
+#include "app/Idle.h"
+
+#include <GL/freeglut.h>
+
+#include "game/GameState.h"
+
+float frameInterval = 0.0f;
+float moveStep = 0.0f;
+std::int32_t forwardDirection = 0;
+std::int32_t strafeDirection = 0;
+
+bool walkByHeldDirections(float s) {
+  if (forwardDirection == 0 && strafeDirection == 0) {
+    return false;
+  }
+  if (strafeDirection == 0) {
+    camera->moveForward(forwardDirection > 0 ? s : -s);
+  } else if (forwardDirection == 0) {
+    camera->strafe(strafeDirection > 0 ? s : -s);
+  } else {
+    camera->moveForward(forwardDirection > 0 ? s / 2 : -s / 2);
+    camera->strafe(strafeDirection > 0 ? s / 2 : -s / 2);
+  }
+  return true;
+}
+
+void idle() {
+  if (camera == nullptr) {
+    return;
+  }
+  // Step 1: the frame interval.
+  frameInterval = camera->updateFrameTime();
+  // Step 2: this frame's walking step; the two floats first, then the pace.
+  moveStep = frameInterval * camera->walkSpeed * static_cast<float>(camera->walkPace);
+  // Step 4: walk (it runs behind the menu too).
+  walkByHeldDirections(moveStep);
+  // Step 5.
+  glutPostRedisplay();
+}

@@ -1,0 +1,9 @@
+// Leaving the program: the quit path of the menu (and of a closed window), and shutdown.
+#pragma once
+
+// Releases what the game holds, waits two seconds so the shutdown sound can be heard, leaves
+// the game mode and ends the process with exit status 0. Never returns.
+[[noreturn]] void shutdown();
+
+// What the menu's quit entry does: the shutdown sound, then shutdown().
+[[noreturn]] void quitGame();

@@ -1,0 +1,131 @@
+// The game's start-up sequence and the reshape callback.
+#include "app/Startup.h"
+
+#include <X11/Xlib.h>
+
+#include <GL/freeglut.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/Idle.h"
+#include "game/GameState.h"
+#include "app/Shutdown.h"
+#include "input/Keyboard.h"
+#include "input/Mouse.h"
+#include "platform/Pointer.h"
+#include "render/Frame.h"
+
+std::int16_t screenWidth = 0;
+std::int16_t screenHeight = 0;
+std::int16_t refreshRate = 0;
+
+namespace {
+
+// Step 1: the loading line.
+void writeLoadingLine() {
+  std::printf("The Vaultrun is loading - please wait!\n");
+  std::fflush(stdout);
+}
+
+// Steps 4 to 7: the settings file. Returns false after writing the error line.
+bool loadScreenSettings(ScreenSettings& settings) {
+  std::string errorLine;
+  if (!readSettingsFile(settingsPath, settings, errorLine)) {
+    std::printf("%s\n", errorLine.c_str());
+    std::fflush(stdout);
+    return false;
+  }
+  screenWidth = settings.width;
+  screenHeight = settings.height;
+  refreshRate = settings.refresh;
+  return true;
+}
+
+// Without an X display freeglut would end the process from inside glutInit with its own
+// message; ask first, so the player gets one clear line.
+bool displayAvailable() {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    return false;
+  }
+  XCloseDisplay(display);
+  return true;
+}
+
+// Step 9: the game mode, or a full-screen window of the settings' size where the mode
+// cannot be set (Xvfb, XWayland).
+void openGameDisplay(const ScreenSettings& settings) {
+  glutGameModeString(settings.modeString.c_str());
+  if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE) && glutEnterGameMode() != 0 &&
+      glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) {
+    return;
+  }
+  std::printf("The screen mode %s cannot be set; using a full-screen window instead.\n",
+              settings.modeString.c_str());
+  std::fflush(stdout);
+  glutInitWindowSize(settings.width > 0 ? settings.width : 1024,
+                     settings.height > 0 ? settings.height : 768);
+  glutCreateWindow("Vaultrun");
+  glutFullScreen();
+}
+
+}  // namespace
+
+int startupBeforeMainLoop(int argc, char** argv) {
+  writeLoadingLine();
+  ScreenSettings settings;
+  if (!loadScreenSettings(settings)) {
+    return 1;
+  }
+  if (!displayAvailable()) {
+    std::printf("Error: cannot open the X display \"%s\"; the game needs a graphical desktop.\n",
+                XDisplayName(nullptr));
+    std::fflush(stdout);
+    return 1;
+  }
+  glutInit(&argc, argv);
+  // Closing the window must end the game through its own quit path, not inside freeglut.
+  glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
+  glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
+  openGameDisplay(settings);
+  glutIgnoreKeyRepeat(1);
+  platform::hidePointer();
+  // TEMPORARY until the world set-up and the new game exist: the player at the entrance.
+  camera = new Camera(419.0f, 1.0f, 15.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f);
+  camera->setScreenSize(screenWidth, screenHeight);
+  return 0;
+}
+
+void registerCallbacks() {
+  glutReshapeFunc(reshape);
+  glutMotionFunc(mouseMotion);
+  glutPassiveMotionFunc(mousePassiveMotion);
+  glutKeyboardFunc(keyboardDown);
+  glutKeyboardUpFunc(keyboardUp);
+  glutDisplayFunc(display);
+  glutIdleFunc(idle);
+}
+
+int startGame(int argc, char** argv) {
+  const int status = startupBeforeMainLoop(argc, argv);
+  if (status != 0) {
+    return status;
+  }
+  registerCallbacks();
+  glutMainLoop();
+  // The main loop returns only when the window was closed: quit as the menu's quit entry does.
+  quitGame();
+  return 0;
+}
+
+void reshape(int width, int height) {
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  const double aspect =
+      height == 0 ? static_cast<double>(width) : static_cast<double>(width) / height;
+  gluPerspective(45.0, aspect, 1.0, 2000.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}

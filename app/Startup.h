@@ -1,0 +1,26 @@
+// Start-up: the loading line, the settings file, the display (game mode or its full-screen
+// fallback window), the callbacks and the main loop. Also the reshape callback.
+#pragma once
+
+#include <cstdint>
+
+#include "app/Settings.h"
+
+// Written once by start-up, before the display opens, and only read afterwards.
+extern std::int16_t screenWidth;   // from the settings line, not read back from GLUT
+extern std::int16_t screenHeight;
+extern std::int16_t refreshRate;   // copied into the alarm blink period by the world set-up
+
+// The whole start-up of the game, ending in the GLUT main loop. Returns the exit status
+// (only when start-up fails or the main loop returns after the window was closed).
+int startGame(int argc, char** argv);
+
+// Start-up up to, not including, the callbacks and the main loop: the loading line, the
+// settings file and the display. The replay driver calls it too. Returns 0 or an exit status.
+int startupBeforeMainLoop(int argc, char** argv);
+
+// Registers the GLUT callbacks in their fixed order.
+void registerCallbacks();
+
+// The GLUT reshape callback: viewport and a 45 degree perspective, near 1, far 2000.
+void reshape(int width, int height);

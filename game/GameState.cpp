@@ -1,0 +1,4 @@
+// Definitions of the game's global state.
+#include "game/GameState.h"
+
+Camera* camera = nullptr;

@@ -1,0 +1,141 @@
+// vaultrun-replay: opens the display as the game does, puts the game on a virtual clock and
+// runs frames at a fixed virtual step, delivering a timeline's input events through the
+// same callbacks GLUT calls. Each frame: idle, the events due by the frame's time, display.
+// Ends with the frame count, the real time per frame and the game's state.
+//
+//   vaultrun-replay [--step-ms MS] TIMELINE
+//
+// Run it from the folder that holds data/. See Timeline.h for the timeline format.
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "Screenshot.h"
+#include "Timeline.h"
+#include "app/Idle.h"
+#include "app/Startup.h"
+#include "game/StateReport.h"
+#include "input/Keyboard.h"
+#include "input/Mouse.h"
+#include "platform/Clock.h"
+#include "platform/Pointer.h"
+#include "render/Frame.h"
+
+namespace {
+
+// The replay moves no real pointer; it remembers the last warp for the report.
+int lastWarpX = -1, lastWarpY = -1;
+void recordWarp(int x, int y) {
+  lastWarpX = x;
+  lastWarpY = y;
+}
+
+void noDisplay() {}
+
+void deliver(const TimelineEvent& event) {
+  switch (event.kind) {
+    case TimelineEvent::KeyDown: keyboardDown(static_cast<unsigned char>(event.code), 0, 0); break;
+    case TimelineEvent::KeyUp: keyboardUp(static_cast<unsigned char>(event.code), 0, 0); break;
+    case TimelineEvent::Motion: mousePassiveMotion(event.x, event.y); break;
+    case TimelineEvent::Drag: mouseMotion(event.x, event.y); break;
+    // Special keys and buttons have no handlers yet; they are read and ignored.
+    case TimelineEvent::SpecialDown:
+    case TimelineEvent::SpecialUp:
+    case TimelineEvent::Button:
+    case TimelineEvent::Screenshot:
+    case TimelineEvent::End: break;
+  }
+}
+
+double percentile(std::vector<double> values, double fraction) {
+  if (values.empty()) return 0.0;
+  std::sort(values.begin(), values.end());
+  const std::size_t index = static_cast<std::size_t>(
+      std::min<double>(values.size() - 1, std::ceil(fraction * values.size()) - 1));
+  return values[index];
+}
+
+int usage() {
+  std::fprintf(stderr, "usage: vaultrun-replay [--step-ms MS] TIMELINE\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  double stepMs = 1000.0 / 60.0;
+  std::string timelinePath;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--step-ms" && i + 1 < argc) {
+      stepMs = std::atof(argv[++i]);
+    } else if (!arg.empty() && arg[0] != '-' && timelinePath.empty()) {
+      timelinePath = arg;
+    } else {
+      return usage();
+    }
+  }
+  if (timelinePath.empty() || !(stepMs > 0.0)) return usage();
+
+  std::vector<TimelineEvent> events;
+  std::string error;
+  if (!readTimeline(timelinePath, events, error)) {
+    std::fprintf(stderr, "Error: %s\n", error.c_str());
+    return 1;
+  }
+
+  platform::useVirtualClock(0);
+  platform::setWarpHook(recordWarp);
+  char* gameArgv[] = {argv[0], nullptr};
+  const int status = startupBeforeMainLoop(1, gameArgv);
+  if (status != 0) return status;
+  glutReshapeFunc(reshape);
+  glutDisplayFunc(noDisplay);
+  reshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+
+  const double endMs = events.empty() ? 0.0 : events.back().timeMs;
+  const std::uint64_t stepMicros = static_cast<std::uint64_t>(std::llround(stepMs * 1000.0));
+  std::size_t next = 0;
+  std::vector<double> frameTimes;
+  bool ended = false;
+  for (std::uint64_t frame = 0; !ended; ++frame) {
+    const std::uint64_t nowMicros = frame * stepMicros;
+    platform::setVirtualClockMicros(nowMicros);
+    const double nowMs = nowMicros / 1000.0;
+    const auto start = std::chrono::steady_clock::now();
+    glutMainLoopEvent();
+    idle();
+    std::vector<const TimelineEvent*> afterDisplay;
+    while (next < events.size() && events[next].timeMs <= nowMs) {
+      deliver(events[next]);
+      afterDisplay.push_back(&events[next]);
+      ++next;
+    }
+    display();
+    glFinish();
+    frameTimes.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    for (const TimelineEvent* event : afterDisplay) {
+      if (event->kind == TimelineEvent::Screenshot &&
+          !saveScreenshot(event->path, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT))) {
+        std::fprintf(stderr, "Error: cannot write the screenshot %s\n", event->path.c_str());
+      }
+      if (event->kind == TimelineEvent::End) ended = true;
+    }
+    if (next >= events.size() && nowMs >= endMs) ended = true;
+  }
+
+  std::printf("replay.frames %zu\n", frameTimes.size());
+  std::printf("replay.frame-ms median %.3f p99 %.3f\n", percentile(frameTimes, 0.5),
+              percentile(frameTimes, 0.99));
+  std::printf("replay.last-warp %d %d\n", lastWarpX, lastWarpY);
+  std::printf("%s", gameStateReport().c_str());
+  std::fflush(stdout);
+  return 0;
+}
