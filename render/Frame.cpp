@@ -6,6 +6,7 @@
 #include <GL/freeglut.h>
 
 #include "game/GameState.h"
+#include "platform/Swap.h"
 
 namespace {
 
@@ -32,5 +33,5 @@ void display() {
     camera->applyView();
   }
   drawGroundGrid();
-  glutSwapBuffers();
+  platform::swapBuffers();
 }

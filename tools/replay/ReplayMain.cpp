@@ -25,6 +25,7 @@
 #include "input/Mouse.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
+#include "platform/Swap.h"
 #include "render/Frame.h"
 
 namespace {
@@ -37,6 +38,17 @@ void recordWarp(int x, int y) {
 }
 
 void noDisplay() {}
+
+// Screenshots wanted in the frame being drawn; taken from the back buffer before its swap.
+std::vector<std::string> pendingScreenshots;
+void takePendingScreenshots() {
+  for (const std::string& path : pendingScreenshots) {
+    if (!saveScreenshot(path, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT))) {
+      std::fprintf(stderr, "Error: cannot write the screenshot %s\n", path.c_str());
+    }
+  }
+  pendingScreenshots.clear();
+}
 
 void deliver(const TimelineEvent& event) {
   switch (event.kind) {
@@ -92,6 +104,7 @@ int main(int argc, char** argv) {
 
   platform::useVirtualClock(0);
   platform::setWarpHook(recordWarp);
+  platform::setBeforeSwapHook(takePendingScreenshots);
   char* gameArgv[] = {argv[0], nullptr};
   const int status = startupBeforeMainLoop(1, gameArgv);
   if (status != 0) return status;
@@ -111,23 +124,16 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     glutMainLoopEvent();
     idle();
-    std::vector<const TimelineEvent*> afterDisplay;
     while (next < events.size() && events[next].timeMs <= nowMs) {
-      deliver(events[next]);
-      afterDisplay.push_back(&events[next]);
-      ++next;
+      const TimelineEvent& event = events[next++];
+      deliver(event);
+      if (event.kind == TimelineEvent::Screenshot) pendingScreenshots.push_back(event.path);
+      if (event.kind == TimelineEvent::End) ended = true;
     }
     display();
     glFinish();
     frameTimes.push_back(
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    for (const TimelineEvent* event : afterDisplay) {
-      if (event->kind == TimelineEvent::Screenshot &&
-          !saveScreenshot(event->path, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT))) {
-        std::fprintf(stderr, "Error: cannot write the screenshot %s\n", event->path.c_str());
-      }
-      if (event->kind == TimelineEvent::End) ended = true;
-    }
     if (next >= events.size() && nowMs >= endMs) ended = true;
   }
 

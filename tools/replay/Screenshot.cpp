@@ -1,4 +1,4 @@
-// Front buffer to PNG, with libpng.
+// The finished back buffer to PNG, with libpng.
 #include "Screenshot.h"
 
 #include <GL/gl.h>
@@ -11,9 +11,8 @@ bool saveScreenshot(const std::string& path, int width, int height) {
   if (width <= 0 || height <= 0) return false;
   std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadBuffer(GL_FRONT);
-  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
   glReadBuffer(GL_BACK);
+  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
 
   FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;

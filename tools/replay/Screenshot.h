@@ -1,7 +1,7 @@
-// Saving the front buffer as a PNG file.
+// Saving the finished frame as a PNG file.
 #pragma once
 
 #include <string>
 
-// Reads the window's last shown frame and writes it as an RGB PNG; false on failure.
+// Reads the back buffer (call it just before the swap) and writes it as an RGB PNG.
 bool saveScreenshot(const std::string& path, int width, int height);
