@@ -21,5 +21,5 @@ export GALLIUM_DRIVER=llvmpipe
 export ASAN_OPTIONS=detect_leaks=1
 # A private server: start the search for a free display number away from :99, which other
 # programs on the machine may be using.
-xvfb-run -a -n $((100 + $$ % 500)) -s "-screen 0 1024x768x24 -nolisten tcp" \
+xvfb-run -a -n $((100 + $$ % 500)) -s "-screen 0 1024x768x24 -nolisten tcp -noreset" \
   ctest --test-dir "$builddir" --output-on-failure -j2

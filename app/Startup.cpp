@@ -11,6 +11,7 @@
 #include "app/Idle.h"
 #include "game/GameState.h"
 #include "app/Shutdown.h"
+#include "audio/GameSounds.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
 #include "platform/Pointer.h"
@@ -42,17 +43,6 @@ bool loadScreenSettings(ScreenSettings& settings) {
   return true;
 }
 
-// Without an X display freeglut would end the process from inside glutInit with its own
-// message; ask first, so the player gets one clear line.
-bool displayAvailable() {
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) {
-    return false;
-  }
-  XCloseDisplay(display);
-  return true;
-}
-
 // Step 9: the game mode, or a full-screen window of the settings' size where the mode
 // cannot be set (Xvfb, XWayland).
 void openGameDisplay(const ScreenSettings& settings) {
@@ -74,17 +64,27 @@ void openGameDisplay(const ScreenSettings& settings) {
 
 int startupBeforeMainLoop(int argc, char** argv) {
   writeLoadingLine();
+  // Steps 2 and 3: the mixer, then the eleven sounds (silent where a file or the device is
+  // missing).
+  initSound();
+  createSounds();
   ScreenSettings settings;
   if (!loadScreenSettings(settings)) {
     return 1;
   }
-  if (!displayAvailable()) {
+  // Without an X display freeglut would end the process from inside glutInit with its own
+  // message; ask first, so the player gets one clear line. The probe connection stays open
+  // until freeglut has its own: an X server left without clients may reset and refuse the
+  // next connection for a moment.
+  Display* probe = XOpenDisplay(nullptr);
+  if (probe == nullptr) {
     std::printf("Error: cannot open the X display \"%s\"; the game needs a graphical desktop.\n",
                 XDisplayName(nullptr));
     std::fflush(stdout);
     return 1;
   }
   glutInit(&argc, argv);
+  XCloseDisplay(probe);
   // Closing the window must end the game through its own quit path, not inside freeglut.
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
   glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
