@@ -1,0 +1,86 @@
+// A police guard: patrols a rectangle of four corners, waits at each corner, notices the
+// player within 75 units, then turns to him and fires once per pass of its shooting
+// animation through frame 17. Shot down, it falls, lies 10 s, vanishes and is brought back.
+// Drawn as two MD2 animations, the figure and its weapon, at a uniform scale of 0.28.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstdint>
+
+#include "geometry/Vector3.h"
+
+class Camera;
+class Md2Model;
+class Sound;
+
+// The four axis headings of a patrol leg.
+extern const Vector3 headingPosX;  // (1, 0, 0)
+extern const Vector3 headingNegX;  // (-1, 0, 0)
+extern const Vector3 headingPosZ;  // (0, 0, 1)
+extern const Vector3 headingNegZ;  // (0, 0, -1)
+
+// The patrol paths and start headings of the two guards (constants of the museum).
+extern const Vector3 guard1Path[4];
+extern const Vector3 guard2Path[4];
+extern const Vector3 guard1StartHeading;
+extern const Vector3 guard2StartHeading;
+
+class Guard {
+ public:
+  Vector3 path[4];          // patrol corners, visited 0, 1, 2, 3, 0, ...
+  bool walking;             // walking towards path[targetIndex]; false while waiting at a corner
+  bool alerted;             // has noticed the player: aims and shoots
+  bool fallPending;         // until the first lying frame has recorded the fall time
+  bool shotReady;           // the next shot may fire (cleared on firing, set at frame 18)
+  std::int16_t targetIndex; // 0..3, the corner walked to
+  Md2Model* walkModel;      // the six animations, not owned
+  Md2Model* standModel;
+  Md2Model* shootModel;
+  Md2Model* fallModel;
+  Md2Model* weaponShootModel;
+  Md2Model* weaponFallModel;
+  float waitStart;          // seconds; -1.0 when no wait runs
+  float clockNow;           // the latest clock reading, seconds
+  float speed;              // units per second, 10.0
+  float angle;              // yaw in degrees about y, applied when drawing
+  GLuint texture;           // the guard's own skin (pm1.bmp); 0 when none
+  GLuint weaponTexture;     // the weapon's skin (weapon.bmp), held loaded with the other
+  Sound* shotSound;         // played when the guard fires, not owned
+  Vector3 referenceDir;     // (1, 0, 0): the way yaw 0 faces
+  Vector3 position;         // the feet (y -6 on the patrol paths)
+  Vector3 heading;          // one of the four axis headings
+  bool down;                // shot down (health fell below 1)
+  bool clockwise;           // which way it turns at a corner
+  bool gone;                // lay down long enough: no longer drawn or updated
+  std::int16_t health;      // 100 fresh; a hit takes 40
+  float hitRadius;          // 3.0, the player's hit test
+
+  // The placeholder of the world set-up: down, so no rule touches it; holds nothing.
+  Guard();
+  // A guard at corner 0 of the given corners with the given start heading.
+  Guard(const Vector3* corners, const Vector3& startHeading);
+  // Releases the six animations (not the model objects) and both skins.
+  ~Guard();
+  Guard(const Guard&) = delete;
+  Guard& operator=(const Guard&) = delete;
+
+  void setPath(const Vector3* corners);
+  // The first of six consecutive models: walk, stand, shoot, fall, weapon-shoot, weapon-fall.
+  void setModels(Md2Model* models);
+  // Loads the guard's skin into `texture` and the weapon skin into `weaponTexture`.
+  void loadTexture(const char* fileName);
+  void setClockwise(bool value);
+  void setShotSound(Sound* sound);
+  void setAlerted(bool value);
+  // True when point is less than 75.0 from position (three-dimensional, nothing else tested).
+  bool canSee(const Vector3& point) const;
+  float headingAngle() const;
+  void spawn(const Vector3& where, int angleDegrees);
+  // Undoes the player's step of this frame when he is closer than 10.0; negates step in place.
+  void keepAway(std::int32_t forward, std::int32_t sideways, Camera& player, float& step);
+  // Behaviour and drawing for one frame.
+  void update(float interval, Camera& player);
+  // The player's shot: his line of sight against four stacked spheres of hitRadius.
+  bool isHitByShot(const Camera& player) const;
+};
