@@ -3,6 +3,7 @@
 
 #include <GL/freeglut.h>
 
+#include "audio/GameSounds.h"
 #include "game/GameState.h"
 
 float frameInterval = 0.0f;
@@ -33,8 +34,12 @@ void idle() {
   frameInterval = camera->updateFrameTime();
   // Step 2: this frame's walking step; the two floats first, then the pace.
   moveStep = frameInterval * camera->walkSpeed * static_cast<float>(camera->walkPace);
-  // Step 4: walk (it runs behind the menu too).
-  walkByHeldDirections(moveStep);
+  // Step 4: walk (it runs behind the menu too); the footsteps play back to back, never
+  // restarted while one still sounds.
+  if (walkByHeldDirections(moveStep) && footstepSound != nullptr &&
+      !footstepSound->isPlaying()) {
+    footstepSound->play();
+  }
   // Step 5.
   glutPostRedisplay();
 }

@@ -6,14 +6,21 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "audio/GameSounds.h"
 #include "game/GameState.h"
 #include "platform/Clock.h"
 
 void shutdown() {
   delete camera;
   camera = nullptr;
+  releaseSound(menuMusic);
+  releaseSound(gameMusic);
+  releaseSound(clapsSound);
+  releaseSound(gunshotSound);
+  releaseSound(footstepSound);
   // Sleep, not spin: the last frame stays on screen while the shutdown sound plays.
   platform::sleepMs(2000);
+  releaseSound(shutdownSound);
   if (glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) {
     glutLeaveGameMode();
   }
