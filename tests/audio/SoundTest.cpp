@@ -1,0 +1,259 @@
+// The sound layer on SDL's dummy audio driver: samples sharing a channel, the two music
+// streams on channel 3, silent sounds for missing files, the log of plays and stops, the
+// eleven game sounds, and a game without any audio device.
+#include "audio/Sound.h"
+
+#include <SDL2/SDL_mixer.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "audio/GameSounds.h"
+#include "tests/audio/TestWav.h"
+
+namespace {
+
+std::string tempPath(const std::string& name) {
+  return testing::TempDir() + "vaultrun-sound-" + std::to_string(::getpid()) + "-" + name;
+}
+
+class SoundLayer : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    initSound();
+    // Long enough never to end while a test looks at it.
+    for (const char* name : {"a.wav", "b.wav", "menu.wav", "game.wav"}) {
+      ASSERT_TRUE(soundtest::writeWav(tempPath(name), 30.0, 8000));
+    }
+  }
+  static void TearDownTestSuite() {
+    for (const char* name : {"a.wav", "b.wav", "menu.wav", "game.wav"}) {
+      std::remove(tempPath(name).c_str());
+    }
+  }
+  void SetUp() override {
+    if (!soundAvailable()) {
+      GTEST_SKIP() << "SDL's dummy audio driver is not available";
+    }
+  }
+  void TearDown() override {
+    stopSoundRecording();
+    clearRecordedSounds();
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+  }
+};
+
+TEST_F(SoundLayer, ASampleOnAChannelReplacesTheOneBefore) {
+  Sound claps(tempPath("a.wav"), 0, false, false);
+  Sound gunshot(tempPath("b.wav"), 0, false, false);
+  Sound cry(tempPath("a.wav"), 2, false, false);
+  ASSERT_NE(nullptr, claps.sample);
+  EXPECT_EQ(nullptr, claps.stream);
+  EXPECT_FALSE(claps.isPlaying());
+
+  Mix_Volume(0, 10);
+  claps.play();
+  EXPECT_TRUE(claps.isPlaying());
+  EXPECT_EQ(claps.sample, Mix_GetChunk(0));
+  EXPECT_EQ(MIX_MAX_VOLUME, Mix_Volume(0, -1));
+
+  gunshot.play();
+  EXPECT_EQ(gunshot.sample, Mix_GetChunk(0));
+  EXPECT_TRUE(claps.isPlaying());  // the channel plays, whichever sound started it
+  cry.play();
+  gunshot.stop();
+  EXPECT_FALSE(gunshot.isPlaying());
+  EXPECT_FALSE(claps.isPlaying());
+  EXPECT_TRUE(cry.isPlaying());
+  // Playing again starts over on the same channel.
+  cry.play();
+  EXPECT_TRUE(cry.isPlaying());
+}
+
+TEST_F(SoundLayer, MenuMusicGivesWayToGameMusicOnChannel3) {
+  Sound menu(tempPath("menu.wav"), 3, true, true);
+  Sound game(tempPath("game.wav"), 3, true, true);
+  Sound footstep(tempPath("a.wav"), 4, false, false);
+  ASSERT_NE(nullptr, menu.stream);
+  EXPECT_EQ(nullptr, menu.sample);
+
+  menu.play();
+  EXPECT_TRUE(menu.isPlaying());
+  EXPECT_TRUE(Mix_PlayingMusic());
+  EXPECT_FALSE(footstep.isPlaying());  // music counts on its own channel only
+
+  menu.stop();
+  EXPECT_FALSE(menu.isPlaying());
+  game.play();
+  EXPECT_TRUE(game.isPlaying());
+  // Stopping a stream that is not the music playing leaves the music alone.
+  menu.stop();
+  EXPECT_TRUE(game.isPlaying());
+  // Starting the other stream replaces the music without a stop.
+  menu.play();
+  EXPECT_TRUE(menu.isPlaying());
+  game.stop();
+  EXPECT_TRUE(menu.isPlaying());
+  menu.stop();
+  EXPECT_FALSE(game.isPlaying());
+
+  // Deleting the music that plays silences it.
+  Sound* doomed = new Sound(tempPath("game.wav"), 3, true, true);
+  doomed->play();
+  ASSERT_TRUE(Mix_PlayingMusic());
+  delete doomed;
+  EXPECT_FALSE(Mix_PlayingMusic());
+}
+
+TEST_F(SoundLayer, AMissingFileIsSilent) {
+  Sound playing(tempPath("a.wav"), 1, false, false);
+  playing.play();
+  Sound* missing = new Sound(tempPath("no-such.wav"), 1, false, false);
+  Sound* missingStream = new Sound(tempPath("no-such.mp3"), 3, true, true);
+  EXPECT_EQ(nullptr, missing->sample);
+  EXPECT_EQ(nullptr, missingStream->stream);
+
+  Mix_Volume(1, 10);
+  missing->play();
+  EXPECT_EQ(MIX_MAX_VOLUME, Mix_Volume(1, -1));  // play sets the volume, nothing else
+  EXPECT_EQ(playing.sample, Mix_GetChunk(1));
+  missing->stop();
+  EXPECT_TRUE(playing.isPlaying());
+  missingStream->play();
+  EXPECT_FALSE(missingStream->isPlaying());
+  missingStream->stop();
+  delete missing;
+  delete missingStream;
+  EXPECT_TRUE(playing.isPlaying());
+}
+
+TEST_F(SoundLayer, TheLogKeepsEveryPlayAndStopWhileRecording) {
+  Sound click(tempPath("a.wav"), 1, false, false);
+  Sound sorry(tempPath("no-such.wav"), 2, false, false);
+  click.play();  // before recording: not kept
+  startSoundRecording();
+  click.play();
+  sorry.play();  // silent sounds are logged too
+  click.stop();
+  stopSoundRecording();
+  sorry.play();
+
+  const std::vector<SoundRecord>& log = recordedSounds();
+  ASSERT_EQ(3u, log.size());
+  EXPECT_EQ(SoundAction::play, log[0].action);
+  EXPECT_EQ(&click, log[0].sound);
+  EXPECT_EQ(tempPath("a.wav"), log[0].fileName);
+  EXPECT_EQ(1, log[0].channel);
+  EXPECT_EQ(&sorry, log[1].sound);
+  EXPECT_EQ(2, log[1].channel);
+  EXPECT_EQ(SoundAction::stop, log[2].action);
+  EXPECT_EQ((std::vector<const Sound*>{&click, &sorry}), playedSounds());
+
+  startSoundRecording();
+  EXPECT_TRUE(recordedSounds().empty());
+  click.play();
+  clearRecordedSounds();
+  EXPECT_TRUE(playedSounds().empty());
+}
+
+TEST_F(SoundLayer, TheElevenGameSoundsAreMadeAgainAndReleasedOnce) {
+  createSounds();
+  Sound* const firstMenu = menuMusic;
+  createSounds();  // the first set is deleted, not leaked
+  Sound* const all[] = {menuMusic,   gameMusic,     clapsSound, shutdownSound,
+                        gunshotSound, clickSound,   transferSound, sorrySound,
+                        crySound,    footstepSound, pistolShotSound};
+  for (Sound* s : all) {
+    ASSERT_NE(nullptr, s);
+  }
+  EXPECT_NE(nullptr, firstMenu);
+  // The two music streams share channel 3, so starting one stops the other.
+  EXPECT_EQ(menuMusic->channel, gameMusic->channel);
+  EXPECT_TRUE(menuMusic->isStream && gameMusic->isStream && menuMusic->loop);
+  for (Sound** s : {&menuMusic, &gameMusic, &clapsSound, &shutdownSound, &gunshotSound,
+                    &clickSound, &transferSound, &sorrySound, &crySound, &footstepSound,
+                    &pistolShotSound}) {
+    releaseSound(*s);
+    EXPECT_EQ(nullptr, *s);
+    releaseSound(*s);  // a null pointer is skipped
+  }
+}
+
+// Redirects standard error into a file until stop(), then gives what was written.
+class StderrCatcher {
+ public:
+  explicit StderrCatcher(std::string path) : path_(std::move(path)) {
+    std::fflush(stderr);
+    saved_ = dup(2);
+    std::FILE* file = std::fopen(path_.c_str(), "w");
+    dup2(fileno(file), 2);
+    std::fclose(file);
+  }
+  std::string stop() {
+    std::fflush(stderr);
+    dup2(saved_, 2);
+    close(saved_);
+    std::ifstream in(path_);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::remove(path_.c_str());
+    return text.str();
+  }
+
+ private:
+  std::string path_;
+  int saved_;
+};
+
+std::size_t countOf(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+// Without any audio device the game goes on silent and says so once. Runs in a fresh process,
+// as the mixer of this one is already open.
+void runWithoutAudioDevice() {
+  setenv("SDL_AUDIODRIVER", "vaultrun-no-such-driver", 1);
+  const std::string wav = tempPath("silent.wav");
+  soundtest::writeWav(wav, 0.5);
+  StderrCatcher catcher(tempPath("stderr.txt"));
+  initSound();
+  initSound();
+  createSounds();
+  Sound sample(wav, 0, false, false);
+  Sound stream(wav, 3, true, true);
+  sample.play();
+  stream.play();
+  menuMusic->play();
+  footstepSound->play();
+  const bool silent = sample.sample == nullptr && stream.stream == nullptr &&
+                      !sample.isPlaying() && !stream.isPlaying() && !soundAvailable();
+  sample.stop();
+  stream.stop();
+  releaseSound(menuMusic);
+  const std::string errors = catcher.stop();
+  std::remove(wav.c_str());
+  std::fprintf(stderr, "%s", errors.c_str());
+  const std::size_t warnings = countOf(errors, "Warning: no audio device");
+  std::fprintf(stderr, "warnings: %zu, silent: %d\n", warnings, silent ? 1 : 0);
+  std::exit(warnings == 1 && countOf(errors, "\n") == 1 && silent ? 0 : 1);
+}
+
+TEST(SoundDeathTest, NoAudioDeviceWarnsOnceAndStaysSilent) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(runWithoutAudioDevice(), testing::ExitedWithCode(0),
+              "Warning: no audio device .*; the game runs without sound\\.\n"
+              "warnings: 1, silent: 1");
+}
+
+}  // namespace
