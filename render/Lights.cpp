@@ -1,0 +1,72 @@
+// Room lights and the alarm lights' blinking.
+#include "render/Lights.h"
+
+#include <GL/gl.h>
+
+#include "game/GameState.h"
+#include "platform/Clock.h"
+
+std::int16_t alarmBlinkFrames = 0;
+std::int16_t alarmBlinkCounter = 0;
+bool alarmLightsLit = false;
+
+namespace {
+
+// Seconds after the last raise at which the alarm ends by itself.
+constexpr float alarmLength = 25.0f;
+
+struct RoomLightColours {
+  float ambient[4];
+  float diffuse[4];
+  float specular[4];
+};
+const RoomLightColours normalColours = {
+    {0.2f, 0.2f, 0.3f, 1.0f}, {0.2f, 0.2f, 0.3f, 1.0f}, {0.3f, 0.3f, 0.3f, 1.0f}};
+const RoomLightColours alarmColours = {
+    {0.4f, 0.4f, 0.5f, 1.0f}, {0.4f, 0.4f, 0.5f, 1.0f}, {0.6f, 0.6f, 0.6f, 1.0f}};
+
+// World positions of lights 0 to 4 (points, w = 1): the hall and the three rooms.
+const float roomLightPositions[5][4] = {
+    {254.0f, 10.0f, 25.0f, 1.0f},  {25.0f, 10.0f, 180.0f, 1.0f}, {177.0f, 10.0f, 164.0f, 1.0f},
+    {395.0f, 10.0f, 164.0f, 1.0f}, {281.0f, 10.0f, 386.0f, 1.0f},
+};
+
+void switchAlarmLights(bool on) {
+  for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) {
+    if (on) {
+      glEnable(light);
+    } else {
+      glDisable(light);
+    }
+  }
+}
+
+}  // namespace
+
+void setRoomLights() {
+  const RoomLightColours& colours = alarmActive ? alarmColours : normalColours;
+  for (int i = 0; i < 5; ++i) {
+    const GLenum light = GL_LIGHT0 + i;
+    glLightfv(light, GL_AMBIENT, colours.ambient);
+    glLightfv(light, GL_DIFFUSE, colours.diffuse);
+    glLightfv(light, GL_SPECULAR, colours.specular);
+    glLightfv(light, GL_POSITION, roomLightPositions[i]);
+  }
+}
+
+void blinkAlarmLights() {
+  const float t = platform::clockSeconds();
+  if (t - alarmStartTime > alarmLength) {
+    alarmActive = false;
+    alarmBlinkCounter = 0;
+    switchAlarmLights(false);
+    return;
+  }
+  // 16-bit counter: with a period of 0 (or below) it wraps before it ever matches.
+  alarmBlinkCounter = static_cast<std::int16_t>(alarmBlinkCounter + 1);
+  if (alarmBlinkCounter == alarmBlinkFrames) {
+    alarmBlinkCounter = 0;
+    alarmLightsLit = !alarmLightsLit;
+    switchAlarmLights(alarmLightsLit);
+  }
+}

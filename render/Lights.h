@@ -1,0 +1,19 @@
+// The five room lights (GL lights 0 to 4), set every frame, and the blinking of the three red
+// alarm lights (GL lights 5 to 7) while the alarm runs. Their colours and positions are set
+// once by initWorld; this file only switches them.
+#pragma once
+
+#include <cstdint>
+
+// ---- Alarm blinking: live for the whole run ----
+extern std::int16_t alarmBlinkFrames;   // frames between two toggles; initWorld copies refreshRate
+extern std::int16_t alarmBlinkCounter;  // frames since the last toggle; 0 when an alarm ends
+extern bool alarmLightsLit;             // kept when an alarm ends: the next one goes on from it
+
+// Lights 0 to 4, brighter and bluish-grey while alarmActive. Call right after the view
+// transform is loaded, so that the positions stay fixed in the world.
+void setRoomLights();
+
+// Once per frame while alarmActive: ends the alarm 25 s after alarmStartTime, otherwise
+// toggles lights 5 to 7 every alarmBlinkFrames frames.
+void blinkAlarmLights();

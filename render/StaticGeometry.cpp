@@ -1,0 +1,100 @@
+// The crosshair, skyline and wall switch display lists.
+#include "render/StaticGeometry.h"
+
+#include "app/Startup.h"
+#include "game/World.h"
+
+GLuint overlayList = 0;
+GLuint skylineList = 0;
+GLuint switchList = 0;
+
+namespace {
+
+// One corner of a textured quad: world position and texture coordinate.
+struct Corner {
+  float x, y, z;
+  float s, t;
+};
+using Quad = Corner[4];
+
+// Skyline and sky: walls at z = -400, x = 2048, x = -1024 and z = 1636. The skyline band runs
+// from y -400 to 368, the sky above it to 624. Repeats (s up to 7) keep the images' scale.
+const Quad skylineQuads[4] = {
+    {{-1024, 368, -400, 0, 1}, {2048, 368, -400, 3, 1}, {2048, -400, -400, 3, 0},
+     {-1024, -400, -400, 0, 0}},
+    {{2048, 368, -400, 0, 1}, {2048, 368, 612, 1, 1}, {2048, -400, 612, 1, 0},
+     {2048, -400, -400, 0, 0}},
+    {{-1024, 368, 1636, 0, 1}, {-1024, 368, -400, 2, 1}, {-1024, -400, -400, 2, 0},
+     {-1024, -400, 1636, 0, 0}},
+    {{0, 368, 1636, 0, 1}, {-1024, 368, 1636, 1, 1}, {-1024, -400, 1636, 1, 0},
+     {0, -400, 1636, 0, 0}},
+};
+const Quad skyQuads[4] = {
+    {{-1024, 624, -400, 0, 1}, {2048, 624, -400, 3, 1}, {2048, 368, -400, 3, 0},
+     {-1024, 368, -400, 0, 0}},
+    {{2048, 624, -400, 0, 1}, {2048, 624, 612, 3, 1}, {2048, 368, 612, 3, 0},
+     {2048, 368, -400, 0, 0}},
+    {{-1024, 624, 1636, 0, 1}, {-1024, 624, -400, 7, 1}, {-1024, 368, -400, 7, 0},
+     {-1024, 368, 1636, 0, 0}},
+    {{0, 624, 1636, 0, 1}, {-1024, 624, 1636, 1, 1}, {-1024, 368, 1636, 1, 0},
+     {0, 368, 1636, 0, 0}},
+};
+
+// The switch box: its front (x = 0) with the switch texture, then the sides z = 1, z = -1,
+// the bottom y = -2 and the top y = 2 with the side texture.
+const Quad switchFront = {{0, 2, 1, 0, 1}, {0, 2, -1, 1, 1}, {0, -2, -1, 1, 0}, {0, -2, 1, 0, 0}};
+const Quad switchSides[4] = {
+    {{-1, 2, 1, 0, 1}, {0, 2, 1, 1, 1}, {0, -2, 1, 1, 0}, {-1, -2, 1, 0, 0}},
+    {{0, 2, -1, 0, 1}, {-1, 2, -1, 1, 1}, {-1, -2, -1, 1, 0}, {0, -2, -1, 0, 0}},
+    {{0, -2, 1, 0, 1}, {0, -2, -1, 1, 1}, {-1, -2, -1, 1, 0}, {-1, -2, 1, 0, 0}},
+    {{-1, 2, 1, 0, 1}, {-1, 2, -1, 1, 1}, {0, 2, -1, 1, 0}, {0, 2, 1, 0, 0}},
+};
+
+void emitQuads(GLuint texture, const Quad* quads, int count) {
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glBegin(GL_QUADS);
+  for (int q = 0; q < count; ++q) {
+    for (const Corner& corner : quads[q]) {
+      glTexCoord2f(corner.s, corner.t);
+      glVertex3f(corner.x, corner.y, corner.z);
+    }
+  }
+  glEnd();
+}
+
+void emitLine(int x1, int y1, int x2, int y2) {
+  glBegin(GL_LINE_STRIP);
+  glVertex2i(x1, y1);
+  glVertex2i(x2, y2);
+  glEnd();
+}
+
+}  // namespace
+
+void buildOverlayList() {
+  const int cx = screenWidth / 2;
+  const int cy = screenHeight / 2;
+  glColor3f(0.8f, 0.8f, 0.8f);
+  emitLine(cx - 20, cy, cx - 10, cy);
+  emitLine(cx + 10, cy, cx + 20, cy);
+  emitLine(cx, cy - 20, cx, cy - 10);
+  emitLine(cx, cy + 10, cx, cy + 20);
+  glPointSize(2.0f);
+  glBegin(GL_POINTS);
+  glVertex2i(cx, cy);
+  glEnd();
+}
+
+void buildSkylineList() {
+  glEnable(GL_TEXTURE_2D);
+  emitQuads(skylineTextures[0], skylineQuads, 4);
+  emitQuads(skylineTextures[1], skyQuads, 4);
+  glDisable(GL_TEXTURE_2D);
+}
+
+void buildSwitchList() {
+  glEnable(GL_TEXTURE_2D);
+  emitQuads(switchTextures[0], &switchFront, 1);
+  emitQuads(switchTextures[1], switchSides, 4);
+  glDisable(GL_TEXTURE_2D);
+}

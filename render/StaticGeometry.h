@@ -1,0 +1,20 @@
+// The fixed pieces of the picture that no model file holds: the crosshair, the skyline around
+// the museum and the wall switch box, each a display list.
+#pragma once
+
+#include <GL/gl.h>
+
+// ---- Display lists: generated and compiled once by initWorld, in this order, never rebuilt ----
+extern GLuint overlayList;  // the crosshair, called by the HUD inside the 2D overlay
+extern GLuint skylineList;  // the skyline and sky, called last in the frame with lighting off
+extern GLuint switchList;   // one wall switch box, called three times a frame by drawFurniture
+
+// Each emits its drawing commands; call between glNewList and glEndList.
+// The crosshair in overlay pixels around the screen centre of start-up (screenWidth,
+// screenHeight); it leaves the point size at 2.0.
+void buildOverlayList();
+// Needs skylineTextures loaded: the names are bound inside the list.
+void buildSkylineList();
+// A box x -1..0, y -2..2, z -1..1, open at x = -1 (that side lies against the wall).
+// Needs switchTextures loaded.
+void buildSwitchList();
