@@ -1,0 +1,200 @@
+// The first-person camera: walking and strafing on the floor plane, turning, mouse look with
+// its pointer warp and pitch bound, frame timing on the virtual clock, and the defaults.
+#include "geometry/Camera.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "platform/Pointer.h"
+
+namespace {
+
+constexpr double pi = 3.141592653589793;
+
+void expectVector(Vector3 expected, Vector3 actual, float tolerance = 1e-5f) {
+  EXPECT_NEAR(expected.x, actual.x, tolerance);
+  EXPECT_NEAR(expected.y, actual.y, tolerance);
+  EXPECT_NEAR(expected.z, actual.z, tolerance);
+}
+
+Camera cameraLooking(Vector3 position, Vector3 view) {
+  return Camera(position.x, position.y, position.z, view.x, view.y, view.z, 0.0f, 1.0f, 0.0f);
+}
+
+// Heading about the vertical axis, radians, 0 looking along -z, positive towards -x (left).
+double headingOf(const Camera& cam) {
+  const Vector3 sight = cam.view - cam.position;
+  return std::atan2(-static_cast<double>(sight.x), -static_cast<double>(sight.z));
+}
+
+// Tilt of the line of sight above the horizontal, radians.
+double pitchOf(const Camera& cam) {
+  const Vector3 sight = cam.view - cam.position;
+  return std::atan2(static_cast<double>(sight.y), std::hypot(sight.x, sight.z));
+}
+
+TEST(CameraWalking, MoveForwardStepsAlongTheLineOfSightAndBack) {
+  Camera cam = cameraLooking(Vector3(0.0f, 0.0f, 0.0f), Vector3(3.0f, 0.0f, 4.0f));
+  cam.moveForward(5.0f);
+  expectVector(Vector3(3.0f, 0.0f, 4.0f), cam.position);
+  expectVector(Vector3(6.0f, 0.0f, 8.0f), cam.view);
+  cam.moveForward(-5.0f);
+  expectVector(Vector3(0.0f, 0.0f, 0.0f), cam.position);
+  expectVector(Vector3(3.0f, 0.0f, 4.0f), cam.view);
+}
+
+TEST(CameraWalking, LookingUpSlowsTheWalkAndKeepsTheEyeHeight) {
+  Camera cam = cameraLooking(Vector3(0.0f, 0.0f, 0.0f), Vector3(0.0f, 3.0f, 4.0f));
+  cam.moveForward(5.0f);
+  expectVector(Vector3(0.0f, 0.0f, 4.0f), cam.position);
+  expectVector(Vector3(0.0f, 3.0f, 8.0f), cam.view);
+}
+
+TEST(CameraWalking, PositiveStrafeGoesToTheRight) {
+  Camera cam = cameraLooking(Vector3(0.0f, 0.0f, 0.0f), Vector3(0.0f, 0.0f, -1.0f));
+  cam.strafe(2.0f);
+  expectVector(Vector3(2.0f, 0.0f, 0.0f), cam.position);
+  expectVector(Vector3(2.0f, 0.0f, -1.0f), cam.view);
+  cam.strafe(-3.0f);
+  expectVector(Vector3(-1.0f, 0.0f, 0.0f), cam.position);
+  // Looking up does not shorten the sideways step, and the eye height stays.
+  Camera tilted = cameraLooking(Vector3(0.0f, 1.0f, 0.0f), Vector3(0.0f, 4.0f, -4.0f));
+  tilted.strafe(2.0f);
+  expectVector(Vector3(2.0f, 1.0f, 0.0f), tilted.position);
+}
+
+TEST(CameraTurning, QuarterTurnAboutTheVertical) {
+  Camera cam = cameraLooking(Vector3(0.0f, 0.0f, 0.0f), Vector3(0.0f, 0.0f, -1.0f));
+  cam.turnView(static_cast<float>(pi / 2.0), 0.0f, 1.0f, 0.0f);
+  expectVector(Vector3(-1.0f, 0.0f, 0.0f), cam.view);
+  expectVector(Vector3(0.0f, 0.0f, 0.0f), cam.position, 0.0f);
+  // About a point away from the origin the eye stays and the sight keeps its length.
+  Camera away = cameraLooking(Vector3(5.0f, 1.0f, 5.0f), Vector3(5.0f, 1.0f, -5.0f));
+  away.turnView(static_cast<float>(-pi / 2.0), 0.0f, 1.0f, 0.0f);
+  expectVector(Vector3(15.0f, 1.0f, 5.0f), away.view, 1e-4f);
+  expectVector(Vector3(5.0f, 1.0f, 5.0f), away.position, 0.0f);
+}
+
+// Records every pointer warp instead of moving a real pointer.
+std::vector<std::pair<int, int>> warps;
+void recordWarp(int x, int y) {
+  warps.emplace_back(x, y);
+}
+
+class MouseLook : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    warps.clear();
+    platform::setWarpHook(recordWarp);
+    cam.setScreenSize(1024, 768);
+  }
+  void TearDown() override { platform::setWarpHook(nullptr); }
+
+  Camera cam = cameraLooking(Vector3(0.0f, 1.0f, 0.0f), Vector3(0.0f, 1.0f, -100.0f));
+};
+
+TEST_F(MouseLook, PointerAtTheCentreChangesNothingAndDoesNotWarp) {
+  cam.lookWithMouse(512, 384);
+  EXPECT_TRUE(warps.empty());
+  EXPECT_TRUE(cam.view == Vector3(0.0f, 1.0f, -100.0f));
+}
+
+TEST_F(MouseLook, PointerRightOfCentreTurnsRightAndWarpsBack) {
+  cam.lookWithMouse(562, 384);
+  ASSERT_EQ(1u, warps.size());
+  EXPECT_EQ(std::make_pair(512, 384), warps[0]);
+  EXPECT_NEAR(-0.1, headingOf(cam), 1e-5);
+  EXPECT_GT(cam.view.x, 0.0f);
+  EXPECT_NEAR(0.0, pitchOf(cam), 1e-6);
+  EXPECT_NEAR(100.0f, length(cam.view - cam.position), 1e-3f);
+}
+
+TEST_F(MouseLook, PointerAboveCentreTiltsUp) {
+  cam.lookWithMouse(512, 334);
+  ASSERT_EQ(1u, warps.size());
+  EXPECT_EQ(std::make_pair(512, 384), warps[0]);
+  EXPECT_NEAR(0.1, pitchOf(cam), 1e-5);
+  EXPECT_NEAR(0.0, headingOf(cam), 1e-6);
+}
+
+TEST_F(MouseLook, OddWidthCentreIsTruncated) {
+  cam.setScreenSize(1023, 767);
+  cam.lookWithMouse(511, 383);
+  EXPECT_TRUE(warps.empty());
+  cam.lookWithMouse(512, 383);
+  ASSERT_EQ(1u, warps.size());
+  EXPECT_EQ(std::make_pair(511, 383), warps[0]);
+  EXPECT_NEAR(-0.002, headingOf(cam), 1e-6);
+}
+
+TEST_F(MouseLook, PitchStaysOffTheVertical) {
+  // Each event moves the pointer to the top edge: 0.768 radian upwards asked for every time.
+  for (int event = 0; event < 40; ++event) {
+    cam.lookWithMouse(512 + (event % 3) - 1, 0);
+    const Vector3 sight = cam.view - cam.position;
+    ASSERT_GT(std::hypot(sight.x, sight.z), 1.0) << "event " << event;
+    ASSERT_LE(pitchOf(cam), 85.0 * pi / 180.0 + 1e-4) << "event " << event;
+    // The heading never flips by half a turn.
+    ASSERT_LT(sight.z, 0.0f) << "event " << event;
+  }
+  EXPECT_NEAR(85.0 * pi / 180.0, pitchOf(cam), 1e-3);
+  // Sideways walking still has a direction.
+  const Vector3 before = cam.position;
+  cam.strafe(2.0f);
+  EXPECT_NEAR(2.0f, distanceBetween(before, cam.position), 1e-4f);
+  EXPECT_FLOAT_EQ(before.y, cam.position.y);
+  // And the same bound looking down.
+  for (int event = 0; event < 40; ++event) {
+    cam.lookWithMouse(512, 767);
+  }
+  EXPECT_NEAR(-85.0 * pi / 180.0, pitchOf(cam), 1e-3);
+  const Vector3 sight = cam.view - cam.position;
+  EXPECT_LT(sight.z, 0.0f);
+}
+
+class FrameTime : public ::testing::Test {
+ protected:
+  void SetUp() override { platform::useVirtualClock(20000000); }
+  void TearDown() override { platform::useRealClock(); }
+};
+
+TEST_F(FrameTime, IntervalIsTheTimeSinceThePreviousFrameOfAnyCamera) {
+  Camera first;
+  first.updateFrameTime();
+  platform::advanceVirtualClockMicros(50000);
+  EXPECT_NEAR(0.05f, first.updateFrameTime(), 1e-5f);
+  EXPECT_NEAR(0.05f, first.interval, 1e-5f);
+  // A camera made by a new game goes on from the last frame, not from program start.
+  platform::advanceVirtualClockMicros(20000);
+  Camera replacement(419.0f, 1.0f, 15.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f);
+  EXPECT_NEAR(0.02f, replacement.updateFrameTime(), 1e-5f);
+  // A frame with no time passed has interval 0.
+  EXPECT_EQ(0.0f, replacement.updateFrameTime());
+  EXPECT_EQ(0.0f, replacement.interval);
+}
+
+TEST(CameraConstruction, DefaultAndNineFloatValues) {
+  const Camera standard;
+  EXPECT_TRUE(standard.position == Vector3(0.0f, 0.0f, 0.0f));
+  EXPECT_TRUE(standard.view == Vector3(0.0f, 0.0f, -100.0f));
+  EXPECT_TRUE(standard.up == Vector3(0.0f, 1.0f, 0.0f));
+  const Camera start(419.0f, 1.0f, 15.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f);
+  EXPECT_TRUE(start.position == Vector3(419.0f, 1.0f, 15.0f));
+  EXPECT_TRUE(start.view == Vector3(0.0f, 0.0f, 1.0f));
+  EXPECT_TRUE(start.up == Vector3(0.0f, 1.0f, 0.0f));
+  for (const Camera* cam : {&standard, &start}) {
+    EXPECT_EQ(100.0f, cam->health);
+    EXPECT_EQ(0.0f, cam->interval);
+    EXPECT_EQ(0.0f, cam->bagLoad);
+    EXPECT_EQ(10.0f, cam->walkSpeed);
+    EXPECT_EQ(2.2f, cam->radius);
+    EXPECT_EQ(0, cam->score);
+    EXPECT_EQ(2, cam->walkPace);
+  }
+}
+
+}  // namespace

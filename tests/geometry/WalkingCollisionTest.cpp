@@ -1,0 +1,189 @@
+// Walking and collision together, frame by frame as the game runs them: idle() moves the
+// global camera by the held directions on the virtual clock, then the camera collides with a
+// closed box of wall triangles. Also the walking step that idle() derives from the frame time.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "app/Idle.h"
+#include "game/GameState.h"
+#include "geometry/Camera.h"
+#include "platform/Clock.h"
+#include "support/GlContext.h"
+
+namespace {
+
+constexpr double pi = 3.141592653589793;
+// One frame at 60 frames per second, in microseconds.
+constexpr std::uint64_t frameMicros = 16667;
+// How much closer than its radius the sphere may come to a wall, for float rounding.
+constexpr float wallTolerance = 1e-4f;
+
+// The box x 0..40, z 0..40, floor y = -6, ceiling y = 14; two triangles per face.
+constexpr float boxSize = 40.0f;
+
+void addQuad(std::vector<Vector3>& list, Vector3 a, Vector3 b, Vector3 c, Vector3 d) {
+  list.insert(list.end(), {a, b, c, a, c, d});
+}
+
+std::vector<Vector3> closedBox() {
+  const float s = boxSize;
+  const float lo = -6.0f;
+  const float hi = 14.0f;
+  std::vector<Vector3> list;
+  addQuad(list, Vector3(0, lo, 0), Vector3(s, lo, 0), Vector3(s, hi, 0), Vector3(0, hi, 0));
+  addQuad(list, Vector3(0, lo, s), Vector3(s, lo, s), Vector3(s, hi, s), Vector3(0, hi, s));
+  addQuad(list, Vector3(0, lo, 0), Vector3(0, lo, s), Vector3(0, hi, s), Vector3(0, hi, 0));
+  addQuad(list, Vector3(s, lo, 0), Vector3(s, lo, s), Vector3(s, hi, s), Vector3(s, hi, 0));
+  addQuad(list, Vector3(0, lo, 0), Vector3(s, lo, 0), Vector3(s, lo, s), Vector3(0, lo, s));
+  addQuad(list, Vector3(0, hi, 0), Vector3(s, hi, 0), Vector3(s, hi, s), Vector3(0, hi, s));
+  return list;
+}
+
+// Distances from the eye to the walls x = 0, x = 40, z = 0 and z = 40.
+std::vector<float> wallDistances(Vector3 p) {
+  return {p.x, boxSize - p.x, p.z, boxSize - p.z};
+}
+
+class WalkingCollision : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testsupport::ensureGlContext()) {
+      GTEST_SKIP() << "no X display (idle asks GLUT for a redisplay)";
+    }
+    platform::useVirtualClock(5000000);
+    previousCamera = camera;
+    forwardDirection = 0;
+    strafeDirection = 0;
+  }
+
+  void TearDown() override {
+    forwardDirection = 0;
+    strafeDirection = 0;
+    camera = previousCamera;
+    platform::useRealClock();
+  }
+
+  // Places the camera, then runs one frame standing still so the next interval is one frame.
+  void startAt(Vector3 position, double heading) {
+    player = Camera(position.x, position.y, position.z,
+                    position.x - 100.0f * static_cast<float>(std::sin(heading)), position.y,
+                    position.z - 100.0f * static_cast<float>(std::cos(heading)), 0.0f, 1.0f, 0.0f);
+    camera = &player;
+    idle();
+  }
+
+  // One frame: the clock moves on, idle walks, the display's collision corrects.
+  void frame(std::uint64_t micros = frameMicros) {
+    platform::advanceVirtualClockMicros(micros);
+    idle();
+    player.collideWithTriangles(walls.data(), static_cast<std::int32_t>(walls.size()));
+  }
+
+  Camera player;
+  Camera* previousCamera = nullptr;
+  const std::vector<Vector3> walls = closedBox();
+};
+
+TEST_F(WalkingCollision, NeverCloserToAWallThanTheRadius) {
+  // Heading 0 looks along -z; positive headings turn left.
+  startAt(Vector3(20.0f, 1.0f, 20.0f), 0.3);
+  struct Phase {
+    std::int32_t forward, strafe, pace;
+    float turnPerFrame;  // radians about the vertical
+  };
+  const Phase phases[] = {{1, 0, 2, 0.0f},  {1, 1, 2, 0.01f},  {0, -1, 2, 0.0f},
+                          {-1, 0, 4, 0.02f}, {-1, -1, 2, 0.0f}, {0, 1, 4, -0.015f},
+                          {1, -1, 4, 0.0f},  {1, 0, 4, 0.03f}};
+  std::vector<float> closest(4, boxSize);
+  int pushedFrames = 0;
+  for (const Phase& phase : phases) {
+    forwardDirection = phase.forward;
+    strafeDirection = phase.strafe;
+    player.walkPace = static_cast<std::int16_t>(phase.pace);
+    for (int i = 0; i < 120; ++i) {
+      player.turnView(phase.turnPerFrame, 0.0f, 1.0f, 0.0f);
+      platform::advanceVirtualClockMicros(frameMicros);
+      idle();
+      const Vector3 walked = player.position;
+      player.collideWithTriangles(walls.data(), static_cast<std::int32_t>(walls.size()));
+      if (!(walked == player.position)) {
+        ++pushedFrames;
+      }
+      const std::vector<float> distances = wallDistances(player.position);
+      for (std::size_t w = 0; w < distances.size(); ++w) {
+        ASSERT_GE(distances[w], player.radius - wallTolerance)
+            << "wall " << w << " at (" << player.position.x << ", " << player.position.z << ")";
+        closest[w] = std::min(closest[w], distances[w]);
+      }
+      ASSERT_EQ(1.0f, player.position.y);
+    }
+  }
+  // The walk really leaned on every wall.
+  EXPECT_GT(pushedFrames, 100);
+  for (std::size_t w = 0; w < closest.size(); ++w) {
+    EXPECT_NEAR(player.radius, closest[w], 0.01f) << "wall " << w;
+  }
+}
+
+TEST_F(WalkingCollision, SlidesAlongAWallWalkedIntoAtAnAngle) {
+  // Heading 20 degrees to the left of +z (towards +x): mostly into the wall z = 40, a little
+  // along it.
+  const double heading = pi + 20.0 * pi / 180.0;
+  startAt(Vector3(5.0f, 1.0f, 20.0f), heading);
+  const Vector3 sight = player.view - player.position;
+  forwardDirection = 1;
+  int slidingFrames = 0;
+  for (int i = 0; i < 150; ++i) {
+    const Vector3 before = player.position;
+    frame();
+    const bool touching = player.position.z > boxSize - player.radius - 0.01f;
+    if (!touching) {
+      continue;
+    }
+    ++slidingFrames;
+    EXPECT_NEAR(boxSize - player.radius, player.position.z, wallTolerance) << "frame " << i;
+    EXPECT_NEAR(moveStep * std::sin(20.0 * pi / 180.0), player.position.x - before.x, 1e-4)
+        << "frame " << i;
+    // The pushes move the view point too, so the line of sight stays.
+    const Vector3 nowSight = player.view - player.position;
+    EXPECT_NEAR(sight.x, nowSight.x, 1e-3f);
+    EXPECT_NEAR(sight.z, nowSight.z, 1e-3f);
+  }
+  EXPECT_GT(slidingFrames, 80);
+  EXPECT_GT(player.position.x, 20.0f);
+  EXPECT_LT(player.position.x, boxSize - player.radius);
+}
+
+TEST_F(WalkingCollision, WalkingStepFollowsTheFrameTimeAndPace) {
+  startAt(Vector3(20.0f, 1.0f, 20.0f), 0.0);
+  frame(50000);
+  EXPECT_NEAR(0.05f, frameInterval, 1e-5f);
+  EXPECT_NEAR(1.0f, moveStep, 1e-4f);
+  player.walkPace = 4;
+  frame(50000);
+  EXPECT_NEAR(2.0f, moveStep, 2e-4f);
+  // Standing still: the step is measured but nothing moves.
+  EXPECT_TRUE(player.position == Vector3(20.0f, 1.0f, 20.0f));
+}
+
+TEST_F(WalkingCollision, ForwardAndRightMovesHalfAStepOnEachAxis) {
+  startAt(Vector3(20.0f, 1.0f, 20.0f), 0.0);
+  forwardDirection = 1;
+  strafeDirection = 1;
+  frame(50000);
+  const float half = moveStep / 2.0f;
+  EXPECT_NEAR(0.5f, half, 1e-4f);
+  EXPECT_NEAR(20.0f + half, player.position.x, 1e-5f);
+  EXPECT_NEAR(20.0f - half, player.position.z, 1e-5f);
+  // Backward and left undoes it.
+  forwardDirection = -1;
+  strafeDirection = -1;
+  frame(50000);
+  EXPECT_NEAR(20.0f, player.position.x, 1e-4f);
+  EXPECT_NEAR(20.0f, player.position.z, 1e-4f);
+}
+
+}  // namespace
