@@ -5,6 +5,8 @@
 
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
+#include "game/Guard.h"
+#include "platform/Clock.h"
 
 float frameInterval = 0.0f;
 float moveStep = 0.0f;
@@ -26,6 +28,19 @@ bool walkByHeldDirections(float s) {
   return true;
 }
 
+namespace {
+
+// A guard that can still act and sees the player raises the alarm and turns on him. This
+// repeats every frame he is seen, so the alarm counts from the last sighting.
+void noticePlayer(Guard* guard) {
+  if (guard->down || !guard->canSee(camera->position)) return;
+  alarmActive = true;
+  alarmStartTime = platform::clockSeconds();
+  guard->setAlerted(true);
+}
+
+}  // namespace
+
 void idle() {
   if (camera == nullptr) {
     return;
@@ -34,6 +49,11 @@ void idle() {
   frameInterval = camera->updateFrameTime();
   // Step 2: this frame's walking step; the two floats first, then the pace.
   moveStep = frameInterval * camera->walkSpeed * static_cast<float>(camera->walkPace);
+  // Step 3: no guard notices anything while the menu is shown.
+  if (!menuActive) {
+    noticePlayer(guard1);
+    noticePlayer(guard2);
+  }
   // Step 4: walk (it runs behind the menu too); the footsteps play back to back, never
   // restarted while one still sounds.
   if (walkByHeldDirections(moveStep) && footstepSound != nullptr &&

@@ -1,4 +1,5 @@
-// Shutdown in its fixed order. What the game does not hold yet is simply not there to release.
+// Shutdown in its fixed order: textures, level, camera, most sounds, the two-second wait for
+// the shutdown sound, the guards, then out of the game mode and the process.
 #include "app/Shutdown.h"
 
 #include <GL/freeglut.h>
@@ -6,11 +7,21 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "assets/LevelMesh.h"
+#include "assets/Textures.h"
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
+#include "game/Guard.h"
+#include "game/World.h"
 #include "platform/Clock.h"
 
 void shutdown() {
+  deleteTextures(6, menuTextures);
+  deleteTextures(3, hudIcons);
+  deleteTextures(3, skylineTextures);
+  deleteTextures(2, switchTextures);
+  delete levelMesh;
+  levelMesh = nullptr;
   delete camera;
   camera = nullptr;
   releaseSound(menuMusic);
@@ -21,6 +32,10 @@ void shutdown() {
   // Sleep, not spin: the last frame stays on screen while the shutdown sound plays.
   platform::sleepMs(2000);
   releaseSound(shutdownSound);
+  delete guard1;
+  guard1 = nullptr;
+  delete guard2;
+  guard2 = nullptr;
   if (glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) {
     glutLeaveGameMode();
   }
@@ -29,5 +44,6 @@ void shutdown() {
 }
 
 void quitGame() {
+  shutdownSound->play();
   shutdown();
 }

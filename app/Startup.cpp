@@ -14,6 +14,8 @@
 #include "audio/GameSounds.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
+#include "input/SpecialKeys.h"
+#include "game/World.h"
 #include "platform/Pointer.h"
 #include "render/Frame.h"
 
@@ -91,18 +93,19 @@ int startupBeforeMainLoop(int argc, char** argv) {
   openGameDisplay(settings);
   glutIgnoreKeyRepeat(1);
   platform::hidePointer();
-  // TEMPORARY until the world set-up and the new game exist: the player at the entrance.
-  camera = new Camera(419.0f, 1.0f, 15.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f);
-  camera->setScreenSize(screenWidth, screenHeight);
+  initWorld();
   return 0;
 }
 
 void registerCallbacks() {
   glutReshapeFunc(reshape);
+  glutMouseFunc(mouseButton);
   glutMotionFunc(mouseMotion);
   glutPassiveMotionFunc(mousePassiveMotion);
   glutKeyboardFunc(keyboardDown);
   glutKeyboardUpFunc(keyboardUp);
+  glutSpecialFunc(specialDown);
+  glutSpecialUpFunc(specialUp);
   glutDisplayFunc(display);
   glutIdleFunc(idle);
 }

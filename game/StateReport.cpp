@@ -1,25 +1,69 @@
 // The end-of-run statement of the game's state.
 #include "game/StateReport.h"
 
+#include <cstdarg>
 #include <cstdio>
 
 #include "game/GameState.h"
+#include "game/Guard.h"
+#include "platform/Clock.h"
+#include "render/Frame.h"
+#include "render/TextMessage.h"
 
 namespace {
 
-std::string formatVector(const char* name, const Vector3& v) {
-  char line[160];
-  std::snprintf(line, sizeof line, "%s %.3f %.3f %.3f\n", name, v.x, v.y, v.z);
-  return line;
+std::string line(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string line(const char* format, ...) {
+  char buffer[256];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  return std::string(buffer) + "\n";
+}
+
+const char* screenName() {
+  if (gameOver) return "game-over";
+  if (heistFinished) return "heist-finished";
+  if (!menuActive) return "playing";
+  if (helpFromGame) return "help";
+  if (controlsShown) return "controls";
+  if (creditsShown) return "credits";
+  return "menu";
+}
+
+std::string guardLine(const char* name, const Guard* guard) {
+  if (guard == nullptr) return "";
+  return line("%s %.3f %.3f %.3f health %d down %d alerted %d gone %d walking %d", name,
+              guard->position.x, guard->position.y, guard->position.z, guard->health,
+              guard->down, guard->alerted, guard->gone, guard->walking);
 }
 
 }  // namespace
 
 std::string gameStateReport() {
-  std::string report;
+  std::string report = line("screen %s", screenName());
+  report += line("menu.selection %d", menuSelection);
+  report += line("room %d", currentRoom);
+  report += line("alarm %d", alarmActive ? 1 : 0);
   if (camera != nullptr) {
-    report += formatVector("camera.position", camera->position);
-    report += formatVector("camera.view", camera->view);
+    report += line("camera.position %.3f %.3f %.3f", camera->position.x, camera->position.y,
+                   camera->position.z);
+    report += line("camera.view %.3f %.3f %.3f", camera->view.x, camera->view.y, camera->view.z);
+    report += line("score %d", camera->score);
+    report += line("bag %.1f", camera->bagLoad);
+    report += line("health %.1f", camera->health);
+  }
+  report += guardLine("guard1", guard1);
+  report += guardLine("guard2", guard2);
+  const double now = platform::clockSecondsDouble();
+  if (statusMessage != nullptr && statusMessage->text != nullptr &&
+      now - messageTime < messageDuration) {
+    report += line("status-text %s", statusMessage->text);
+  }
+  if (heistFinished && endMessage != nullptr && endMessage->text != nullptr) {
+    report += line("verdict-text %s", endMessage->text);
   }
   return report;
 }

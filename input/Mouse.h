@@ -1,5 +1,6 @@
-// Mouse motion: the GLUT motion and passive-motion callbacks (both turn the view).
+// The mouse: the left button fires the player's pistol, motion turns the view.
 #pragma once
 
+void mouseButton(int button, int state, int x, int y);
 void mouseMotion(int x, int y);
 void mousePassiveMotion(int x, int y);

@@ -1,37 +1,228 @@
-// The display callback.
-// TEMPORARY until the museum is drawn: a plain ground grid at the guards' floor height, so
-// that walking and turning can be seen.
+// The display callback: the menu, or the museum with the HUD, the pushes, the room tracking
+// and wall collision, the lights, the objects, the level, the guards and the skyline.
 #include "render/Frame.h"
 
 #include <GL/freeglut.h>
 
+#include <cmath>
+
+#include "app/Idle.h"
+#include "app/Startup.h"
+#include "assets/LevelMesh.h"
+#include "assets/ModelObject.h"
 #include "game/GameState.h"
+#include "game/Guard.h"
+#include "game/GuardRespawn.h"
+#include "game/World.h"
+#include "platform/Clock.h"
+#include "platform/Pointer.h"
 #include "platform/Swap.h"
+#include "render/Furniture.h"
+#include "render/Hud.h"
+#include "render/Lights.h"
+#include "render/Menu.h"
+#include "render/StaticGeometry.h"
+
+std::int16_t currentRoom = 0;
+std::int32_t guardDownTime[2] = {-1, -1};
 
 namespace {
 
-void drawGroundGrid() {
-  glColor3f(0.2f, 0.7f, 0.3f);
-  glBegin(GL_LINES);
-  for (int i = -100; i <= 600; i += 20) {
-    glVertex3f(static_cast<float>(i), -6.0f, -100.0f);
-    glVertex3f(static_cast<float>(i), -6.0f, 600.0f);
-    glVertex3f(-100.0f, -6.0f, static_cast<float>(i));
-    glVertex3f(600.0f, -6.0f, static_cast<float>(i));
+// ---- Doorway strips: inside, the wall collision is off; crossing one changes the room ----
+enum class Axis { X, Z };
+enum class Bound { Above, Below, Never };
+
+struct Zone {
+  Axis spanAxis;       // the strip's extent across the doorway
+  float spanLow, spanHigh;
+  bool spanInclusive;  // zones 5 and 6 of the hall use <=
+  Axis depthAxis;      // how far into the doorway
+  Bound depthSide;     // depth above or below the limit (or a box for the inclusive zones)
+  float depthLimit;    // strict
+  float depthHigh;     // the inclusive zones' upper depth bound
+  Bound switchSide;
+  float switchLimit;
+  std::int16_t newRoom;
+};
+
+struct RoomZones {
+  int count;
+  Zone zones[6];
+};
+
+// Rooms 1 to 4, zones in the order they are tried.
+const RoomZones roomZones[4] = {
+    {6,
+     {{Axis::X, 381, 410, false, Axis::Z, Bound::Above, 47, 0, Bound::Above, 51, 2},
+      {Axis::X, 152, 181, false, Axis::Z, Bound::Above, 47, 0, Bound::Above, 51, 3},
+      {Axis::Z, 150, 176, false, Axis::X, Bound::Above, 49, 0, Bound::Above, 53, 3},
+      {Axis::Z, 375, 398, false, Axis::X, Bound::Above, 49, 0, Bound::Above, 53, 4},
+      {Axis::X, 20, 56, true, Axis::Z, Bound::Never, 38, 54, Bound::Never, 0, 0},
+      {Axis::X, 20, 56, true, Axis::Z, Bound::Never, 269, 278, Bound::Never, 0, 0}}},
+    {3,
+     {{Axis::X, 381, 410, false, Axis::Z, Bound::Below, 55, 0, Bound::Below, 51, 1},
+      {Axis::Z, 152, 175, false, Axis::X, Bound::Below, 286, 0, Bound::Below, 281, 3},
+      {Axis::X, 381, 410, false, Axis::Z, Bound::Above, 271, 0, Bound::Above, 275, 4}}},
+    {4,
+     {{Axis::X, 152, 181, false, Axis::Z, Bound::Below, 55, 0, Bound::Below, 51, 1},
+      {Axis::Z, 150, 176, false, Axis::X, Bound::Below, 57, 0, Bound::Below, 53, 1},
+      {Axis::Z, 152, 175, false, Axis::X, Bound::Above, 277, 0, Bound::Above, 281, 2},
+      {Axis::X, 152, 181, false, Axis::Z, Bound::Above, 271, 0, Bound::Above, 275, 4}}},
+    {3,
+     {{Axis::X, 381, 410, false, Axis::Z, Bound::Below, 279, 0, Bound::Below, 275, 2},
+      {Axis::X, 152, 181, false, Axis::Z, Bound::Below, 279, 0, Bound::Below, 275, 3},
+      {Axis::Z, 375, 398, false, Axis::X, Bound::Below, 57, 0, Bound::Below, 53, 1}}},
+};
+
+bool zoneContains(const Zone& zone, float x, float z) {
+  const float span = zone.spanAxis == Axis::X ? x : z;
+  const float depth = zone.depthAxis == Axis::X ? x : z;
+  if (zone.spanInclusive) {
+    return zone.spanLow <= span && span <= zone.spanHigh && zone.depthLimit <= depth &&
+           depth <= zone.depthHigh;
   }
-  glEnd();
+  if (!(zone.spanLow < span && span < zone.spanHigh)) return false;
+  return zone.depthSide == Bound::Above ? depth > zone.depthLimit : depth < zone.depthLimit;
+}
+
+bool switchHolds(const Zone& zone, float x, float z) {
+  const float depth = zone.depthAxis == Axis::X ? x : z;
+  switch (zone.switchSide) {
+    case Bound::Above: return depth > zone.switchLimit;
+    case Bound::Below: return depth < zone.switchLimit;
+    case Bound::Never: return false;
+  }
+  return false;
+}
+
+// ---- Alarm lamp colours ----
+const float redLampColour[4] = {0.42f, 0.0f, 0.0f, 1.0f};
+const float redLampLit[4] = {1.0f, 0.0f, 0.0f, 1.0f};
+const float greenLampColour[4] = {0.0f, 0.3f, 0.0f, 1.0f};
+const float greenLampLit[4] = {0.0f, 0.8f, 0.0f, 1.0f};
+const float lampBlack[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+const float lampNoShininess[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+
+const float alarmLampPositions[alarmLampCount][3] = {
+    {54, 0, 144}, {54, -2, 144}, {282, 0, 144}, {282, -2, 144}, {54, 0, 369}, {54, -2, 369}};
+
+// Step 2.
+void drawMenuFrame() {
+  drawMenu();
+  platform::warpPointer(static_cast<int>(screenWidth / 2.0), static_cast<int>(screenHeight / 2.0));
+}
+
+// Steps 6 and 7.
+void pushPlayerAway() {
+  if (!guard1->down) guard1->keepAway(forwardDirection, strafeDirection, *camera, moveStep);
+  if (!guard2->down) guard2->keepAway(forwardDirection, strafeDirection, *camera, moveStep);
+  for (ModelObject* pedestal : pedestals) pedestal->pushCameraOut(forwardDirection, strafeDirection, *camera, moveStep);
+  for (ModelObject* chair : chairs) chair->pushCameraOut(forwardDirection, strafeDirection, *camera, moveStep);
+  for (ModelObject* sofa : sofas) sofa->pushCameraOut(forwardDirection, strafeDirection, *camera, moveStep);
+  for (ModelObject* table : tables) table->pushCameraOut(forwardDirection, strafeDirection, *camera, moveStep);
+}
+
+// Step 8.
+void trackRoomAndCollide() {
+  if (currentRoom < 1 || currentRoom > 4) return;
+  if (!trackRoom(camera->position.x, camera->position.z)) {
+    camera->collideWithTriangles(levelTriangles, levelTriangleVertexCount);
+  }
+}
+
+// Step 11.
+void colourAlarmLamps() {
+  if (alarmActive) blinkAlarmLights();
+  const float* redEmission = alarmActive ? redLampLit : lampBlack;
+  const float* greenEmission = alarmActive ? lampBlack : greenLampLit;
+  for (int pair = 0; pair < alarmLampCount; pair += 2) {
+    alarmLamps[pair]->setMaterial(redLampColour, redLampColour, lampBlack, lampNoShininess, redEmission);
+    alarmLamps[pair + 1]->setMaterial(greenLampColour, greenLampColour, lampBlack, lampNoShininess,
+                                      greenEmission);
+  }
+}
+
+// Steps 12 and 13.
+void drawMuseumObjects() {
+  glEnable(GL_LIGHTING);
+  for (int i = 0; i < pedestalCount; ++i) {
+    if (!pedestals[i]->isNearLineOfSight(*camera)) continue;
+    if (i >= 20) pedestals[i]->setRotation(-90.0f, 0.0f, 1.0f, 0.0f);
+    pedestals[i]->draw();
+  }
+  for (int row = 0; row < roomRows; ++row) {
+    for (int i = 0; i < pictureCount[row]; ++i) {
+      if (pictures[row][i]->isNearLineOfSight(*camera)) pictures[row][i]->draw();
+    }
+    for (int i = 0; i < exhibitCount[row]; ++i) {
+      if (exhibits[row][i]->isNearLineOfSight(*camera)) exhibits[row][i]->draw();
+    }
+    for (int i = 0; i < swordCount[row]; ++i) {
+      if (swords[row][i]->isNearLineOfSight(*camera)) swords[row][i]->draw();
+    }
+  }
+}
+
+// Step 15.
+void updateGuards() {
+  Guard* guards[2] = {guard1, guard2};
+  const Vector3* paths[2] = {guard1Path, guard2Path};
+  const Vector3* headings[2] = {&guard1StartHeading, &guard2StartHeading};
+  for (int g = 0; g < 2; ++g) {
+    if (!guards[g]->gone && !gameOver) guards[g]->update(frameInterval, *camera);
+    if (guards[g]->gone && !gameOver) {
+      runRespawnWait(*guards[g], guardDownTime[g], paths[g], *headings[g]);
+    }
+  }
+}
+
+// Step 16.
+void drawAlarmLamps() {
+  for (int i = 0; i < alarmLampCount; ++i) {
+    alarmLamps[i]->setPosition(alarmLampPositions[i][0], alarmLampPositions[i][1],
+                               alarmLampPositions[i][2]);
+  }
+  for (ModelObject* lamp : alarmLamps) lamp->draw();
+}
+
+void drawMuseumFrame() {
+  if (camera->health <= 0.0f) gameOver = true;
+  drawHud();
+  glLoadIdentity();
+  pushPlayerAway();
+  trackRoomAndCollide();
+  camera->applyView();
+  setRoomLights();
+  colourAlarmLamps();
+  drawMuseumObjects();
+  levelMesh->draw();
+  drawFurniture();
+  updateGuards();
+  drawAlarmLamps();
+  glDisable(GL_LIGHTING);
+  glCallList(skylineList);
 }
 
 }  // namespace
 
+bool trackRoom(float x, float z) {
+  const RoomZones& zones = roomZones[currentRoom - 1];
+  for (int i = 0; i < zones.count; ++i) {
+    const Zone& zone = zones.zones[i];
+    if (!zoneContains(zone, x, z)) continue;
+    if (switchHolds(zone, x, z)) currentRoom = zone.newRoom;
+    return true;
+  }
+  return false;
+}
+
 void display() {
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  if (camera != nullptr) {
-    camera->applyView();
+  if (menuActive) {
+    drawMenuFrame();
+  } else {
+    drawMuseumFrame();
   }
-  drawGroundGrid();
   platform::swapBuffers();
 }

@@ -23,6 +23,7 @@
 #include "game/StateReport.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
+#include "input/SpecialKeys.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "platform/Swap.h"
@@ -56,10 +57,9 @@ void deliver(const TimelineEvent& event) {
     case TimelineEvent::KeyUp: keyboardUp(static_cast<unsigned char>(event.code), 0, 0); break;
     case TimelineEvent::Motion: mousePassiveMotion(event.x, event.y); break;
     case TimelineEvent::Drag: mouseMotion(event.x, event.y); break;
-    // Special keys and buttons have no handlers yet; they are read and ignored.
-    case TimelineEvent::SpecialDown:
-    case TimelineEvent::SpecialUp:
-    case TimelineEvent::Button:
+    case TimelineEvent::SpecialDown: specialDown(event.code, 0, 0); break;
+    case TimelineEvent::SpecialUp: specialUp(event.code, 0, 0); break;
+    case TimelineEvent::Button: mouseButton(event.code, event.state, event.x, event.y); break;
     case TimelineEvent::Screenshot:
     case TimelineEvent::End: break;
   }

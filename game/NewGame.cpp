@@ -1,0 +1,88 @@
+// The new game, in its fixed order.
+#include "game/NewGame.h"
+
+#include <GL/gl.h>
+
+#include "app/Startup.h"
+#include "assets/ModelObject.h"
+#include "audio/GameSounds.h"
+#include "game/GameState.h"
+#include "game/Guard.h"
+#include "game/StatusLine.h"
+#include "game/World.h"
+#include "render/Frame.h"
+#include "render/Lights.h"
+#include "render/TextMessage.h"
+
+void retireGuard(Guard*& guard) {
+  if (guard == nullptr) return;
+  guard->walkModel = guard->standModel = guard->shootModel = nullptr;
+  guard->fallModel = guard->weaponShootModel = guard->weaponFallModel = nullptr;
+  delete guard;
+  guard = nullptr;
+}
+
+namespace {
+
+// Step 1: the player at the entrance, with fresh health, an empty bag and no score.
+void createPlayerCamera() {
+  delete camera;
+  camera = new Camera(419.0f, 1.0f, 15.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f);
+  camera->setScreenSize(screenWidth, screenHeight);
+}
+
+// Step 3. The alarm lights of an alarm cut short by the restart go out as well.
+void resetLightsAndPolygons() {
+  for (GLenum light = GL_LIGHT0; light <= GL_LIGHT4; ++light) glEnable(light);
+  glDisable(GL_LIGHT5);
+  glDisable(GL_LIGHT6);
+  glDisable(GL_LIGHT7);
+  alarmBlinkCounter = 0;
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+}
+
+// Step 5.
+void restoreObjects() {
+  for (int row = 0; row < roomRows; ++row) {
+    for (int i = 0; i < pictureCount[row]; ++i) pictures[row][i]->visible = pictures[row][i]->intact = 1;
+    for (int i = 0; i < exhibitCount[row]; ++i) exhibits[row][i]->visible = exhibits[row][i]->intact = 1;
+    for (int i = 0; i < swordCount[row]; ++i) swords[row][i]->visible = swords[row][i]->intact = 1;
+  }
+}
+
+// Steps 6 and 7.
+Guard* createGuard(const Vector3* path, const Vector3& startHeading, Md2Model* models,
+                   bool clockwise) {
+  Guard* guard = new Guard(path, startHeading);
+  guard->setModels(models);
+  guard->loadTexture("data/textures/pm1.bmp");
+  guard->setPath(path);
+  guard->setClockwise(clockwise);
+  guard->setShotSound(pistolShotSound);
+  return guard;
+}
+
+}  // namespace
+
+void newGame() {
+  createPlayerCamera();
+  currentRoom = 1;
+  wireframeOn = false;
+  alarmActive = false;
+  resetLightsAndPolygons();
+  messageDuration = 3;
+  restoreObjects();
+  retireGuard(guard1);
+  guard1 = createGuard(guard1Path, guard1StartHeading, guard1Models, true);
+  retireGuard(guard2);
+  guard2 = createGuard(guard2Path, guard2StartHeading, guard2Models, false);
+  guardDownTime[0] = guardDownTime[1] = -1;
+  fpsTime = 0.0f;
+  fpsLastTime = 0.0f;
+  messageTime = 0.0;
+  delete statusMessage;
+  statusMessage = nullptr;
+  cornerMessage->setText(nullptr);
+  postStatusMessage(355, 390, textYellow, "It's your turn now, baby!");
+}
