@@ -1,4 +1,4 @@
-// One hidden-from-nobody freeglut window per test process.
+// One freeglut window per test process.
 #include "support/GlContext.h"
 
 #include <X11/Xlib.h>
@@ -17,11 +17,13 @@ bool ensureGlContext(int width, int height) {
     state = -1;
     return false;
   }
-  XCloseDisplay(display);
+  // The probe stays open until freeglut has its own connection: an X server left without
+  // clients may reset and refuse the next connection for a moment.
   int argc = 1;
   char name[] = "vaultrun_tests";
   char* argv[] = {name, nullptr};
   glutInit(&argc, argv);
+  XCloseDisplay(display);
   glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
   glutInitWindowSize(width, height);
   glutCreateWindow("vaultrun tests");
