@@ -1,0 +1,418 @@
+// The police guard: construction and set-up, sight and the player push, the three behaviours
+// of a frame (patrol, attack, falling and lying) and their drawing, and the player's hit test.
+#include "game/Guard.h"
+
+#include <GL/gl.h>
+
+#include "assets/Md2Model.h"
+#include "assets/Textures.h"
+#include "audio/Sound.h"
+#include "geometry/Camera.h"
+#include "platform/Clock.h"
+
+const Vector3 headingPosX(1.0f, 0.0f, 0.0f);
+const Vector3 headingNegX(-1.0f, 0.0f, 0.0f);
+const Vector3 headingPosZ(0.0f, 0.0f, 1.0f);
+const Vector3 headingNegZ(0.0f, 0.0f, -1.0f);
+
+const Vector3 guard1Path[4] = {Vector3(26.0f, -6.0f, 25.0f), Vector3(395.0f, -5.0f, 25.0f),
+                               Vector3(395.0f, -6.0f, 164.0f), Vector3(26.0f, -6.0f, 164.0f)};
+const Vector3 guard2Path[4] = {Vector3(162.0f, -6.0f, 164.0f), Vector3(162.0f, -6.0f, 386.0f),
+                               Vector3(395.0f, -6.0f, 386.0f), Vector3(395.0f, -6.0f, 164.0f)};
+const Vector3 guard1StartHeading(1.0f, 0.0f, 0.0f);
+const Vector3 guard2StartHeading(0.0f, 0.0f, 1.0f);
+
+namespace {
+
+constexpr float sightDistance = 75.0f;
+constexpr float keepAwayDistance = 10.0f;
+constexpr float cornerWaitSeconds = 5.0f;
+constexpr float lyingSeconds = 10.0f;
+constexpr float drawScale = 0.28f;
+constexpr float standLift = 1.0f;   // the stand model sits this much lower in its file
+constexpr float shotDamage = 30.0f;
+constexpr std::int32_t standLeaveFrame = 1;
+constexpr std::int32_t shotFrame = 17;
+constexpr std::int32_t rearmFrame = 18;
+const float hitHeights[4] = {-4.0f, -1.0f, 2.0f, 5.5f};  // sphere centres, up from the feet
+
+const char* const weaponSkinFile = "data/textures/weapon.bmp";
+
+// The walk cycle eases in and out: its first two and last two frames move a quarter step.
+bool isQuarterStepFrame(std::int32_t frame) {
+  return frame == 0 || frame == 1 || frame == 13 || frame == 14;
+}
+
+// Back to frame 0 and looping: a fall animation made ready for the next fall.
+void rewind(Md2Model* model) {
+  if (model != nullptr) {
+    model->playOnce = false;
+    model->currentFrame = 0;
+  }
+}
+
+void draw(Md2Model* model) {
+  if (model != nullptr) {
+    model->drawAnimated();
+  }
+}
+
+// The yaw and scale that follow the translation of every guard drawing.
+void rotateAndScale(float angle) {
+  if (angle != 0.0f) {
+    glRotatef(angle, 0.0f, 1.0f, 0.0f);
+  }
+  glScalef(drawScale, drawScale, drawScale);
+}
+
+}  // namespace
+
+Guard::Guard()
+    : walking(false),
+      alerted(false),
+      fallPending(true),
+      shotReady(true),
+      targetIndex(1),
+      walkModel(nullptr),
+      standModel(nullptr),
+      shootModel(nullptr),
+      fallModel(nullptr),
+      weaponShootModel(nullptr),
+      weaponFallModel(nullptr),
+      waitStart(-1.0f),
+      clockNow(0.0f),
+      speed(10.0f),
+      angle(-90.0f),
+      texture(0),
+      weaponTexture(0),
+      shotSound(nullptr),
+      referenceDir(1.0f, 0.0f, 0.0f),
+      down(true),
+      clockwise(false),
+      gone(false),
+      health(100),
+      hitRadius(3.0f) {}
+
+Guard::Guard(const Vector3* corners, const Vector3& startHeading) : Guard() {
+  position = corners[0];
+  heading = startHeading;
+  down = false;
+}
+
+Guard::~Guard() {
+  Md2Model* const slots[6] = {walkModel, standModel, shootModel,
+                              fallModel, weaponShootModel, weaponFallModel};
+  for (Md2Model* model : slots) {
+    if (model != nullptr) {
+      releaseMd2Model(*model);
+    }
+  }
+  if (texture != 0) {
+    deleteTexture(texture);
+  }
+  if (weaponTexture != 0) {
+    deleteTexture(weaponTexture);
+  }
+}
+
+void Guard::setPath(const Vector3* corners) {
+  for (int i = 0; i < 4; ++i) {
+    path[i] = corners[i];
+  }
+  targetIndex = 1;
+  alerted = false;
+  walking = false;
+}
+
+void Guard::setModels(Md2Model* models) {
+  walkModel = &models[0];
+  standModel = &models[1];
+  shootModel = &models[2];
+  fallModel = &models[3];
+  weaponShootModel = &models[4];
+  weaponFallModel = &models[5];
+  rewind(fallModel);
+  rewind(weaponFallModel);
+}
+
+void Guard::loadTexture(const char* fileName) {
+  // Both skins stay loaded for the guard's life; drawing only switches the binding.
+  if (texture != 0) {
+    deleteTexture(texture);
+  }
+  if (weaponTexture != 0) {
+    deleteTexture(weaponTexture);
+  }
+  texture = uploadBmpTexture(fileName);
+  weaponTexture = uploadBmpTexture(weaponSkinFile);
+}
+
+void Guard::setClockwise(bool value) {
+  clockwise = value;
+}
+
+void Guard::setShotSound(Sound* sound) {
+  shotSound = sound;
+}
+
+void Guard::setAlerted(bool value) {
+  alerted = value;
+}
+
+bool Guard::canSee(const Vector3& point) const {
+  return distanceBetween(position, point) < sightDistance;
+}
+
+float Guard::headingAngle() const {
+  if (heading == headingPosX) return 0.0f;
+  if (heading == headingNegX) return -180.0f;
+  if (heading == headingPosZ) return -90.0f;
+  if (heading == headingNegZ) return 90.0f;
+  return 0.0f;
+}
+
+void Guard::spawn(const Vector3& where, int angleDegrees) {
+  position = where;
+  angle = static_cast<float>(angleDegrees);
+  waitStart = -1.0f;
+  speed = 10.0f;
+  health = 100;
+  hitRadius = 3.0f;
+  fallPending = true;
+  shotReady = true;
+  gone = false;
+  down = false;
+  alerted = false;
+  walking = false;
+  if (shootModel != nullptr) shootModel->currentFrame = 0;
+  if (weaponShootModel != nullptr) weaponShootModel->currentFrame = 0;
+  rewind(fallModel);
+  rewind(weaponFallModel);
+}
+
+void Guard::keepAway(std::int32_t forward, std::int32_t sideways, Camera& player, float& step) {
+  if (!(distanceBetween(position, player.position) < keepAwayDistance)) {
+    return;
+  }
+  // Negated in place: a second guard within reach in the same frame negates it back.
+  step = -step;
+  const float s = step;
+  if (sideways == 0) {
+    if (forward == 1) player.moveForward(s);
+    if (forward == -1) player.moveForward(-s);
+    return;
+  }
+  if (forward == 0) {
+    if (sideways == 1) player.strafe(s);
+    if (sideways == -1) player.strafe(-s);
+    return;
+  }
+  if (forward != 1 && forward != -1) return;
+  if (sideways != 1 && sideways != -1) return;
+  // The diagonals take back the full step forward and half of it sideways.
+  player.moveForward(forward == 1 ? s : -s);
+  player.strafe(sideways == 1 ? s / 2.0f : -s / 2.0f);
+}
+
+// ---- The frame update ----
+// The steps of update(), one function per behaviour. Each ends with its drawing, inside the
+// bracket that update() opens and closes.
+
+namespace {
+
+// The heading of the next leg after arriving along `heading`.
+Vector3 turnedHeading(const Vector3& heading, bool clockwise) {
+  if (heading == headingPosX) return clockwise ? headingPosZ : headingNegZ;
+  if (heading == headingNegX) return clockwise ? headingNegZ : headingPosZ;
+  if (heading == headingPosZ) return clockwise ? headingNegX : headingPosX;
+  if (heading == headingNegZ) return clockwise ? headingPosX : headingNegX;
+  return heading;
+}
+
+// One patrol leg: the coordinate that moves, where it stops, its direction and the angle drawn.
+struct Leg {
+  float* coordinate;
+  float target;
+  float direction;  // +1 or -1
+  float angle;      // degrees
+};
+
+// False for a heading that is none of the four axes: such a guard stays where it is.
+bool legOf(const Vector3& heading, Vector3& position, const Vector3& corner, Leg& leg) {
+  if (heading == headingPosX) {
+    leg = Leg{&position.x, corner.x, 1.0f, 0.0f};
+  } else if (heading == headingNegX) {
+    leg = Leg{&position.x, corner.x, -1.0f, -180.0f};
+  } else if (heading == headingPosZ) {
+    leg = Leg{&position.z, corner.z, 1.0f, -90.0f};
+  } else if (heading == headingNegZ) {
+    leg = Leg{&position.z, corner.z, -1.0f, 90.0f};
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The arrival test takes the full step, whatever this frame moves.
+bool hasArrived(const Leg& leg, float step) {
+  if (leg.direction > 0.0f) {
+    return leg.target - step < *leg.coordinate;
+  }
+  return leg.target + step > *leg.coordinate;
+}
+
+// The weapon, under the figure's transform with its own skin; the guard's skin afterwards.
+void drawWeapon(const Guard& guard, Md2Model* model) {
+  glBindTexture(GL_TEXTURE_2D, guard.weaponTexture);
+  draw(model);
+  glBindTexture(GL_TEXTURE_2D, guard.texture);
+}
+
+void waitAtCorner(Guard& guard) {
+  // Step 1: the wait lasts over five seconds and ends where the stand cycle shows frame 1.
+  const float now = platform::clockSeconds();
+  if (guard.waitStart == -1.0f) {
+    guard.waitStart = now;
+  } else {
+    guard.clockNow = now;
+    if (guard.clockNow - guard.waitStart > cornerWaitSeconds && guard.standModel != nullptr &&
+        guard.standModel->currentFrame == standLeaveFrame) {
+      guard.waitStart = -1.0f;
+      guard.walking = true;
+    }
+  }
+  // Step 2: on the corner it came to, all three coordinates.
+  guard.position = guard.path[guard.targetIndex == 0 ? 3 : guard.targetIndex - 1];
+  // Step 3: the heading already points along the next leg.
+  guard.angle = guard.headingAngle();
+  // Step 4.
+  glTranslatef(guard.position.x, guard.position.y + standLift, guard.position.z);
+  rotateAndScale(guard.angle);
+  draw(guard.standModel);
+}
+
+void walk(Guard& guard, float interval) {
+  const float step = interval * guard.speed;
+  const Vector3& corner = guard.path[guard.targetIndex];
+  Leg leg;
+  if (legOf(guard.heading, guard.position, corner, leg)) {
+    if (hasArrived(leg, step)) {
+      // The angle stays as it was on the frame of arrival.
+      *leg.coordinate = leg.target;
+      guard.walking = false;
+      guard.targetIndex = static_cast<std::int16_t>((guard.targetIndex + 1) % 4);
+      guard.heading = turnedHeading(guard.heading, guard.clockwise);
+    } else {
+      const bool quarter =
+          guard.walkModel != nullptr && isQuarterStepFrame(guard.walkModel->currentFrame);
+      const float s = quarter ? step / 4.0f : step;
+      *leg.coordinate += leg.direction * s;
+      guard.angle = leg.angle;
+    }
+  }
+  glTranslatef(guard.position.x, guard.position.y, guard.position.z);
+  rotateAndScale(guard.angle);
+  draw(guard.walkModel);
+}
+
+void attack(Guard& guard, Camera& player) {
+  // Step 1: the guard stands still.
+  glTranslatef(guard.position.x, guard.position.y, guard.position.z);
+  // Step 2: aim. The angle from +x comes unsigned; on the +z side the yaw turns the other way.
+  const Vector3 d(player.position.x - guard.position.x, 0.0f,
+                  player.position.z - guard.position.z);
+  guard.angle = static_cast<float>(angleBetweenDegrees(guard.referenceDir, d));
+  if (player.position.z > guard.position.z) {
+    guard.angle = -guard.angle;
+  }
+  rotateAndScale(guard.angle);
+  // Step 3.
+  draw(guard.shootModel);
+  if (guard.shootModel != nullptr) {
+    // Step 4: one shot per pass through frame 17, wherever the player is.
+    if (guard.shootModel->currentFrame == shotFrame && guard.shotReady) {
+      guard.shotReady = false;
+      if (guard.shotSound != nullptr) {
+        guard.shotSound->play();
+      }
+      player.health = player.health <= shotDamage ? 0.0f : player.health - shotDamage;
+    }
+    // Step 5.
+    if (guard.shootModel->currentFrame == rearmFrame) {
+      guard.shotReady = true;
+    }
+  }
+  // Step 6.
+  drawWeapon(guard, guard.weaponShootModel);
+}
+
+void fallAndLie(Guard& guard) {
+  // Step 1: the lying time counts from the first frame down.
+  if (guard.fallPending) {
+    guard.waitStart = platform::clockSeconds();
+    guard.fallPending = false;
+  }
+  // Step 2.
+  guard.clockNow = platform::clockSeconds();
+  if (guard.clockNow - guard.waitStart > lyingSeconds) {
+    guard.gone = true;
+  }
+  // Step 3: it falls facing the way it last looked.
+  glTranslatef(guard.position.x, guard.position.y, guard.position.z);
+  rotateAndScale(guard.angle);
+  // Step 4: the fall comes to rest on its last shown frame.
+  if (guard.fallModel != nullptr) {
+    guard.fallModel->playOnce = true;
+    guard.fallModel->drawAnimated();
+  }
+  if (guard.weaponFallModel != nullptr) {
+    guard.weaponFallModel->playOnce = true;
+  }
+  // Step 5.
+  drawWeapon(guard, guard.weaponFallModel);
+}
+
+}  // namespace
+
+void Guard::update(float interval, Camera& player) {
+  glPushAttrib(GL_CURRENT_BIT);
+  glEnable(GL_TEXTURE_2D);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glBindTexture(GL_TEXTURE_2D, texture);
+
+  // A guard shot down always falls, alerted or not.
+  if (down) {
+    fallAndLie(*this);
+  } else if (alerted) {
+    attack(*this, player);
+  } else if (walking) {
+    walk(*this, interval);
+  } else {
+    waitAtCorner(*this);
+  }
+
+  glPopMatrix();
+  glDisable(GL_TEXTURE_2D);
+  glPopAttrib();
+}
+
+bool Guard::isHitByShot(const Camera& player) const {
+  // Step 1: the line of sight through the eye.
+  const Vector3 u = normalized(player.view - player.position);
+  // Step 2: four spheres stacked above the feet; the whole line counts, both ways.
+  for (const float h : hitHeights) {
+    Vector3 p = subtract(position, player.position);
+    p.y += h;
+    const float along = dotProduct(u, p);
+    const float distance = length(p);
+    const double disc = static_cast<double>(along) * along -
+                        static_cast<double>(distance) * distance +
+                        static_cast<double>(hitRadius) * hitRadius;
+    if (disc > 0.0) {
+      return true;
+    }
+  }
+  // Step 3.
+  return false;
+}
