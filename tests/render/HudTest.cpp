@@ -1,0 +1,278 @@
+// The head-up display drawn on a 1024 x 768 context and read back from the back buffer:
+// bars, icons, crosshair, guard bars, and the texts the message lines are given.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Idle.h"
+#include "game/GameState.h"
+#include "game/Guard.h"
+#include "game/World.h"
+#include "platform/Clock.h"
+#include "render/Hud.h"
+#include "render/StaticGeometry.h"
+#include "render/TextMessage.h"
+#include "render/RenderProbe.h"
+#include "support/GlContext.h"
+
+using namespace renderprobe;
+
+namespace {
+
+constexpr int W = width;
+constexpr int H = height;
+const float barFrame[3] = {0.8f, 0.6f, 0.2f};
+const float guardFrame[3] = {0.38f, 0.49f, 0.66f};
+
+std::uint64_t micros(double seconds) {
+  return static_cast<std::uint64_t>(seconds * 1e6 + 0.5);
+}
+
+class HudTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testsupport::ensureGlContext(W, H)) {
+      GTEST_SKIP() << "no X display";
+    }
+    beginGameFrame();
+    if (overlayList == 0) {
+      overlayList = glGenLists(1);
+      glNewList(overlayList, GL_COMPILE);
+      buildOverlayList();
+      glEndList();
+    }
+    for (GLuint& icon : hudIcons) {
+      icon = solidTexture(255, 255, 255);
+    }
+    platform::useVirtualClock(micros(100.0));
+    camera = new Camera();
+    hudMessage = new TextMessage(10, 34, textRed);
+    gameOverMessage = new TextMessage(250, 400, textRed);
+    gameOverMessage->setText("Now you have plenty of time to think 'bout it: GAME OVER");
+    backToMenuMessage = new TextMessage(350, 450, textRed);
+    backToMenuMessage->setText("Press any key to go back to the main menue!");
+    cornerMessage = new TextMessage(900, 690, textCyan);
+    alarmActive = gameOver = heistFinished = fpsShown = false;
+    fpsTime = fpsLastTime = 0.0f;
+    fpsText.clear();
+    messageTime = 0.0;
+    messageDuration = 0;
+  }
+
+  void TearDown() override {
+    // Nothing may be left queued for the renderer when the process exits.
+    glFinish();
+    platform::useRealClock();
+    glDeleteTextures(3, hudIcons);
+    for (TextMessage** line : {&hudMessage, &gameOverMessage, &backToMenuMessage, &cornerMessage,
+                               &statusMessage, &endMessage}) {
+      delete *line;
+      *line = nullptr;
+    }
+    for (Guard** guard : {&guard1, &guard2}) {
+      delete *guard;
+      *guard = nullptr;
+    }
+    delete camera;
+    camera = nullptr;
+    alarmActive = gameOver = heistFinished = fpsShown = false;
+  }
+
+  void redraw() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawHud();
+  }
+
+  std::string cornerText() const {
+    return cornerMessage->text == nullptr ? "(none)" : cornerMessage->text;
+  }
+};
+
+TEST_F(HudTest, HealthBarSplitsIntoColouredAndBlackAtTheHealthValue) {
+  camera->health = 30.0f;
+  redraw();
+  const int row = H - 50;
+  EXPECT_TRUE(near(overlayPixel(W - 116, row), 0.7f, 0.3f, 0.0f));
+  EXPECT_TRUE(near(overlayPixel(W - 88, row), 0.7f, 0.3f, 0.0f));
+  EXPECT_TRUE(isBlack(overlayPixel(W - 86, row)));
+  EXPECT_TRUE(isBlack(overlayPixel(W - 18, row)));
+  // The frame, drawn after the bar, shows only as a border around it.
+  EXPECT_TRUE(near(overlayPixel(W - 15, row), barFrame[0], barFrame[1], barFrame[2]));
+  EXPECT_TRUE(near(overlayPixel(W - 60, H - 57), barFrame[0], barFrame[1], barFrame[2]));
+
+  camera->health = 100.0f;
+  redraw();
+  EXPECT_TRUE(near(overlayPixel(W - 116, row), 0.0f, 1.0f, 0.0f));
+  EXPECT_TRUE(near(overlayPixel(W - 18, row), 0.0f, 1.0f, 0.0f));
+
+  camera->health = 0.0f;
+  redraw();
+  EXPECT_TRUE(isBlack(overlayPixel(W - 116, row)));
+  EXPECT_EQ(countNearInOverlay(W - 117, H - 55, W - 17, H - 45, 1.0f, 0.0f, 0.0f), 0);
+}
+
+TEST_F(HudTest, BagBarAndIconsTintedByTheFrameColour) {
+  camera->bagLoad = 40.0f;
+  redraw();
+  const int row = H - 22;
+  EXPECT_TRUE(near(overlayPixel(W - 116, row), 0.19f, 0.65f, 0.68f));
+  EXPECT_TRUE(near(overlayPixel(W - 78, row), 0.19f, 0.65f, 0.68f));
+  EXPECT_TRUE(isBlack(overlayPixel(W - 76, row)));
+  EXPECT_TRUE(near(overlayPixel(W - 119, row), barFrame[0], barFrame[1], barFrame[2]));
+  // Heart and bag icons (white images) take the current frame colour.
+  EXPECT_TRUE(near(overlayPixel(W - 137, H - 50), barFrame[0], barFrame[1], barFrame[2]));
+  EXPECT_TRUE(near(overlayPixel(W - 137, H - 23), barFrame[0], barFrame[1], barFrame[2]));
+
+  camera->bagLoad = 0.0f;
+  redraw();
+  EXPECT_TRUE(isBlack(overlayPixel(W - 116, row)));
+}
+
+// On 1024 x 768 the crosshair centre is (512, 384); the lines lie on pixel boundaries, so
+// either neighbouring row (or column) may carry them.
+TEST_F(HudTest, CrosshairAroundTheScreenCentre) {
+  redraw();
+  auto greyAtRow = [](int x, int row) {
+    return near(pixelAt(x, row), 0.8f, 0.8f, 0.8f) || near(pixelAt(x, row - 1), 0.8f, 0.8f, 0.8f);
+  };
+  auto greyAtColumn = [](int x, int row) {
+    return near(pixelAt(x, row), 0.8f, 0.8f, 0.8f) || near(pixelAt(x - 1, row), 0.8f, 0.8f, 0.8f);
+  };
+  const int centreRow = H - 384;
+  EXPECT_TRUE(near(pixelAt(511, centreRow - 1), 0.8f, 0.8f, 0.8f));
+  EXPECT_TRUE(near(pixelAt(512, centreRow), 0.8f, 0.8f, 0.8f));
+  for (int x : {493, 497, 501, 523, 527, 531}) {
+    EXPECT_TRUE(greyAtRow(x, centreRow)) << "x " << x;
+  }
+  for (int x : {490, 504, 508, 516, 520, 534}) {
+    EXPECT_FALSE(greyAtRow(x, centreRow)) << "x " << x;
+  }
+  for (int y : {365, 369, 373, 395, 399, 403}) {
+    EXPECT_TRUE(greyAtColumn(512, H - y)) << "y " << y;
+  }
+  for (int y : {362, 376, 380, 388, 392, 406}) {
+    EXPECT_FALSE(greyAtColumn(512, H - y)) << "y " << y;
+  }
+}
+
+TEST_F(HudTest, GuardBarsOnlyDuringTheAlarmAndOnlyForGuardsStillStanding) {
+  guard1 = new Guard(guard1Path, guard1StartHeading);
+  guard2 = new Guard(guard2Path, guard2StartHeading);
+  guard1->health = 60;
+  guard2->down = true;
+  redraw();
+  EXPECT_EQ(countNearInOverlay(W - 147, 10, W - 10, 62, guardFrame[0], guardFrame[1],
+                               guardFrame[2]),
+            0);
+
+  alarmActive = true;
+  redraw();
+  const int row = 22;
+  EXPECT_TRUE(near(overlayPixel(W - 116, row), 0.4f, 0.6f, 0.0f));
+  EXPECT_TRUE(near(overlayPixel(W - 58, row), 0.4f, 0.6f, 0.0f));
+  EXPECT_TRUE(isBlack(overlayPixel(W - 56, row)));
+  EXPECT_TRUE(near(overlayPixel(W - 119, row), guardFrame[0], guardFrame[1], guardFrame[2]));
+  EXPECT_TRUE(near(overlayPixel(W - 137, row), guardFrame[0], guardFrame[1], guardFrame[2]));
+  // The downed second guard has nothing in its rows.
+  EXPECT_EQ(countNearInOverlay(W - 147, 38, W - 10, 62, guardFrame[0], guardFrame[1],
+                               guardFrame[2]),
+            0);
+
+  guard2->down = false;
+  redraw();
+  EXPECT_TRUE(near(overlayPixel(W - 18, 50), 0.0f, 1.0f, 0.0f));
+  EXPECT_TRUE(near(overlayPixel(W - 119, 50), guardFrame[0], guardFrame[1], guardFrame[2]));
+}
+
+TEST_F(HudTest, ScoreLineKeepsTheDigitsRightAligned) {
+  const struct {
+    std::int16_t score;
+    const char* line;
+  } cases[] = {{0, "SCORE:   "}, {7, "SCORE:   7"}, {42, "SCORE:  42"}, {150, "SCORE: 150"},
+               {1577, "SCORE: 1577"}};
+  for (const auto& c : cases) {
+    camera->score = c.score;
+    redraw();
+    ASSERT_NE(hudMessage->text, nullptr);
+    EXPECT_EQ(std::string(hudMessage->text), c.line);
+  }
+  EXPECT_GT(countNearInOverlay(10, 10, 200, 40, 1.0f, 0.0f, 0.0f), 0);
+}
+
+TEST_F(HudTest, StatusMessageShownUntilItsDurationHasPassed) {
+  statusMessage = new TextMessage(355, 390, textYellow);
+  statusMessage->setText("It's your turn now, baby!");
+  messageTime = 10.0;
+  messageDuration = 3;
+  auto shown = [this](double now) {
+    platform::setVirtualClockMicros(micros(now));
+    redraw();
+    return countNearInOverlay(350, 360, 700, 400, 1.0f, 1.0f, 0.0f) > 0;
+  };
+  EXPECT_TRUE(shown(10.0));
+  EXPECT_TRUE(shown(12.99));
+  EXPECT_FALSE(shown(13.0));
+  EXPECT_FALSE(shown(20.0));
+}
+
+TEST_F(HudTest, GameOverLinesWinOverTheVerdict) {
+  endMessage = new TextMessage(250, 300, textGreen);
+  endMessage->setText("Hey man, you should stay in bed next time!");
+  // Which lines show: the verdict (green), the game-over line and the back-to-menu line (red).
+  auto shown = [this] {
+    redraw();
+    return std::vector<bool>{countNearInOverlay(240, 275, 800, 306, 0, 1, 0) > 0,
+                             countNearInOverlay(240, 375, 800, 406, 1, 0, 0) > 0,
+                             countNearInOverlay(340, 425, 800, 456, 1, 0, 0) > 0};
+  };
+  EXPECT_EQ(shown(), (std::vector<bool>{false, false, false}));
+  heistFinished = true;
+  EXPECT_EQ(shown(), (std::vector<bool>{true, false, true}));
+  gameOver = true;
+  EXPECT_EQ(shown(), (std::vector<bool>{false, true, true}));
+}
+
+TEST_F(HudTest, FramesPerSecondLineChangesAtMostOnceASecond) {
+  auto frame = [this](double now, float interval) {
+    platform::setVirtualClockMicros(micros(now));
+    frameInterval = interval;
+    redraw();
+    return cornerText();
+  };
+  // Hidden: the line and the sampling time are left alone.
+  EXPECT_EQ(frame(5.0, 1.0f / 60.0f), "(none)");
+  EXPECT_EQ(fpsTime, 0.0f);
+
+  fpsShown = true;
+  // A cleared line is filled at once, even within a second of the last sample.
+  fpsLastTime = 4.5f;
+  EXPECT_EQ(frame(5.0, 1.0f / 60.0f), "FPS: 36.00");
+  EXPECT_EQ(frame(5.5, 0.01f), "FPS: 36.00");
+  EXPECT_EQ(frame(6.01, 0.01f), "FPS: 60.00");
+  EXPECT_EQ(fpsLastTime, fpsTime);
+  EXPECT_EQ(frame(7.5, 0.004f), "FPS: 15.000");
+  // An interval of 0, and one so long that the value has fewer than two digits, leave the
+  // last line standing; the next good frame updates it.
+  EXPECT_EQ(frame(9.0, 0.0f), "FPS: 15.000");
+  EXPECT_EQ(frame(9.1, 10.0f), "FPS: 15.000");
+  EXPECT_EQ(frame(9.2, 0.01f), "FPS: 60.00");
+  EXPECT_EQ(fpsText, "FPS: 60.00");
+  EXPECT_GT(countNearInOverlay(895, 665, 1020, 695, 0.0f, 1.0f, 1.0f), 0);
+}
+
+// The crosshair and the bars set colours of their own; the frame's colour comes back.
+TEST_F(HudTest, LeavesTheFrameStateAsItFoundIt) {
+  glColor4f(0.1f, 0.2f, 0.3f, 0.4f);
+  drawHud();
+  GLfloat colour[4];
+  glGetFloatv(GL_CURRENT_COLOR, colour);
+  EXPECT_EQ(std::vector<float>(colour, colour + 4), (std::vector<float>{0.1f, 0.2f, 0.3f, 0.4f}));
+  GLint depth = 0;
+  glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
+  EXPECT_EQ(depth, 1);
+  EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+  EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+// The room lights and the alarm lights' blinking, driven by a virtual clock.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <vector>
+
+#include "game/GameState.h"
+#include "platform/Clock.h"
+#include "render/Lights.h"
+#include "support/GlContext.h"
+
+namespace {
+
+bool alarmLightsEnabled() {
+  const bool on = glIsEnabled(GL_LIGHT5);
+  EXPECT_EQ(on, static_cast<bool>(glIsEnabled(GL_LIGHT6)));
+  EXPECT_EQ(on, static_cast<bool>(glIsEnabled(GL_LIGHT7)));
+  return on;
+}
+
+class LightsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testsupport::ensureGlContext()) {
+      GTEST_SKIP() << "no X display";
+    }
+    platform::useVirtualClock(100000000);  // 100 s
+    alarmActive = true;
+    alarmStartTime = platform::clockSeconds();  // raised now, as a sighting raises it
+    alarmBlinkCounter = 0;
+    alarmLightsLit = false;
+    for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) glDisable(light);
+  }
+  void TearDown() override {
+    // Nothing may be left queued for the renderer when the process exits.
+    glFinish();
+    platform::useRealClock();
+    alarmActive = false;
+    alarmLightsLit = false;
+    alarmBlinkCounter = 0;
+  }
+
+  // Runs frames alarm frames and returns on which of them the lights switched.
+  static std::vector<int> togglesOver(int frames) {
+    std::vector<int> toggles;
+    bool lit = alarmLightsEnabled();
+    for (int frame = 1; frame <= frames; ++frame) {
+      blinkAlarmLights();
+      if (alarmLightsEnabled() != lit) {
+        lit = !lit;
+        EXPECT_EQ(lit, alarmLightsLit);
+        toggles.push_back(frame);
+      }
+    }
+    return toggles;
+  }
+};
+
+TEST_F(LightsTest, AlarmLightsToggleEveryBlinkPeriod) {
+  alarmBlinkFrames = 60;
+  EXPECT_EQ(togglesOver(200), (std::vector<int>{60, 120, 180}));
+  EXPECT_TRUE(alarmLightsLit);
+}
+
+TEST_F(LightsTest, ABlinkPeriodOfZeroLeavesTheLightsAsTheyWere) {
+  alarmBlinkFrames = 0;
+  EXPECT_TRUE(togglesOver(2000).empty());
+  alarmLightsLit = true;
+  for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) glEnable(light);
+  EXPECT_TRUE(togglesOver(2000).empty());
+}
+
+TEST_F(LightsTest, AlarmEndsInTheFirstFrameMoreThan25SecondsAfterItsRaise) {
+  alarmBlinkFrames = 60;
+  alarmLightsLit = true;
+  for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) glEnable(light);
+  platform::setVirtualClockMicros(125000000);
+  blinkAlarmLights();
+  EXPECT_TRUE(alarmActive);
+  EXPECT_EQ(alarmBlinkCounter, 1);
+
+  platform::setVirtualClockMicros(125001000);
+  blinkAlarmLights();
+  EXPECT_FALSE(alarmActive);
+  EXPECT_EQ(alarmBlinkCounter, 0);
+  EXPECT_FALSE(alarmLightsEnabled());
+  // The lit state carries over to the next alarm.
+  EXPECT_TRUE(alarmLightsLit);
+}
+
+TEST_F(LightsTest, RoomLightsBrighterDuringTheAlarmAndFixedInTheWorld) {
+  auto lightValue = [](GLenum light, GLenum parameter) {
+    std::vector<float> v(4);
+    glGetLightfv(light, parameter, v.data());
+    return v;
+  };
+  const std::vector<float> normal = {0.2f, 0.2f, 0.3f, 1.0f};
+  const std::vector<float> alarm = {0.4f, 0.4f, 0.5f, 1.0f};
+  // Positions go through the view transform loaded when the lights are set.
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTranslatef(-10.0f, 0.0f, 0.0f);
+  for (bool during : {false, true, false}) {
+    alarmActive = during;
+    setRoomLights();
+    for (GLenum light = GL_LIGHT0; light <= GL_LIGHT4; ++light) {
+      EXPECT_EQ(lightValue(light, GL_AMBIENT), during ? alarm : normal);
+      EXPECT_EQ(lightValue(light, GL_DIFFUSE), during ? alarm : normal);
+    }
+  }
+  EXPECT_EQ(lightValue(GL_LIGHT0, GL_POSITION), (std::vector<float>{244, 10, 25, 1}));
+  EXPECT_EQ(lightValue(GL_LIGHT4, GL_POSITION), (std::vector<float>{271, 10, 386, 1}));
+  glLoadIdentity();
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+// The menu page for every screen of the menu: each of the six images in menuTextures is a
+// different solid colour, and the whole screen must show the one the game state asks for.
+#include <gtest/gtest.h>
+
+#include "game/GameState.h"
+#include "game/World.h"
+#include "render/Menu.h"
+#include "render/RenderProbe.h"
+#include "support/GlContext.h"
+
+using namespace renderprobe;
+
+namespace {
+
+const std::uint8_t pageColours[6][3] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},
+                                        {255, 255, 0}, {0, 255, 255}, {255, 0, 255}};
+
+class MenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testsupport::ensureGlContext(width, height)) {
+      GTEST_SKIP() << "no X display";
+    }
+    for (int i = 0; i < 6; ++i) {
+      menuTextures[i] = solidTexture(pageColours[i][0], pageColours[i][1], pageColours[i][2]);
+    }
+  }
+  void TearDown() override {
+    // Nothing may be left queued for the renderer when the process exits.
+    glFinish();
+    glDeleteTextures(6, menuTextures);
+    menuSelection = 0;
+    controlsShown = creditsShown = false;
+  }
+
+  // The page index whose colour covers the centre and the four corners, or -1.
+  static int pageOnScreen() {
+    beginGameFrame();
+    drawMenu();
+    const Rgb centre = pixelAt(width / 2, height / 2);
+    for (int i = 0; i < 6; ++i) {
+      const float r = pageColours[i][0] / 255.0f;
+      const float g = pageColours[i][1] / 255.0f;
+      const float b = pageColours[i][2] / 255.0f;
+      if (near(centre, r, g, b) && near(pixelAt(0, 0), r, g, b) &&
+          near(pixelAt(width - 1, 0), r, g, b) && near(pixelAt(0, height - 1), r, g, b) &&
+          near(pixelAt(width - 1, height - 1), r, g, b)) {
+        return i;
+      }
+    }
+    return -1;
+  }
+};
+
+TEST_F(MenuTest, EachScreenShowsItsOwnPage) {
+  for (std::int16_t selection = 0; selection < 4; ++selection) {
+    menuSelection = selection;
+    EXPECT_EQ(pageOnScreen(), selection);
+  }
+  menuSelection = 1;
+  controlsShown = true;
+  EXPECT_EQ(pageOnScreen(), 4);
+  controlsShown = false;
+  menuSelection = 2;
+  creditsShown = true;
+  EXPECT_EQ(pageOnScreen(), 5);
+  controlsShown = true;
+  EXPECT_EQ(pageOnScreen(), 5);
+}
+
+}  // namespace
