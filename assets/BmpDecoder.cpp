@@ -122,8 +122,8 @@ bool Decoder::readHeaders() {
   }
   if (info.width > maxBmpDimension || layout_.rows > maxBmpDimension) {
     return fail(outOfMemory, std::to_string(info.width) + " x " + std::to_string(layout_.rows) +
-                                 " pixels is more than " + std::to_string(maxBmpDimension) +
-                                 " x " + std::to_string(maxBmpDimension));
+                                 " pixels is more than " + std::to_string(maxBmpDimension) + " x " +
+                                 std::to_string(maxBmpDimension));
   }
   const std::uint32_t bits = info.bitCount;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
@@ -171,7 +171,8 @@ bool Decoder::locatePixels() {
   const std::uint64_t rowBits = static_cast<std::uint64_t>(info.width) * info.bitCount;
   layout_.stride = (rowBits + 31) / 32 * 4;
   const std::uint64_t lastRow = (rowBits + 7) / 8;  // the last row may come without padding
-  const std::uint64_t needed = layout_.stride * static_cast<std::uint64_t>(layout_.rows - 1) + lastRow;
+  const std::uint64_t needed =
+      layout_.stride * static_cast<std::uint64_t>(layout_.rows - 1) + lastRow;
   if (start > size_ || needed > size_ - start) {
     return fail(conversionError, "pixel data of " + std::to_string(needed) + " bytes at offset " +
                                      std::to_string(start) + " runs past the end of the file (" +

@@ -118,7 +118,7 @@ class Parser {
   bool readNormals_;
   std::string& error_;
   std::vector<std::string> lines_;
-  std::size_t cursor_ = 0;  // index of the next line to read
+  std::size_t cursor_ = 0;                // index of the next line to read
   std::vector<std::size_t> objectLines_;  // the header line of each object, for messages
 };
 
@@ -145,9 +145,9 @@ bool Parser::fail(std::size_t lineNumber, const std::string& reason) {
 
 const std::string* Parser::next(const char* what) {
   if (cursor_ >= lines_.size()) {
-    fail(0, lines_.empty() ? std::string("the file is empty")
-                           : "the file ends after line " + std::to_string(lines_.size()) +
-                                 ", before " + what);
+    fail(0, lines_.empty()
+                ? std::string("the file is empty")
+                : "the file ends after line " + std::to_string(lines_.size()) + ", before " + what);
     return nullptr;
   }
   return &lines_[cursor_++];
@@ -502,7 +502,8 @@ std::unique_ptr<MeshModel> Parser::run() {
 }  // namespace
 
 const MeshMaterial* MeshModel::materialOf(const MeshObject& object) const {
-  if (object.materialIndex < 0 || static_cast<std::uint32_t>(object.materialIndex) >= numMaterials) {
+  if (object.materialIndex < 0 ||
+      static_cast<std::uint32_t>(object.materialIndex) >= numMaterials) {
     return nullptr;
   }
   return &materials[static_cast<std::size_t>(object.materialIndex)];

@@ -17,10 +17,10 @@
 // in faceNormalIndices is below numNormals.
 struct MeshObject {
   std::uint32_t numVertices = 0;
-  std::uint32_t numNormals = 0;  // set only when the file's normals are read
-  std::vector<Vector3> vertices;       // numVertices, in model units
-  std::vector<Vector3> vertexNormals;  // numVertices, the normals drawn with
-  std::vector<Vector3> normals;        // numNormals, as read (empty when skipped)
+  std::uint32_t numNormals = 0;                 // set only when the file's normals are read
+  std::vector<Vector3> vertices;                // numVertices, in model units
+  std::vector<Vector3> vertexNormals;           // numVertices, the normals drawn with
+  std::vector<Vector3> normals;                 // numNormals, as read (empty when skipped)
   std::vector<std::array<float, 2>> texCoords;  // numVertices pairs u, v
   std::uint32_t numFaces = 0;
   std::vector<std::array<std::uint32_t, 3>> faceVertices;      // numFaces corner triples
@@ -40,7 +40,7 @@ struct MeshMaterial {
   float diffuse[4] = {0.0f, 0.0f, 0.0f, 1.0f};
   float specular[4] = {0.0f, 0.0f, 0.0f, 1.0f};
   float emission[4] = {0.0f, 0.0f, 0.0f, 1.0f};
-  std::string textureName;     // a path relative to the working directory; may be empty
+  std::string textureName;      // a path relative to the working directory; may be empty
   std::uint32_t textureId = 0;  // GL texture name made from textureName; 0 for none
 };
 

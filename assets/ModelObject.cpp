@@ -25,17 +25,31 @@ bool furnitureBox(const ModelObject& o, FurnitureBox& box) {
       return true;
     case 2:
       switch (o.chairFacing) {
-        case 1: box = {-4.0f, 4.0f, 5.0f, 5.0f}; return true;
-        case 2: box = {4.0f, -5.0f, 5.0f, 5.0f}; return true;
-        case 3: box = {-4.0f, -4.0f, 5.0f, 5.0f}; return true;
-        default: return false;
+        case 1:
+          box = {-4.0f, 4.0f, 5.0f, 5.0f};
+          return true;
+        case 2:
+          box = {4.0f, -5.0f, 5.0f, 5.0f};
+          return true;
+        case 3:
+          box = {-4.0f, -4.0f, 5.0f, 5.0f};
+          return true;
+        default:
+          return false;
       }
     case 3:
       switch (o.sofaFacing) {
-        case 1: box = {10.0f, 4.0f, 12.0f, 5.0f}; return true;
-        case 2: box = {4.0f, -9.0f, 5.0f, 12.0f}; return true;
-        case 3: box = {-10.0f, -4.0f, 12.0f, 5.0f}; return true;
-        default: return false;
+        case 1:
+          box = {10.0f, 4.0f, 12.0f, 5.0f};
+          return true;
+        case 2:
+          box = {4.0f, -9.0f, 5.0f, 12.0f};
+          return true;
+        case 3:
+          box = {-10.0f, -4.0f, 12.0f, 5.0f};
+          return true;
+        default:
+          return false;
       }
     case 4:
       box = {-1.0f, 0.0f, 10.0f, 4.0f};
@@ -130,9 +144,8 @@ void ModelObject::setSecondRotation(float angle_, float x, float y, float z) {
   secondRotated = 1;
 }
 
-void ModelObject::setMaterial(const float* ambient_, const float* diffuse_,
-                              const float* specular_, const float* shininess_,
-                              const float* emission_) {
+void ModelObject::setMaterial(const float* ambient_, const float* diffuse_, const float* specular_,
+                              const float* shininess_, const float* emission_) {
   ambient = diffuse = specular = shininess = emission = nullptr;
   if (ambient_ != nullptr) ambient = ambient_;
   if (diffuse_ != nullptr) diffuse = diffuse_;

@@ -19,16 +19,16 @@ constexpr float reachDistance = 25.0f;
 
 class ModelObject {
  public:
-  GLuint textureId;    // own texture (a taken picture shows it); 0 for none
-  MeshModel* model;    // kind 6 only; owned
+  GLuint textureId;                  // own texture (a taken picture shows it); 0 for none
+  MeshModel* model;                  // kind 6 only; owned
   std::int32_t slices;               // sphere slices, cone slices, torus sides
   std::int32_t stacks;               // sphere stacks, cone stacks, torus rings
   std::int32_t baseOrInnerRadius;    // cone base, torus inner radius (whole units)
   std::int32_t heightOrOuterRadius;  // cone height, torus outer radius (whole units)
-  float angle;        // first rotation, degrees
-  float secondAngle;  // second rotation, degrees
-  float size;         // cube edge, teapot size
-  float radius;       // sphere radius
+  float angle;                       // first rotation, degrees
+  float secondAngle;                 // second rotation, degrees
+  float size;                        // cube edge, teapot size
+  float radius;                      // sphere radius
   // Material of a solid (kinds 1 to 5): arrays owned by the caller, read at every draw.
   // Four floats each (RGBA), shininess one; a null reference is not set.
   const float* ambient;
@@ -39,17 +39,17 @@ class ModelObject {
   std::int16_t furnitureType;  // collision box: 0 none, 1 pedestal, 2 chair, 3 sofa, 4 table
   std::int16_t chairFacing;    // 1, 2 or 3
   std::int16_t sofaFacing;     // 1, 2 or 3
-  Vector3 position;    // level units
-  Vector3 axis;        // of the first rotation
-  Vector3 secondAxis;  // of the second rotation
+  Vector3 position;            // level units
+  Vector3 axis;                // of the first rotation
+  Vector3 secondAxis;          // of the second rotation
   std::uint8_t visible;        // drawn and can be taken
   std::uint8_t translated;     // drawing moves to position
   std::uint8_t rotated;        // drawing applies the first rotation
   std::uint8_t secondRotated;  // drawing applies the second rotation
   std::uint8_t intact;         // can be taken; a file object shows its material textures
-  std::int16_t kind;  // 1 teapot, 2 sphere, 3 cube, 4 cone, 5 torus, 6 text model
-  std::int16_t value;     // points for taking it
-  std::int16_t bagSpace;  // room taken in the bag (capacity 100)
+  std::int16_t kind;           // 1 teapot, 2 sphere, 3 cube, 4 cone, 5 torus, 6 text model
+  std::int16_t value;          // points for taking it
+  std::int16_t bagSpace;       // room taken in the bag (capacity 100)
 
   // A teapot (kind 1) or a cube (kind 3) of the given size.
   ModelObject(float size, std::int16_t kind);

@@ -15,8 +15,8 @@
 #include "assets/FileBytes.h"
 #include "assets/TgaDecoder.h"
 
-static_assert(tgaFormatAlpha == GL_ALPHA && tgaFormatRgb == GL_RGB &&
-                  tgaFormatRgba == GL_RGBA && tgaFormatLuminance == GL_LUMINANCE,
+static_assert(tgaFormatAlpha == GL_ALPHA && tgaFormatRgb == GL_RGB && tgaFormatRgba == GL_RGBA &&
+                  tgaFormatLuminance == GL_LUMINANCE,
               "TGA formats must carry the GL values");
 
 namespace {
@@ -89,18 +89,26 @@ void lookUpCompressionEntryPoints() {
 GLint tgaInternalFormat(GLenum format, std::uint32_t flags) {
   if ((flags & tgaCompressedFormats) && compression_available) {
     switch (format) {
-      case GL_ALPHA: return GL_COMPRESSED_ALPHA_ARB;
-      case GL_RGB: return GL_COMPRESSED_RGB_ARB;
-      case GL_RGBA: return GL_COMPRESSED_RGBA_ARB;
-      default: return GL_COMPRESSED_LUMINANCE_ARB;
+      case GL_ALPHA:
+        return GL_COMPRESSED_ALPHA_ARB;
+      case GL_RGB:
+        return GL_COMPRESSED_RGB_ARB;
+      case GL_RGBA:
+        return GL_COMPRESSED_RGBA_ARB;
+      default:
+        return GL_COMPRESSED_LUMINANCE_ARB;
     }
   }
   if (flags & tgaFourBitFormats) {
     switch (format) {
-      case GL_ALPHA: return GL_ALPHA4;
-      case GL_RGB: return GL_RGB4;
-      case GL_RGBA: return GL_RGBA4;
-      default: return GL_LUMINANCE4;
+      case GL_ALPHA:
+        return GL_ALPHA4;
+      case GL_RGB:
+        return GL_RGB4;
+      case GL_RGBA:
+        return GL_RGBA4;
+      default:
+        return GL_LUMINANCE4;
     }
   }
   return static_cast<GLint>(format);
@@ -114,8 +122,8 @@ bool uploadTga(const TgaImage& image, std::uint32_t flags) {
   if (flags & tgaLevelZeroOnly) {
     while (glGetError() != GL_NO_ERROR) {
     }
-    glTexImage2D(GL_TEXTURE_2D, 0, internal, image.width, image.height, 0, format,
-                 GL_UNSIGNED_BYTE, image.data.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, internal, image.width, image.height, 0, format, GL_UNSIGNED_BYTE,
+                 image.data.data());
     return glGetError() == GL_NO_ERROR;
   }
   return gluBuild2DMipmaps(GL_TEXTURE_2D, internal, image.width, image.height, format,

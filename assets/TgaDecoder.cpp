@@ -153,11 +153,13 @@ bool decodeTga(const std::uint8_t* bytes, std::size_t size, std::uint32_t flags,
   }
   // At most 32767 * 32767 * 4 bytes: computed wide, and refused before any allocation when
   // the file can't hold it even at the best compression (one header and pixel per 128).
-  const std::uint64_t pixels = static_cast<std::uint64_t>(t.width) * static_cast<std::uint64_t>(t.height);
+  const std::uint64_t pixels =
+      static_cast<std::uint64_t>(t.width) * static_cast<std::uint64_t>(t.height);
   const std::uint64_t wanted = pixels * static_cast<std::uint64_t>(t.bytes_per_pixel);
   const std::uint64_t fewestBytes =
-      t.image_type == 10 ? (pixels + 127) / 128 * (1 + static_cast<std::uint64_t>(t.bytes_per_pixel))
-                         : wanted;
+      t.image_type == 10
+          ? (pixels + 127) / 128 * (1 + static_cast<std::uint64_t>(t.bytes_per_pixel))
+          : wanted;
   if (wanted > 0x7fffffffu || fewestBytes > in.left()) {
     error = "Image data runs past the end of the file";
     return false;

@@ -16,10 +16,10 @@ constexpr std::uint32_t tgaFormatRgba = 0x1908;       // GL_RGBA
 constexpr std::uint32_t tgaFormatLuminance = 0x1909;  // GL_LUMINANCE
 
 // Loader flags; the game's only caller passes 1, which selects none of them.
-constexpr std::uint32_t tgaAcceptAlpha = 0x100;          // 8-bit greyscale as alpha
-constexpr std::uint32_t tgaAcceptLuminance = 0x1000;     // 8-bit greyscale as luminance (wins)
-constexpr std::uint32_t tgaLevelZeroOnly = 0x10000;      // no mipmap chain
-constexpr std::uint32_t tgaFourBitFormats = 0x100000;    // GL_*4 internal formats
+constexpr std::uint32_t tgaAcceptAlpha = 0x100;            // 8-bit greyscale as alpha
+constexpr std::uint32_t tgaAcceptLuminance = 0x1000;       // 8-bit greyscale as luminance (wins)
+constexpr std::uint32_t tgaLevelZeroOnly = 0x10000;        // no mipmap chain
+constexpr std::uint32_t tgaFourBitFormats = 0x100000;      // GL_*4 internal formats
 constexpr std::uint32_t tgaCompressedFormats = 0x1000000;  // GL_COMPRESSED_*_ARB, if offered
 
 // The header fields in file order, then the derived ones.
@@ -37,8 +37,8 @@ struct TgaImage {
   std::uint8_t bits_per_pixel = 0;
   std::uint8_t image_descriptor = 0;
   std::int32_t bytes_per_pixel = 0;
-  std::int32_t image_size = 0;  // width * height * bytes_per_pixel
-  std::uint32_t format = 0;     // one of the tgaFormat constants
+  std::int32_t image_size = 0;     // width * height * bytes_per_pixel
+  std::uint32_t format = 0;        // one of the tgaFormat constants
   std::vector<std::uint8_t> data;  // image_size bytes, R, G, B (, A) or one grey byte per pixel
 };
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <GL/gl.h>
-
 #include <unistd.h>
 
 #include <array>
@@ -15,13 +14,18 @@
 
 #include <gtest/gtest.h>
 
+#include "support/GlContext.h"
+
+#define REQUIRE_GL() \
+  if (!testsupport::ensureGlContext()) GTEST_SKIP() << "no X display for a GL context"
+
 namespace assettest {
 
 using Bytes = std::vector<std::uint8_t>;
+using Rgb = std::array<int, 3>;
 
 inline void put16(Bytes& b, std::uint32_t v) {
-  b.push_back(static_cast<std::uint8_t>(v));
-  b.push_back(static_cast<std::uint8_t>(v >> 8));
+  b.insert(b.end(), {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)});
 }
 
 inline void put32(Bytes& b, std::uint32_t v) {
@@ -32,82 +36,96 @@ inline void put32(Bytes& b, std::uint32_t v) {
 // A folder of this test process's own, made on first use.
 inline std::string tempFolder() {
   static const std::string folder = [] {
-    const std::filesystem::path p = std::filesystem::path(testing::TempDir()) /
-                                    ("vaultrun_assets_" + std::to_string(getpid()));
+    const auto p =
+        std::filesystem::path(testing::TempDir()) / ("vaultrun_assets_" + std::to_string(getpid()));
     std::filesystem::create_directories(p);
     return p.string();
   }();
   return folder;
 }
 
-inline std::string writeFile(const std::string& name, const std::string& text) {
+inline std::string writeFile(const std::string& name, const Bytes& bytes) {
   const std::string path = tempFolder() + "/" + name;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 
-inline std::string writeFile(const std::string& name, const Bytes& bytes) {
-  return writeFile(name, std::string(bytes.begin(), bytes.end()));
+inline std::string writeFile(const std::string& name, const std::string& text) {
+  return writeFile(name, Bytes(text.begin(), text.end()));
 }
+
+// A BMP: optional file header, a 12- or 40-byte (or longer) info header, then the colour
+// table and stored rows exactly as given.
+struct Bmp {
+  std::int64_t width = 1, height = 1;
+  std::uint32_t bits = 24, headerSize = 40, compression = 0, coloursUsed = 0;
+  bool fileHeader = true;
+  Bytes palette, rows;
+  std::int64_t pixelOffset = -1;  // -1: right behind the colour table
+
+  Bytes bytes() const {
+    Bytes b;
+    const auto start = (fileHeader ? 14u : 0u) + headerSize + std::uint32_t(palette.size());
+    if (fileHeader) {
+      b = {'B', 'M'};
+      for (const std::uint32_t v : {0u, 0u, pixelOffset < 0 ? start : std::uint32_t(pixelOffset)})
+        put32(b, v);
+      b.resize(14);
+    }
+    put32(b, headerSize);
+    if (headerSize == 12) {
+      for (const auto v : {std::uint32_t(width), std::uint32_t(height), 1u, bits}) put16(b, v);
+    } else {
+      for (const std::uint32_t v : {std::uint32_t(width), std::uint32_t(height), 1u | (bits << 16),
+                                    compression, 0u, 0u, 0u, coloursUsed, 0u})
+        put32(b, v);
+      b.resize(b.size() + headerSize - 40, 0);
+    }
+    b.insert(b.end(), palette.begin(), palette.end());
+    b.insert(b.end(), rows.begin(), rows.end());
+    return b;
+  }
+};
 
 // A 24-bit BMP file of width x height pixels given as R, G, B, bottom row first.
 inline Bytes bmp24(int width, int height, const Bytes& rgb) {
-  const int stride = (width * 3 + 3) / 4 * 4;
-  Bytes b = {'B', 'M'};
-  put32(b, static_cast<std::uint32_t>(54 + stride * height));
-  put32(b, 0);
-  put32(b, 54);
-  put32(b, 40);
-  put32(b, static_cast<std::uint32_t>(width));
-  put32(b, static_cast<std::uint32_t>(height));
-  put16(b, 1);
-  put16(b, 24);
-  for (int i = 0; i < 6; ++i) put32(b, 0);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const std::size_t p = static_cast<std::size_t>((y * width + x) * 3);
-      b.push_back(rgb[p + 2]);
-      b.push_back(rgb[p + 1]);
-      b.push_back(rgb[p]);
-    }
-    b.resize(b.size() + static_cast<std::size_t>(stride - width * 3), 0);
+  Bmp bmp;
+  bmp.width = width, bmp.height = height;
+  for (std::size_t i = 0; i < rgb.size(); i += 3) {
+    bmp.rows.insert(bmp.rows.end(), {rgb[i + 2], rgb[i + 1], rgb[i]});
+    if ((i / 3 + 1) % width == 0) bmp.rows.resize((bmp.rows.size() + 3) / 4 * 4, 0);
   }
-  return b;
+  return bmp.bytes();
 }
 
-// ---- Drawing tests: a 2D projection over the whole window, and pixel reads ----
-
 // Clears to black and sets an orthographic view of x, y in [-1, 1] (z in [-10, 10]) over the
-// whole window, with lighting, texturing and blending off.
+// whole window, with lighting, texturing, depth test and culling off and a white colour.
 inline void startFlatScene() {
-  GLint viewport[4];
-  glGetIntegerv(GL_VIEWPORT, viewport);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glOrtho(-1.0, 1.0, -1.0, 1.0, -10.0, 10.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
-  glDisable(GL_LIGHTING);
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_BLEND);
-  glDisable(GL_DEPTH_TEST);
-  glDisable(GL_CULL_FACE);
+  for (const GLenum cap : {GL_LIGHTING, GL_TEXTURE_2D, GL_BLEND, GL_DEPTH_TEST, GL_CULL_FACE}) {
+    glDisable(cap);
+  }
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glColor3f(1.0f, 1.0f, 1.0f);
 }
 
 // The colour drawn at (x, y) of the flat scene's coordinates.
-inline std::array<int, 3> pixelAt(float x, float y) {
-  GLint viewport[4];
-  glGetIntegerv(GL_VIEWPORT, viewport);
-  const int px = viewport[0] + static_cast<int>((x + 1.0f) / 2.0f * viewport[2]);
-  const int py = viewport[1] + static_cast<int>((y + 1.0f) / 2.0f * viewport[3]);
+inline Rgb pixelAt(float x, float y) {
+  GLint v[4];
+  glGetIntegerv(GL_VIEWPORT, v);
   glFinish();
   std::uint8_t rgb[3] = {0, 0, 0};
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(px, py, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+  glReadPixels(v[0] + static_cast<int>((x + 1.0f) / 2.0f * v[2]),
+               v[1] + static_cast<int>((y + 1.0f) / 2.0f * v[3]), 1, 1, GL_RGB, GL_UNSIGNED_BYTE,
+               rgb);
   return {rgb[0], rgb[1], rgb[2]};
 }
 
