@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "assets/MeshDraw.h"
+
 LevelMesh* levelMesh = nullptr;
 Vector3* levelTriangles = nullptr;
 std::int32_t levelTriangleVertexCount = 0;
@@ -31,11 +33,7 @@ void LevelMesh::draw() const {
       glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material->diffuse);
       glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material->specular);
     }
-    glVertexPointer(3, GL_FLOAT, 0, object.vertices.data());
-    glNormalPointer(GL_FLOAT, 0, object.vertexNormals.data());
-    glTexCoordPointer(2, GL_FLOAT, 0, object.texCoords.data());
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(object.numFaces * 3), GL_UNSIGNED_INT,
-                   object.faceVertices.data());
+    drawMeshObject(object);
   }
   glPopAttrib();
   glDisable(GL_TEXTURE_2D);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "assets/MeshDraw.h"
 #include "assets/Textures.h"
 #include "geometry/Camera.h"
 
@@ -202,6 +203,7 @@ void ModelObject::drawSolid() const {
   if (shininess != nullptr) glMaterialfv(GL_FRONT, GL_SHININESS, shininess);
   if (emission != nullptr) glMaterialfv(GL_FRONT, GL_EMISSION, emission);
   applyTransformation();
+  prepareForToolkitSolid();
   switch (kind) {
     case 1:
       glutSolidTeapot(size);
@@ -246,11 +248,7 @@ void ModelObject::drawModel() const {
       glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material->specular);
       glMaterialfv(GL_FRONT, GL_EMISSION, material->emission);
     }
-    glVertexPointer(3, GL_FLOAT, 0, object.vertices.data());
-    glNormalPointer(GL_FLOAT, 0, object.vertexNormals.data());
-    glTexCoordPointer(2, GL_FLOAT, 0, object.texCoords.data());
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(object.numFaces * 3), GL_UNSIGNED_INT,
-                   object.faceVertices.data());
+    drawMeshObject(object);
   }
   glDisable(GL_TEXTURE_2D);
 }

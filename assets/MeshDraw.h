@@ -1,0 +1,14 @@
+// Drawing one object of a loaded text model from its arrays.
+#pragma once
+
+#include "assets/MeshModel.h"
+
+// Enables the vertex, normal and texture-coordinate arrays, points them at the object's
+// arrays and draws its triangles with one indexed call. The arrays are enabled here, not
+// trusted from start-up: the toolkit's solids switch the vertex and normal arrays off after
+// drawing.
+void drawMeshObject(const MeshObject& object);
+
+// Before drawing a toolkit solid: the solids bring their own vertex and normal arrays but no
+// texture coordinates, so a texture-coordinate array left on would be read past its end.
+void prepareForToolkitSolid();
