@@ -38,6 +38,7 @@ void resetLightsAndPolygons() {
   glDisable(GL_LIGHT6);
   glDisable(GL_LIGHT7);
   alarmBlinkCounter = 0;
+  alarmLightsLit = false;
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real game under the test's X server, driven by real X input with xdotool: it starts,
-# prints its loading line, opens its window, walks while 'w' is held (the picture changes),
-# and ends with status 0 on Esc. Without a display it fails with one clear line and status 1.
+# prints its loading line and opens its window on the menu; down and up in the menu, Enter
+# starts a game (the picture is no longer the menu), walking while 'w' is held changes the
+# picture, a mouse move and a click go through, Esc returns to the menu and Esc again ends
+# the game with status 0. Without a display it fails with one clear line and status 1.
 # Usage: walk_and_quit.sh GAME_BINARY SOURCE_DIR
 set -u
 game=$1
@@ -28,15 +30,32 @@ done
 grep -q "^The Vaultrun is loading - please wait!$" "$work/out" || fail "no loading line"
 sleep 1
 xdotool windowfocus --sync "$window" 2>/dev/null || true
-xwd -root -silent > "$work/before.xwd"
+shot() { sleep 0.4; xwd -root -silent > "$work/$1.xwd"; }
+shot menu
+xdotool key --window "$window" s
+sleep 0.2
+xdotool key --window "$window" w
+sleep 0.2
+shot menu-again
+cmp -s "$work/menu.xwd" "$work/menu-again.xwd" || fail "down and up did not come back to Start"
+xdotool key --window "$window" Return
+shot museum
+cmp -s "$work/menu.xwd" "$work/museum.xwd" && fail "Enter on Start did not leave the menu"
 xdotool keydown --window "$window" w
 sleep 1
 xdotool keyup --window "$window" w
+shot walked
+cmp -s "$work/museum.xwd" "$work/walked.xwd" && fail "the picture did not change while w was held"
+xdotool mousemove --window "$window" 600 384 click 1
 sleep 0.3
-xwd -root -silent > "$work/after.xwd"
-cmp -s "$work/before.xwd" "$work/after.xwd" && fail "the picture did not change while w was held"
 xdotool key --window "$window" Escape
-for _ in $(seq 1 100); do
+shot menu-after
+cmp -s "$work/menu.xwd" "$work/menu-after.xwd" || fail "Esc in play did not show the menu"
+if command -v convert > /dev/null; then
+  convert "xwd:$work/walked.xwd" "${TMPDIR:-/tmp}/vaultrun-e2e-museum.png" 2>/dev/null || true
+fi
+xdotool key --window "$window" Escape
+for _ in $(seq 1 150); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
 done

@@ -21,7 +21,9 @@ const std::vector<double> start = {419.0, 1.0, 15.0};
 TEST(ReplayDriver, WalkingOneSecondCoversTwentyUnitsAtAnyFrameStep) {
   for (const char* step : {"", "--step-ms 10", "--step-ms 33.3"}) {
     SCOPED_TRACE(step);
-    const auto result = testsupport::runReplay("0 key-down w\n1000 key-up w\n1500 end\n", step);
+    // Enter starts a game at the entrance; then forward for one second.
+    const auto result = testsupport::runReplay(
+        "0 key-down enter\n0 key-up enter\n100 key-down w\n1100 key-up w\n1500 end\n", step);
     ASSERT_EQ(result.exitStatus, 0) << result.output;
     ASSERT_EQ(result.numbers.count("camera.position"), 1u) << result.output;
     const auto& position = result.numbers.at("camera.position");

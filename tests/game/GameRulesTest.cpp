@@ -1,0 +1,440 @@
+// The game's rules driven through the real callbacks on the real world, with the virtual
+// clock: menu states, taking and the bag, the drop zone, leaving and the verdicts, restarting,
+// the player's shots, the toggles and the music, and the sounds each action plays.
+#include <gtest/gtest.h>
+
+#include <GL/freeglut.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/Idle.h"
+#include "assets/ModelObject.h"
+#include "audio/GameSounds.h"
+#include "audio/Sound.h"
+#include "game/GameState.h"
+#include "game/Guard.h"
+#include "game/World.h"
+#include "input/Keyboard.h"
+#include "input/Mouse.h"
+#include "input/SpecialKeys.h"
+#include "render/Frame.h"
+#include "render/TextMessage.h"
+#include "support/GameWorld.h"
+
+using testsupport::placePlayer;
+
+namespace {
+
+using Sounds = std::vector<const Sound*>;
+
+void key(unsigned char k) {
+  keyboardDown(k, 0, 0);
+  keyboardUp(k, 0, 0);
+}
+
+void special(int k) {
+  specialDown(k, 0, 0);
+  specialUp(k, 0, 0);
+}
+
+std::string statusText() {
+  return statusMessage != nullptr && statusMessage->text != nullptr ? statusMessage->text : "";
+}
+
+class GameRules : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testsupport::ensureWorld()) GTEST_SKIP() << "no X display";
+    testsupport::setClockSeconds(100.0);
+    testsupport::startGame();
+    startSoundRecording();
+  }
+  void TearDown() override { stopSoundRecording(); }
+
+  // Room 2, exhibit 0: a sphere at (335, 0.3, 132) with nothing else within reach.
+  ModelObject* lonelyExhibit() { return exhibits[0][0]; }
+  void standAtLonelyExhibit() {
+    currentRoom = 2;
+    placePlayer(lonelyExhibit()->position);
+  }
+};
+
+TEST_F(GameRules, MenuSelectionStaysWithinItsFourEntriesAndClapsOnlyWhenItMoves) {
+  testsupport::resetToMenu();
+  startSoundRecording();
+  key('w');                                  // at 0: stays, silent
+  EXPECT_EQ(menuSelection, 0);
+  EXPECT_TRUE(playedSounds().empty());
+  key('s'); key('s'); key('s'); key('s');    // 1, 2, 3, then stays at 3
+  EXPECT_EQ(menuSelection, 3);
+  EXPECT_EQ(playedSounds(), (Sounds{clapsSound, clapsSound, clapsSound}));
+  special(GLUT_KEY_UP);
+  EXPECT_EQ(menuSelection, 2);
+  special(GLUT_KEY_DOWN); special(GLUT_KEY_DOWN);
+  EXPECT_EQ(menuSelection, 3);
+  EXPECT_EQ(playedSounds().size(), 5u);  // up to 2, down to 3, then held at 3
+}
+
+TEST_F(GameRules, EnterOpensAndClosesTheControlsAndCreditsPagesAndStartsAGame) {
+  testsupport::resetToMenu();
+  menuSelection = 1;
+  key(13);
+  EXPECT_TRUE(controlsShown);
+  key(13);
+  EXPECT_FALSE(controlsShown);
+  EXPECT_EQ(menuSelection, 1);
+  menuSelection = 2;
+  key(13);
+  EXPECT_TRUE(creditsShown);
+  key(13);
+  EXPECT_FALSE(creditsShown);
+  EXPECT_EQ(menuSelection, 2);
+  EXPECT_TRUE(menuActive);
+
+  menuSelection = 0;
+  startSoundRecording();
+  key(13);
+  EXPECT_FALSE(menuActive);
+  EXPECT_EQ(statusText(), "It's your turn now, baby!");
+  EXPECT_EQ(messageDuration, 3);
+  ASSERT_GE(recordedSounds().size(), 2u);
+  EXPECT_EQ(recordedSounds()[0].sound, menuMusic);
+  EXPECT_EQ(recordedSounds()[0].action, SoundAction::stop);
+  EXPECT_EQ(recordedSounds()[1].sound, gameMusic);
+  EXPECT_EQ(recordedSounds()[1].action, SoundAction::play);
+}
+
+TEST_F(GameRules, EscapeDuringPlayReturnsToTheMenuWithTheMenuMusic) {
+  menuSelection = 0;
+  key(27);
+  EXPECT_TRUE(menuActive);
+  EXPECT_EQ(menuSelection, 0);
+  ASSERT_EQ(recordedSounds().size(), 2u);
+  EXPECT_EQ(recordedSounds()[0].sound, gameMusic);
+  EXPECT_EQ(recordedSounds()[1].sound, menuMusic);
+}
+
+TEST_F(GameRules, HelpOpenedInPlayClosesWithAnyKeyAndIsIgnoredInTheMenu) {
+  special(GLUT_KEY_F1);
+  EXPECT_TRUE(menuActive);
+  EXPECT_TRUE(controlsShown);
+  EXPECT_TRUE(helpFromGame);
+  key('x');
+  EXPECT_FALSE(menuActive);
+  EXPECT_FALSE(controlsShown);
+  EXPECT_FALSE(helpFromGame);
+  special(GLUT_KEY_F1);
+  special(GLUT_KEY_F5);
+  EXPECT_FALSE(menuActive);
+
+  // In the start menu F1 does nothing: the museum is never reached without a new game.
+  testsupport::resetToMenu();
+  special(GLUT_KEY_F1);
+  EXPECT_FALSE(helpFromGame);
+  EXPECT_FALSE(controlsShown);
+}
+
+TEST_F(GameRules, AnyKeyAfterAnEndedGameReturnsToTheMenu) {
+  heistFinished = true;
+  key('x');
+  EXPECT_TRUE(menuActive);
+  EXPECT_FALSE(heistFinished);
+  menuActive = false;
+  gameOver = true;
+  special(GLUT_KEY_F7);
+  EXPECT_TRUE(menuActive);
+  EXPECT_FALSE(gameOver);
+}
+
+TEST_F(GameRules, TheBagTakesAnObjectUpToExactlyItsCapacity) {
+  standAtLonelyExhibit();
+  ModelObject* exhibit = lonelyExhibit();
+  camera->bagLoad = 100.0f - exhibit->bagSpace - 1.0f;
+  camera->bagLoad += 1.0f;  // exactly full once taken
+  key('t');
+  EXPECT_FLOAT_EQ(camera->bagLoad, 100.0f);
+  EXPECT_FALSE(exhibit->visible);
+  EXPECT_EQ(camera->score, exhibit->value);
+  EXPECT_EQ(playedSounds(), (Sounds{clickSound}));
+
+  testsupport::startGame();
+  startSoundRecording();
+  standAtLonelyExhibit();
+  camera->bagLoad = 100.0f - exhibit->bagSpace + 1.0f;  // one over
+  key('t');
+  EXPECT_TRUE(exhibit->visible);
+  EXPECT_EQ(camera->score, 0);
+  EXPECT_EQ(statusText(), "You can't carry this anymore, stupid");
+  EXPECT_EQ(playedSounds(), (Sounds{sorrySound}));
+}
+
+TEST_F(GameRules, OnePressTakesEveryObjectInReachThatStillFits) {
+  // Room 2, exhibits 2 (cube, bag 30) and 5 (torus, bag 8) share one place.
+  currentRoom = 2;
+  placePlayer(exhibits[0][2]->position);
+  camera->bagLoad = 65.0f;
+  key('t');
+  EXPECT_FALSE(exhibits[0][2]->visible);
+  EXPECT_TRUE(exhibits[0][5]->visible);
+  EXPECT_FLOAT_EQ(camera->bagLoad, 95.0f);
+  EXPECT_EQ(camera->score, exhibits[0][2]->value);
+  EXPECT_EQ(statusText(), "You can't carry this anymore, stupid");
+  EXPECT_EQ(playedSounds(), (Sounds{clickSound, sorrySound}));
+}
+
+TEST_F(GameRules, ATakenPictureKeepsItsFrameAndCannotBeTakenAgain) {
+  ModelObject* picture = pictures[1][0];
+  currentRoom = 3;
+  placePlayer(picture->position);
+  key('t');
+  EXPECT_FALSE(picture->intact);
+  EXPECT_TRUE(picture->visible);
+  const std::int16_t score = camera->score;
+  const float bag = camera->bagLoad;
+  EXPECT_GE(score, picture->value);
+  key('t');
+  EXPECT_EQ(camera->score, score);
+  EXPECT_FLOAT_EQ(camera->bagLoad, bag);
+}
+
+TEST_F(GameRules, NothingIsTakenInTheHall) {
+  currentRoom = 1;
+  placePlayer(lonelyExhibit()->position);
+  key('t');
+  EXPECT_TRUE(lonelyExhibit()->visible);
+  EXPECT_TRUE(playedSounds().empty());
+}
+
+TEST_F(GameRules, ReachEndsAtExactlyTwentyFiveUnits) {
+  currentRoom = 2;
+  const Vector3 p = lonelyExhibit()->position;
+  placePlayer(Vector3(p.x, p.y, p.z + 25.0f));
+  key('t');
+  EXPECT_FALSE(lonelyExhibit()->visible);
+
+  testsupport::startGame();
+  currentRoom = 2;
+  placePlayer(Vector3(p.x, p.y, p.z + 25.01f));
+  key('t');
+  EXPECT_TRUE(lonelyExhibit()->visible);
+}
+
+TEST_F(GameRules, TheRemarkFollowsTheValueTaken) {
+  ModelObject* exhibit = lonelyExhibit();
+  const std::int16_t realValue = exhibit->value;
+  const std::pair<std::int16_t, const char*> cases[] = {
+      {19, "Man ,that's a poor piece of shit!"},
+      {20, "Yeah, you have it baby!"},
+      {29, "Yeah, you have it baby!"},
+      {30, "Wow, whotta cool piece!"}};
+  for (const auto& [value, remark] : cases) {
+    testsupport::startGame();
+    standAtLonelyExhibit();
+    exhibit->value = value;
+    key('t');
+    EXPECT_EQ(statusText(), remark) << value;
+    EXPECT_EQ(messageDuration, 2);
+  }
+  exhibit->value = realValue;
+}
+
+TEST_F(GameRules, TheBagIsEmptiedOnlyInsideTheDropZone) {
+  camera->bagLoad = 40.0f;
+  camera->score = 55;
+  placePlayer(Vector3(432.0f, 1.0f, 10.0f));  // the zone's bound is outside
+  key('g');
+  EXPECT_FLOAT_EQ(camera->bagLoad, 40.0f);
+  placePlayer(Vector3(420.0f, 1.0f, 25.0f));
+  key('g');
+  EXPECT_FLOAT_EQ(camera->bagLoad, 40.0f);
+  EXPECT_TRUE(playedSounds().empty());
+
+  placePlayer(Vector3(420.0f, 1.0f, 10.0f));
+  key('g');
+  EXPECT_FLOAT_EQ(camera->bagLoad, 0.0f);
+  EXPECT_EQ(camera->score, 55);
+  EXPECT_EQ(statusText(), "Alle Objekte sind gesichert");
+  EXPECT_EQ(messageDuration, 3);
+  EXPECT_EQ(playedSounds(), (Sounds{transferSound}));
+
+  startSoundRecording();
+  key('g');  // an empty bag: nothing
+  EXPECT_TRUE(playedSounds().empty());
+}
+
+TEST_F(GameRules, LeavingAtTheExitGivesTheVerdictByScore) {
+  placePlayer(Vector3(500.0f, 1.0f, 10.0f));
+  key('q');
+  EXPECT_FALSE(heistFinished);
+
+  const std::pair<std::int16_t, const char*> cases[] = {
+      {200, "Hey man, you should stay in bed next time!"},
+      {201, "Congratulations, your little museum tour was a great success!"},
+      {400, "Congratulations, your little museum tour was a great success!"},
+      {401, "Wow, whotta superb job. I will bow right before you!"}};
+  for (const auto& [score, verdict] : cases) {
+    testsupport::startGame();
+    placePlayer(Vector3(450.0f, 1.0f, 10.0f));
+    camera->score = score;
+    camera->bagLoad = 80.0f;  // the bag need not be emptied first
+    key('q');
+    EXPECT_TRUE(heistFinished) << score;
+    ASSERT_NE(endMessage, nullptr);
+    EXPECT_STREQ(endMessage->text, verdict);
+    EXPECT_EQ(endMessage->x, score <= 200 ? 300 : 250);
+    EXPECT_EQ(endMessage->y, 400);
+  }
+}
+
+TEST_F(GameRules, EnterDuringPlayRestartsWithEverythingRestored) {
+  standAtLonelyExhibit();
+  key('t');
+  camera->health = 40.0f;
+  key('e');
+  ASSERT_FALSE(lonelyExhibit()->visible);
+  guard1->health = 20;
+  key(13);
+  EXPECT_FALSE(menuActive);
+  EXPECT_TRUE(lonelyExhibit()->visible);
+  EXPECT_TRUE(lonelyExhibit()->intact);
+  EXPECT_EQ(camera->score, 0);
+  EXPECT_FLOAT_EQ(camera->bagLoad, 0.0f);
+  EXPECT_FLOAT_EQ(camera->health, 100.0f);
+  EXPECT_EQ(camera->walkPace, 2);
+  EXPECT_EQ(guard1->health, 100);
+  EXPECT_EQ(currentRoom, 1);
+  EXPECT_FLOAT_EQ(camera->position.x, 419.0f);
+  EXPECT_EQ(statusText(), "It's your turn now, baby!");
+}
+
+TEST_F(GameRules, ThreeShotsBringAGuardDownAndOnlyTheFirstRaisesTheAlarm) {
+  // Guard 1 waits at (26, -6, 25); the player looks straight at its middle.
+  placePlayer(Vector3(26.0f, 1.0f, 60.0f));
+  camera->view = Vector3(26.0f, -3.0f, 25.0f);
+  ASSERT_FALSE(alarmActive);
+  mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+  EXPECT_TRUE(alarmActive);
+  EXPECT_TRUE(guard1->alerted);
+  EXPECT_EQ(guard1->health, 60);
+  EXPECT_EQ(playedSounds(), (Sounds{gunshotSound, crySound}));
+  guard1->alerted = false;  // a later hit while the alarm runs alerts nobody
+  mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+  EXPECT_FALSE(guard1->alerted);
+  EXPECT_EQ(guard1->health, 20);
+  EXPECT_FALSE(guard1->down);
+  mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+  EXPECT_EQ(guard1->health, -20);
+  EXPECT_TRUE(guard1->down);
+
+  startSoundRecording();
+  mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);  // a downed guard is not hit again
+  EXPECT_EQ(guard1->health, -20);
+  EXPECT_EQ(playedSounds(), (Sounds{gunshotSound}));
+}
+
+TEST_F(GameRules, ClicksThatDoNothing) {
+  placePlayer(Vector3(26.0f, 1.0f, 60.0f));
+  camera->view = Vector3(26.0f, -3.0f, 25.0f);
+  mouseButton(GLUT_RIGHT_BUTTON, GLUT_DOWN, 0, 0);
+  mouseButton(GLUT_LEFT_BUTTON, GLUT_UP, 0, 0);
+  heistFinished = true;
+  mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+  heistFinished = false;
+  gameOver = true;
+  mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+  gameOver = false;
+  EXPECT_TRUE(playedSounds().empty());
+  EXPECT_EQ(guard1->health, 100);
+  EXPECT_FALSE(alarmActive);
+}
+
+TEST_F(GameRules, FunctionKeysToggleInPlayAndDoNothingInTheMenu) {
+  testsupport::resetToMenu();
+  TextMessage* before = statusMessage;
+  special(GLUT_KEY_F2);
+  special(GLUT_KEY_F3);
+  special(GLUT_KEY_F4);
+  EXPECT_FALSE(fpsShown);
+  EXPECT_FALSE(wireframeOn);
+  EXPECT_TRUE(trilinearFiltering);
+  EXPECT_EQ(statusMessage, before);
+
+  testsupport::startGame();
+  special(GLUT_KEY_F3);
+  EXPECT_TRUE(wireframeOn);
+  EXPECT_EQ(statusText(), "Wireframe-Modus aktiviert");
+  GLint mode[2];
+  glGetIntegerv(GL_POLYGON_MODE, mode);
+  EXPECT_EQ(mode[0], GL_LINE);
+  special(GLUT_KEY_F3);
+  EXPECT_EQ(statusText(), "Wireframe-Modus deaktiviert");
+  EXPECT_EQ(messageDuration, 3);
+  glGetIntegerv(GL_POLYGON_MODE, mode);
+  EXPECT_EQ(mode[0], GL_FILL);
+
+  special(GLUT_KEY_F4);
+  EXPECT_FALSE(trilinearFiltering);
+  EXPECT_EQ(statusText(), "Bilineare Filterung");
+  GLint filter = 0;
+  glBindTexture(GL_TEXTURE_2D, hudIcons[0]);
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+  EXPECT_EQ(filter, GL_LINEAR_MIPMAP_NEAREST);
+  special(GLUT_KEY_F4);
+  EXPECT_EQ(statusText(), "Trilineare Filterung");
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+  EXPECT_EQ(filter, GL_LINEAR_MIPMAP_LINEAR);
+
+  special(GLUT_KEY_F2);
+  EXPECT_TRUE(fpsShown);
+  special(GLUT_KEY_F2);
+  EXPECT_FALSE(fpsShown);
+  EXPECT_TRUE(cornerMessage->isEmpty());
+}
+
+TEST_F(GameRules, MusicSwitchesWithMInTheMenuAndInPlay) {
+  key('m');
+  EXPECT_FALSE(musicOn);
+  key('m');
+  EXPECT_TRUE(musicOn);
+  testsupport::resetToMenu();
+  key('m');
+  key('m');
+  ASSERT_EQ(recordedSounds().size(), 4u);
+  EXPECT_EQ(recordedSounds()[0].sound, gameMusic);
+  EXPECT_EQ(recordedSounds()[0].action, SoundAction::stop);
+  EXPECT_EQ(recordedSounds()[1].sound, gameMusic);
+  EXPECT_EQ(recordedSounds()[1].action, SoundAction::play);
+  EXPECT_EQ(recordedSounds()[2].sound, menuMusic);
+  EXPECT_EQ(recordedSounds()[2].action, SoundAction::stop);
+  EXPECT_EQ(recordedSounds()[3].sound, menuMusic);
+  EXPECT_EQ(recordedSounds()[3].action, SoundAction::play);
+
+  // With music off, a new game changes no stream.
+  musicOn = false;
+  menuSelection = 0;
+  startSoundRecording();
+  keyboardDown(13, 0, 0);
+  EXPECT_TRUE(recordedSounds().empty());
+}
+
+TEST_F(GameRules, WalkingKeysSetTheDirectionsAndReleasesStopThemInAnyCase) {
+  keyboardDown('w', 0, 0);
+  EXPECT_EQ(forwardDirection, 1);
+  EXPECT_EQ(playedSounds(), (Sounds{footstepSound}));
+  keyboardUp('W', 0, 0);  // Shift pressed meanwhile
+  EXPECT_EQ(forwardDirection, 0);
+  keyboardDown('d', 0, 0);
+  EXPECT_EQ(strafeDirection, 1);
+  keyboardUp('D', 0, 0);
+  EXPECT_EQ(strafeDirection, 0);
+  keyboardDown('W', 0, 0);  // presses count in lower case only
+  EXPECT_EQ(forwardDirection, 0);
+  keyboardDown('e', 0, 0);
+  EXPECT_EQ(camera->walkPace, 4);
+  keyboardDown('e', 0, 0);
+  EXPECT_EQ(camera->walkPace, 2);
+}
+
+}  // namespace
