@@ -31,13 +31,6 @@ void switchMusic(Sound* from, Sound* to) {
 }
 
 // ---- Menu ----
-void moveMenuSelection(int delta) {
-  const int wanted = menuSelection + delta;
-  if (wanted < 0 || wanted > 3) return;  // held within 0..3, silently
-  menuSelection = static_cast<std::int16_t>(wanted);
-  clapsSound->play();
-}
-
 void pressEnter() {
   if (creditsShown) {
     menuSelection = 2;
@@ -201,26 +194,33 @@ void pressKey(unsigned char key) {
 
 }  // namespace
 
-void returnToMenuFromEndedGame() {
-  menuActive = true;
-  heistFinished = false;
-  gameOver = false;
-  switchMusic(gameMusic, menuMusic);
-  glutPostRedisplay();
+void moveMenuSelection(int delta) {
+  const int wanted = menuSelection + delta;
+  if (wanted < 0 || wanted > 3) return;
+  menuSelection = static_cast<std::int16_t>(wanted);
+  clapsSound->play();
 }
 
-void keyboardDown(unsigned char key, int, int) {
+bool leaveWaitingScreen() {
   if (heistFinished || gameOver) {
-    returnToMenuFromEndedGame();
-    return;
+    menuActive = true;
+    heistFinished = false;
+    gameOver = false;
+    switchMusic(gameMusic, menuMusic);
+    glutPostRedisplay();
+    return true;
   }
   if (helpFromGame) {
     menuActive = false;
     controlsShown = false;
     helpFromGame = false;
-    return;
+    return true;
   }
-  pressKey(key);
+  return false;
+}
+
+void keyboardDown(unsigned char key, int, int) {
+  if (!leaveWaitingScreen()) pressKey(key);
 }
 
 void keyboardUp(unsigned char key, int, int) {

@@ -21,13 +21,6 @@ namespace {
 constexpr int toggleX = 400;
 constexpr int toggleY = 686;
 
-void moveMenuSelection(int delta) {
-  const int wanted = menuSelection + delta;
-  if (wanted < 0 || wanted > 3) return;
-  menuSelection = static_cast<std::int16_t>(wanted);
-  clapsSound->play();
-}
-
 void toggleFps() {
   fpsShown = !fpsShown;
   if (fpsShown) {
@@ -90,17 +83,7 @@ void pressSpecialKey(int key) {
 }  // namespace
 
 void specialDown(int key, int, int) {
-  if (gameOver || heistFinished) {
-    returnToMenuFromEndedGame();
-    return;
-  }
-  if (helpFromGame) {
-    menuActive = false;
-    controlsShown = false;
-    helpFromGame = false;
-    return;
-  }
-  pressSpecialKey(key);
+  if (!leaveWaitingScreen()) pressSpecialKey(key);
 }
 
 void specialUp(int key, int, int) {
