@@ -1,6 +1,477 @@
-// Placeholder until this kind of asset is generated.
-#include "AssetGen.h"
+// data/models/level.txt: the museum building. One object per material: floors, wall faces with
+// their doorways and windows, ceilings, doorway and window reveals, the entrance door, the
+// drop and exit markings, the signs over the doorways and the ceiling lamps.
+//
+// Every face winds counter-clockwise as seen from the room it belongs to and its vertices
+// carry that room-facing normal; no vertex is shared between faces of different directions.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
 
-bool writeLevelAssets(const std::string&) {
-  return true;
+#include "AssetGen.h"
+#include "MuseumLayout.h"
+#include "TextModelWriter.h"
+
+using namespace museum;
+
+namespace assetgen {
+namespace {
+
+constexpr double kWallTile = 20.0;      // wall texture repeat along a wall
+constexpr double kWallHeight = kCeilingY - kFloorY;
+constexpr double kFloorCell = 42.0;     // floor grid, fine enough for the lights' pools
+constexpr double kCeilingCell = 120.0;
+constexpr double kWallPiece = 50.0;     // longest wall quad, for the lighting along a wall
+constexpr double kTrimWidth = 1.2;      // doorway architrave
+constexpr double kTrimProud = 0.1;      // how far trim and signs stand off the wall
+constexpr double kMullion = 0.3;        // half width of a window bar
+
+enum Material {
+  kMatHallFloor,
+  kMatRoomFloor,
+  kMatZones,
+  kMatHallWall,
+  kMatRoom3Wall,
+  kMatRoom2Wall,
+  kMatRoom4Wall,
+  kMatCeiling,
+  kMatDoorFrame,
+  kMatDoor,
+  kMatWindow,
+  kMatSigns,
+  kMatLamp,
+  kMaterialCount
+};
+
+MaterialSpec material(const char* name, float ambient, float diffuse, const char* texture,
+                      float tintR = 1.0f, float tintG = 1.0f, float tintB = 1.0f) {
+  MaterialSpec m;
+  m.name = name;
+  m.ambient = {ambient * tintR, ambient * tintG, ambient * tintB};
+  m.diffuse = {diffuse * tintR, diffuse * tintG, diffuse * tintB};
+  m.texture = texture;
+  return m;
+}
+
+// A plane face of the building: constant z (faces along z) or constant x; s runs along it.
+struct Plane {
+  bool constZ;
+  double c;
+  Vec3 normal;
+
+  Vec3 at(double s, double y) const { return constZ ? Vec3{s, y, c} : Vec3{c, y, s}; }
+  // Unit vector to the viewer's right when looking at the face from its front.
+  Vec3 right() const { return cross(Vec3{0.0, 1.0, 0.0}, normal); }
+  Plane offset(double d) const { return Plane{constZ, c + (constZ ? normal.z : normal.x) * d, normal}; }
+};
+
+struct Hole {
+  double s0, s1, y0, y1;
+};
+
+struct WallRun {
+  Plane plane;
+  double s0, s1;
+  int material;
+  std::vector<Hole> holes;
+};
+
+class LevelBuilder {
+ public:
+  LevelBuilder() {
+    model_.materials = {
+        material("hall_floor", 0.42f, 0.75f, tex::kHallFloor),
+        material("room_floor", 0.42f, 0.8f, tex::kRoomFloor),
+        material("zones", 0.6f, 0.8f, tex::kZones),
+        material("hall_wall", 0.42f, 0.8f, tex::kHallWall),
+        material("room3_wall", 0.45f, 0.85f, tex::kRoom3Wall),
+        material("room2_wall", 0.45f, 0.85f, tex::kRoom2Wall),
+        material("room4_wall", 0.45f, 0.85f, tex::kRoom4Wall),
+        material("ceiling", 0.3f, 0.7f, tex::kCeiling),
+        material("door_frame", 0.45f, 0.8f, tex::kDoorFrame),
+        material("entrance", 0.5f, 0.8f, tex::kEntranceDoor),
+        material("windows", 0.45f, 0.7f, tex::kWindowFrame),
+        material("signs", 0.75f, 0.6f, tex::kSigns),
+        material("lamps", 0.85f, 0.6f, tex::kLamp),
+    };
+    for (int i = 0; i < kMaterialCount; ++i) model_.addPart(model_.materials[i].name, i);
+  }
+
+  TextModel& model() { return model_; }
+  MeshPart& part(int material) { return model_.parts[material]; }
+
+  // A rectangle on a plane, s0..s1 by y0..y1, mapped with the wall texture.
+  void wallRect(int material, const Plane& p, double s0, double s1, double y0, double y1) {
+    const Vec3 right = p.right();
+    auto uv = [&](Vec3 v) { return Uv{dot(v, right) / kWallTile, (v.y - kFloorY) / kWallHeight}; };
+    const std::array<Vec3, 4> c = {p.at(s0, y0), p.at(s1, y0), p.at(s1, y1), p.at(s0, y1)};
+    part(material).addQuad(c, {uv(c[0]), uv(c[1]), uv(c[2]), uv(c[3])}, p.normal);
+  }
+
+  // Full-height pieces from s0 to s1, none longer than kWallPiece.
+  void wallSpan(int material, const Plane& p, double s0, double s1, double y0, double y1) {
+    if (s1 - s0 <= 1e-9 || y1 - y0 <= 1e-9) return;
+    const int pieces = std::max(1, static_cast<int>(std::ceil((s1 - s0) / kWallPiece - 1e-9)));
+    for (int i = 0; i < pieces; ++i) {
+      wallRect(material, p, s0 + (s1 - s0) * i / pieces, s0 + (s1 - s0) * (i + 1) / pieces, y0, y1);
+    }
+  }
+
+  void wall(const WallRun& run) {
+    std::vector<Hole> holes = run.holes;
+    std::sort(holes.begin(), holes.end(), [](const Hole& a, const Hole& b) { return a.s0 < b.s0; });
+    double cursor = run.s0;
+    for (const Hole& h : holes) {
+      wallSpan(run.material, run.plane, cursor, h.s0, kFloorY, kCeilingY);
+      wallSpan(run.material, run.plane, h.s0, h.s1, kFloorY, h.y0);
+      wallSpan(run.material, run.plane, h.s0, h.s1, h.y1, kCeilingY);
+      cursor = h.s1;
+    }
+    wallSpan(run.material, run.plane, cursor, run.s1, kFloorY, kCeilingY);
+  }
+
+  // A horizontal rectangle x0..x1 by z0..z1 at height y, seen from above (up) or below.
+  void flat(int material, double x0, double z0, double x1, double z1, double y, bool up,
+            double tile) {
+    const std::array<Vec3, 4> c = {Vec3{x0, y, z0}, Vec3{x1, y, z0}, Vec3{x1, y, z1}, Vec3{x0, y, z1}};
+    auto uv = [&](Vec3 v) { return Uv{v.x / tile, -v.z / tile}; };
+    part(material).addQuad(c, {uv(c[0]), uv(c[1]), uv(c[2]), uv(c[3])},
+                           Vec3{0.0, up ? 1.0 : -1.0, 0.0});
+  }
+
+  // A reveal face across a wall's thickness: in the plane s = s (facing +s or -s), from the
+  // wall face at c0 to c1, y0..y1, mapped with the frame texture running along y.
+  void jamb(int material, bool constZ, double s, double facing, double c0, double c1, double y0,
+            double y1) {
+    auto at = [&](double c, double y) { return constZ ? Vec3{s, y, c} : Vec3{c, y, s}; };
+    const Vec3 normal = constZ ? Vec3{facing, 0.0, 0.0} : Vec3{0.0, 0.0, facing};
+    const std::array<Vec3, 4> c = {at(c0, y0), at(c1, y0), at(c1, y1), at(c0, y1)};
+    const double depth = std::fabs(c1 - c0);
+    auto uv = [&](const Vec3& v) {
+      const double across = (constZ ? v.z : v.x) - std::min(c0, c1);
+      return Uv{across / std::max(depth, 1e-9), (v.y - y0) / 4.0};
+    };
+    part(material).addQuad(c, {uv(c[0]), uv(c[1]), uv(c[2]), uv(c[3])}, normal);
+  }
+
+  // A horizontal reveal (sill, head or threshold) over s0..s1 and the wall's thickness.
+  void reveal(int material, bool constZ, double s0, double s1, double c0, double c1, double y,
+              bool up) {
+    auto at = [&](double s, double c) { return constZ ? Vec3{s, y, c} : Vec3{c, y, s}; };
+    const std::array<Vec3, 4> c = {at(s0, c0), at(s1, c0), at(s1, c1), at(s0, c1)};
+    const double depth = std::fabs(c1 - c0);
+    auto uv = [&](const Vec3& v) {
+      const double along = constZ ? v.x : v.z;
+      const double across = (constZ ? v.z : v.x) - std::min(c0, c1);
+      return Uv{across / std::max(depth, 1e-9), (along - s0) / 4.0};
+    };
+    part(material).addQuad(c, {uv(c[0]), uv(c[1]), uv(c[2]), uv(c[3])},
+                           Vec3{0.0, up ? 1.0 : -1.0, 0.0});
+  }
+
+  // A stone sill across a doorway, a hair above the floor and reaching a little into the
+  // rooms on both sides: it covers the seam between their floors, which therefore need no
+  // vertices at the doorway's edges.
+  void threshold(bool constZ, double s0, double s1, double c0, double c1) {
+    const double overlap = 0.5;
+    const double y = kFloorY + 0.02;
+    reveal(kMatDoorFrame, constZ, s0, s1, std::min(c0, c1) - overlap, std::max(c0, c1) + overlap,
+           y, true);
+  }
+
+  // A rectangle with explicit texture coordinates: u0..u1 from the viewer's left to right,
+  // v0 at the bottom, v1 at the top.
+  void picture(int material, const Plane& p, double s0, double s1, double y0, double y1,
+               double u0, double u1, double v0, double v1) {
+    // Along s the viewer's right is +s when right() points along +s.
+    const Vec3 r = p.right();
+    const bool sRight = (p.constZ ? r.x : r.z) > 0.0;
+    const double uAtS0 = sRight ? u0 : u1;
+    const double uAtS1 = sRight ? u1 : u0;
+    const std::array<Vec3, 4> c = {p.at(s0, y0), p.at(s1, y0), p.at(s1, y1), p.at(s0, y1)};
+    part(material).addQuad(c, {Uv{uAtS0, v0}, Uv{uAtS1, v0}, Uv{uAtS1, v1}, Uv{uAtS0, v1}},
+                           p.normal);
+  }
+
+  // A strip of architrave: the moulding's profile runs across the strip (u), the grain
+  // along it (v).
+  void trimRect(const Plane& p, double s0, double s1, double y0, double y1, bool vertical) {
+    const Plane front = p.offset(kTrimProud);
+    const std::array<Vec3, 4> c = {front.at(s0, y0), front.at(s1, y0), front.at(s1, y1),
+                                   front.at(s0, y1)};
+    std::array<Uv, 4> uv;
+    if (vertical) {
+      uv = {Uv{0.0, y0 / 4.0}, Uv{1.0, y0 / 4.0}, Uv{1.0, y1 / 4.0}, Uv{0.0, y1 / 4.0}};
+    } else {
+      uv = {Uv{0.0, s0 / 4.0}, Uv{0.0, s1 / 4.0}, Uv{1.0, s1 / 4.0}, Uv{1.0, s0 / 4.0}};
+    }
+    part(kMatDoorFrame).addQuad(c, uv, front.normal);
+  }
+
+  void architrave(const Plane& p, double s0, double s1, double top) {
+    trimRect(p, s0 - kTrimWidth, s0, kFloorY, top, true);
+    trimRect(p, s1, s1 + kTrimWidth, kFloorY, top, true);
+    trimRect(p, s0 - kTrimWidth, s1 + kTrimWidth, top, top + kTrimWidth, false);
+  }
+
+  void sign(const Plane& p, double centre, int row) {
+    const Plane front = p.offset(kTrimProud);
+    const double halfWidth = 7.0;
+    const double y0 = kDoorTopY + kTrimWidth + 0.4;
+    const double y1 = y0 + 2.2;
+    const double v1 = 1.0 - static_cast<double>(row) / kSignRows;
+    const double v0 = 1.0 - static_cast<double>(row + 1) / kSignRows;
+    picture(kMatSigns, front, centre - halfWidth, centre + halfWidth, y0, y1, 0.0, 1.0, v0, v1);
+  }
+
+ private:
+  TextModel model_;
+};
+
+// Cut positions from lo to hi: the given ones that lie inside, then every gap split evenly
+// into cells no wider than cell.
+std::vector<double> cuts(double lo, double hi, double cell, std::vector<double> wanted,
+                         const std::vector<double>& optional) {
+  std::vector<double> fixed = {lo, hi};
+  for (double w : wanted) {
+    if (w > lo && w < hi) fixed.push_back(w);
+  }
+  // Light positions are wanted only where they are not crowding a fixed cut.
+  for (double o : optional) {
+    if (o <= lo || o >= hi) continue;
+    bool crowded = false;
+    for (double f : fixed) crowded = crowded || std::fabs(f - o) < 8.0;
+    if (!crowded) fixed.push_back(o);
+  }
+  std::sort(fixed.begin(), fixed.end());
+  fixed.erase(std::unique(fixed.begin(), fixed.end()), fixed.end());
+  std::vector<double> out;
+  for (std::size_t i = 0; i + 1 < fixed.size(); ++i) {
+    const double gap = fixed[i + 1] - fixed[i];
+    const int n = std::max(1, static_cast<int>(std::ceil(gap / cell - 1e-9)));
+    for (int k = 0; k < n; ++k) out.push_back(fixed[i] + gap * k / n);
+  }
+  out.push_back(hi);
+  return out;
+}
+
+void gridArea(LevelBuilder& b, int material, const Area& a, double y, bool up, double cell,
+              double tile, const std::vector<double>& extraX, const std::vector<double>& extraZ,
+              const Area* hole) {
+  std::vector<double> wantX = extraX;
+  std::vector<double> wantZ = extraZ;
+  std::vector<double> lightX, lightZ;
+  for (const auto& l : kLights) {
+    if (a.contains(l[0], l[1])) {
+      lightX.push_back(l[0]);
+      lightZ.push_back(l[1]);
+    }
+  }
+  const std::vector<double> xs = cuts(a.x0, a.x1, cell, wantX, lightX);
+  const std::vector<double> zs = cuts(a.z0, a.z1, cell, wantZ, lightZ);
+  for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
+    for (std::size_t j = 0; j + 1 < zs.size(); ++j) {
+      const double cx = 0.5 * (xs[i] + xs[i + 1]);
+      const double cz = 0.5 * (zs[j] + zs[j + 1]);
+      if (hole && hole->contains(cx, cz)) continue;
+      b.flat(material, xs[i], zs[j], xs[i + 1], zs[j + 1], y, up, tile);
+    }
+  }
+}
+
+void addFloorsAndCeilings(LevelBuilder& b) {
+  // The hall's two corridors meet along z = 50 for x 0..52 with the same cuts there.
+  const std::vector<double> hallX = {25.0, 52.0, kExitZone.x0, kExitZone.x1};
+  const std::vector<double> hallZ = {kExitZone.z1};
+  struct Region {
+    Area area;
+    int floorMaterial;
+  };
+  const Region regions[] = {{kHallFront, kMatHallFloor}, {kHallLeft, kMatHallFloor},
+                            {kRoom3, kMatRoomFloor},     {kRoom2, kMatRoomFloor},
+                            {kRoom4, kMatRoomFloor}};
+  for (const Region& r : regions) {
+    const bool front = r.area.z0 == kHallFront.z0 && r.area.x1 == kHallFront.x1;
+    const bool hall = r.floorMaterial == kMatHallFloor;
+    gridArea(b, r.floorMaterial, r.area, kFloorY, true, kFloorCell, hall ? 10.0 : 12.0,
+             hall ? hallX : std::vector<double>{}, hall ? hallZ : std::vector<double>{},
+             front ? &kExitZone : nullptr);
+    gridArea(b, kMatCeiling, r.area, kCeilingY, false, kCeilingCell, 40.0,
+             hall ? std::vector<double>{25.0, 52.0} : std::vector<double>{}, {}, nullptr);
+  }
+  // The exit zone, with the drop zone at its left end, in one picture: its top edge lies along
+  // the front wall so that it reads from inside the hall.
+  const std::array<Vec3, 4> zone = {Vec3{kExitZone.x0, kFloorY, kExitZone.z0},
+                                    Vec3{kExitZone.x1, kFloorY, kExitZone.z0},
+                                    Vec3{kExitZone.x1, kFloorY, kExitZone.z1},
+                                    Vec3{kExitZone.x0, kFloorY, kExitZone.z1}};
+  b.part(kMatZones).addQuad(zone, {Uv{0.0, 1.0}, Uv{1.0, 1.0}, Uv{1.0, 0.0}, Uv{0.0, 0.0}},
+                            Vec3{0.0, 1.0, 0.0});
+  // Ceiling lamps over the five lights.
+  for (const auto& l : kLights) {
+    const double r = 3.0;
+    const std::array<Vec3, 4> c = {Vec3{l[0] - r, kCeilingY - 0.05, l[1] - r},
+                                   Vec3{l[0] + r, kCeilingY - 0.05, l[1] - r},
+                                   Vec3{l[0] + r, kCeilingY - 0.05, l[1] + r},
+                                   Vec3{l[0] - r, kCeilingY - 0.05, l[1] + r}};
+    b.part(kMatLamp).addQuad(c, {Uv{0.0, 0.0}, Uv{1.0, 0.0}, Uv{1.0, 1.0}, Uv{0.0, 1.0}},
+                             Vec3{0.0, -1.0, 0.0});
+  }
+}
+
+std::vector<Hole> windowHoles(const double* centres, std::size_t count, double from, double to) {
+  std::vector<Hole> holes;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (centres[i] > from && centres[i] < to) {
+      holes.push_back(Hole{centres[i] - kWindowWidth / 2, centres[i] + kWindowWidth / 2,
+                           kWindowSillY, kWindowTopY});
+    }
+  }
+  return holes;
+}
+
+// The doorway openings of walls of the given kind and thickness start as holes.
+std::vector<Hole> doorHoles(bool wallAlongX, double lo, double from, double to) {
+  std::vector<Hole> holes;
+  for (const Doorway& d : kDoorways) {
+    if (d.wallAlongX == wallAlongX && d.lo == lo && d.from >= from && d.to <= to) {
+      holes.push_back(Hole{d.from, d.to, kFloorY, kDoorTopY});
+    }
+  }
+  return holes;
+}
+
+template <std::size_t N>
+std::vector<Hole> windows(const double (&centres)[N], double from, double to) {
+  return windowHoles(centres, N, from, to);
+}
+
+void addWalls(LevelBuilder& b) {
+  const Plane frontOuter{true, 0.0, {0, 0, 1}};
+  const Plane leftOuter{false, 0.0, {1, 0, 0}};
+  const Plane rightOuter{false, 500.0, {-1, 0, 0}};
+  const Plane backOuter{true, 485.0, {0, 0, -1}};
+
+  std::vector<Hole> front = windows(kFrontWindows, 0.0, 500.0);
+  front.push_back(Hole{kEntranceFrom, kEntranceTo, kFloorY, kDoorTopY});
+
+  const std::vector<WallRun> runs = {
+      // The hall.
+      {frontOuter, 0.0, 500.0, kMatHallWall, front},
+      {leftOuter, 0.0, 485.0, kMatHallWall, windows(kLeftWindows, 0.0, 485.0)},
+      {rightOuter, 0.0, 50.0, kMatHallWall, windows(kRightWindows, 0.0, 50.0)},
+      {backOuter, 0.0, 52.0, kMatHallWall, {}},
+      {Plane{true, 50.0, {0, 0, -1}}, 52.0, 500.0, kMatHallWall, doorHoles(true, 50.0, 52.0, 500.0)},
+      {Plane{false, 52.0, {-1, 0, 0}}, 50.0, 485.0, kMatHallWall, doorHoles(false, 52.0, 50.0, 485.0)},
+      // Room 3.
+      {Plane{false, 54.0, {1, 0, 0}}, 52.0, 273.0, kMatRoom3Wall, doorHoles(false, 52.0, 52.0, 273.0)},
+      {Plane{true, 52.0, {0, 0, 1}}, 54.0, 280.0, kMatRoom3Wall, doorHoles(true, 50.0, 54.0, 280.0)},
+      {Plane{false, 280.0, {-1, 0, 0}}, 52.0, 273.0, kMatRoom3Wall, doorHoles(false, 280.0, 52.0, 273.0)},
+      {Plane{true, 273.0, {0, 0, -1}}, 54.0, 280.0, kMatRoom3Wall, doorHoles(true, 273.0, 54.0, 280.0)},
+      // Room 2.
+      {Plane{false, 282.0, {1, 0, 0}}, 52.0, 273.0, kMatRoom2Wall, doorHoles(false, 280.0, 52.0, 273.0)},
+      {Plane{true, 52.0, {0, 0, 1}}, 282.0, 500.0, kMatRoom2Wall, doorHoles(true, 50.0, 282.0, 500.0)},
+      {Plane{true, 273.0, {0, 0, -1}}, 282.0, 500.0, kMatRoom2Wall, doorHoles(true, 273.0, 282.0, 500.0)},
+      {rightOuter, 52.0, 273.0, kMatRoom2Wall, windows(kRightWindows, 52.0, 273.0)},
+      // Room 4.
+      {Plane{false, 54.0, {1, 0, 0}}, 275.0, 485.0, kMatRoom4Wall, doorHoles(false, 52.0, 275.0, 485.0)},
+      {Plane{true, 275.0, {0, 0, 1}}, 54.0, 500.0, kMatRoom4Wall, doorHoles(true, 273.0, 54.0, 500.0)},
+      {rightOuter, 275.0, 485.0, kMatRoom4Wall, windows(kRightWindows, 275.0, 485.0)},
+      {backOuter, 54.0, 500.0, kMatRoom4Wall, {}},
+  };
+  for (const WallRun& run : runs) b.wall(run);
+}
+
+// Reveals, threshold, architraves and signs of the doorways.
+void addDoorways(LevelBuilder& b) {
+  // What each side of each doorway shows above it: the room that lies beyond.
+  const int signs[][2] = {{kSignRoom3, kSignHall}, {kSignRoom2, kSignHall}, {kSignRoom3, kSignHall},
+                          {kSignRoom4, kSignHall}, {kSignRoom2, kSignRoom3}, {kSignRoom4, kSignRoom3},
+                          {kSignRoom4, kSignRoom2}};
+  int index = 0;
+  for (const Doorway& d : kDoorways) {
+    const bool constZ = d.wallAlongX;  // the jambs lie in planes of constant s
+    b.jamb(kMatDoorFrame, constZ, d.from, 1.0, d.lo, d.hi, kFloorY, kDoorTopY);
+    b.jamb(kMatDoorFrame, constZ, d.to, -1.0, d.lo, d.hi, kFloorY, kDoorTopY);
+    b.reveal(kMatDoorFrame, constZ, d.from, d.to, d.lo, d.hi, kDoorTopY, false);
+    b.threshold(constZ, d.from, d.to, d.lo, d.hi);
+    const Plane loFace{constZ, d.lo, constZ ? Vec3{0, 0, -1} : Vec3{-1, 0, 0}};
+    const Plane hiFace{constZ, d.hi, constZ ? Vec3{0, 0, 1} : Vec3{1, 0, 0}};
+    for (const Plane& face : {loFace, hiFace}) b.architrave(face, d.from, d.to, kDoorTopY);
+    const double centre = 0.5 * (d.from + d.to);
+    b.sign(loFace, centre, signs[index][0]);
+    b.sign(hiFace, centre, signs[index][1]);
+    ++index;
+  }
+}
+
+// The closed entrance door, set 1 unit into the front wall, with its frame and exit sign.
+void addEntrance(LevelBuilder& b) {
+  const double recess = -1.0;
+  const Plane door{true, recess, {0, 0, 1}};
+  b.picture(kMatDoor, door, kEntranceFrom, kEntranceTo, kFloorY, kDoorTopY, 0.0, 1.0, 0.0, 1.0);
+  b.jamb(kMatDoorFrame, true, kEntranceFrom, 1.0, recess, 0.0, kFloorY, kDoorTopY);
+  b.jamb(kMatDoorFrame, true, kEntranceTo, -1.0, recess, 0.0, kFloorY, kDoorTopY);
+  b.reveal(kMatDoorFrame, true, kEntranceFrom, kEntranceTo, recess, 0.0, kDoorTopY, false);
+  b.threshold(true, kEntranceFrom, kEntranceTo, recess, 0.0);
+  const Plane wall{true, 0.0, {0, 0, 1}};
+  b.architrave(wall, kEntranceFrom, kEntranceTo, kDoorTopY);
+  b.sign(wall, 0.5 * (kEntranceFrom + kEntranceTo), kSignExit);
+}
+
+// Reveals and mullion of the windows of one outer wall; the wall runs from its inner face
+// outwards by kOuterWallThickness.
+void addWindows(LevelBuilder& b, const Plane& inner, const double* centres, std::size_t count) {
+  const double outward = -kOuterWallThickness;  // along the normal, which points inwards
+  const double c0 = inner.c;
+  const double c1 = inner.offset(outward).c;
+  const double middle = 0.5 * (c0 + c1);
+  const Plane bars{inner.constZ, middle, inner.normal};
+  for (std::size_t i = 0; i < count; ++i) {
+    const double s0 = centres[i] - kWindowWidth / 2;
+    const double s1 = centres[i] + kWindowWidth / 2;
+    const double sc = centres[i];
+    b.jamb(kMatWindow, inner.constZ, s0, 1.0, c0, c1, kWindowSillY, kWindowTopY);
+    b.jamb(kMatWindow, inner.constZ, s1, -1.0, c0, c1, kWindowSillY, kWindowTopY);
+    b.reveal(kMatWindow, inner.constZ, s0, s1, c0, c1, kWindowTopY, false);
+    b.reveal(kMatWindow, inner.constZ, s0, s1, c0, c1, kWindowSillY, true);
+    b.picture(kMatWindow, bars, sc - kMullion, sc + kMullion, kWindowSillY, kWindowTopY, 0.0, 0.1,
+              0.0, 1.0);
+  }
+}
+
+// Dark wooden boards on the back wall behind the two swords hung there.
+void addSwordBoards(LevelBuilder& b) {
+  for (double x : kSwordBoards) {
+    const Vec3 lo{x - kSwordBoardHalfWidth, -4.5, kRoom4.z1 - kSwordBoardDepth};
+    const Vec3 hi{x + kSwordBoardHalfWidth, 6.5, kRoom4.z1};
+    addBox(b.part(kMatDoorFrame), lo, hi, kAllFaces & ~kFaceMaxZ, 4.0);
+  }
+}
+
+template <std::size_t N>
+void addWindows(LevelBuilder& b, const Plane& inner, const double (&centres)[N]) {
+  addWindows(b, inner, centres, N);
+}
+
+}  // namespace
+
+TextModel buildLevelModel() {
+  LevelBuilder b;
+  addFloorsAndCeilings(b);
+  addWalls(b);
+  addDoorways(b);
+  addEntrance(b);
+  addSwordBoards(b);
+  addWindows(b, Plane{true, 0.0, {0, 0, 1}}, kFrontWindows);
+  addWindows(b, Plane{false, 0.0, {1, 0, 0}}, kLeftWindows);
+  addWindows(b, Plane{false, 500.0, {-1, 0, 0}}, kRightWindows);
+  return b.model();
+}
+
+}  // namespace assetgen
+
+bool writeLevelAssets(const std::string& dataDir) {
+  return assetgen::writeTextModel(dataDir + "/models/level.txt", assetgen::buildLevelModel());
 }
