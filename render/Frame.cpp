@@ -130,11 +130,12 @@ void trackRoomAndCollide() {
   }
 }
 
-// Step 11.
+// Step 11. The blink may end the alarm; this frame's lamps still show it.
 void colourAlarmLamps() {
-  if (alarmActive) blinkAlarmLights();
-  const float* redEmission = alarmActive ? redLampLit : lampBlack;
-  const float* greenEmission = alarmActive ? lampBlack : greenLampLit;
+  const bool alarm = alarmActive;
+  if (alarm) blinkAlarmLights();
+  const float* redEmission = alarm ? redLampLit : lampBlack;
+  const float* greenEmission = alarm ? lampBlack : greenLampLit;
   for (int pair = 0; pair < alarmLampCount; pair += 2) {
     alarmLamps[pair]->setMaterial(redLampColour, redLampColour, lampBlack, lampNoShininess, redEmission);
     alarmLamps[pair + 1]->setMaterial(greenLampColour, greenLampColour, lampBlack, lampNoShininess,

@@ -1,0 +1,311 @@
+// The display callback on the real world: room tracking through the doorway strips and the
+// wall collision outside them, the end of a game at no health, the guards after it and their
+// respawn wait in whole seconds, the turned pedestals, the alarm lamps, and the pointer held
+// at the centre while the menu is shown.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "app/Idle.h"
+#include "app/Startup.h"
+#include "assets/Md2Model.h"
+#include "assets/ModelObject.h"
+#include "game/GameState.h"
+#include "game/Guard.h"
+#include "game/World.h"
+#include "platform/Clock.h"
+#include "platform/Pointer.h"
+#include "render/Frame.h"
+#include "support/GameWorld.h"
+
+using testsupport::placePlayer;
+
+namespace {
+
+std::vector<std::pair<int, int>> warps;
+void recordWarp(int x, int y) {
+  warps.emplace_back(x, y);
+}
+void ignoreWarp(int, int) {}
+
+class FrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testsupport::ensureWorld()) GTEST_SKIP() << "no X display";
+    platform::useVirtualClock(0);
+    testsupport::setClockSeconds(200.0);
+    testsupport::startGame();
+    forwardDirection = strafeDirection = 0;
+    moveStep = 0.0f;
+    frameInterval = 0.05f;
+  }
+  void TearDown() override {
+    gameOver = false;
+    alarmActive = false;
+  }
+
+  // The player's eye at p looking along +x, in the given room, then one frame.
+  void frameAt(std::int16_t room, const Vector3& p) {
+    currentRoom = room;
+    placePlayer(p);
+    display();
+  }
+};
+
+struct ZoneCase {
+  std::int16_t room;
+  float x, z;
+  bool inStrip;  // the wall collision is skipped
+  std::int16_t roomAfter;
+};
+
+TEST_F(FrameTest, DoorwayStripsDecideTheRoomAndWhereTheWallsCollide) {
+  const ZoneCase cases[] = {
+      // Hall: the doorway to room 2, only past z 51.
+      {1, 395, 50, true, 1},
+      {1, 395, 52, true, 2},
+      {1, 381, 52, false, 1},  // strict bound: the strip starts after 381
+      {1, 410, 52, false, 1},
+      {1, 395, 47, false, 1},
+      {1, 170, 50, true, 1},
+      {1, 170, 52, true, 3},
+      {1, 50, 160, true, 1},
+      {1, 54, 160, true, 3},
+      {1, 50, 380, true, 1},
+      {1, 54, 380, true, 4},
+      {1, 400, 160, true, 2},  // inside zones 1 and 3: the first zone decides
+      // Hall: the two strips that change no room, bounds included.
+      {1, 30, 45, true, 1},
+      {1, 20, 38, true, 1},
+      {1, 56, 54, true, 1},
+      {1, 19.9f, 45, false, 1},
+      {1, 30, 54.1f, false, 1},
+      {1, 30, 269, true, 1},
+      {1, 56, 278, true, 1},
+      {1, 30, 278.1f, false, 1},
+      {1, 30, 100, false, 1},
+      // Room 2.
+      {2, 395, 54, true, 2},
+      {2, 395, 50, true, 1},
+      {2, 381, 50, false, 2},
+      {2, 284, 160, true, 2},
+      {2, 280, 160, true, 3},
+      {2, 284, 152, false, 2},
+      {2, 395, 272, true, 2},
+      {2, 395, 276, true, 4},
+      // Room 3.
+      {3, 170, 54, true, 3},
+      {3, 170, 50, true, 1},
+      {3, 56, 160, true, 3},
+      {3, 52, 160, true, 1},
+      {3, 278, 160, true, 3},
+      {3, 282, 160, true, 2},
+      {3, 170, 272, true, 3},
+      {3, 170, 276, true, 4},
+      {3, 170, 160, false, 3},
+      // Room 4.
+      {4, 395, 278, true, 4},
+      {4, 395, 274, true, 2},
+      {4, 170, 278, true, 4},
+      {4, 170, 274, true, 3},
+      {4, 56, 380, true, 4},
+      {4, 52, 380, true, 1},
+      {4, 56, 375, false, 4},
+      {4, 300, 300, false, 4},
+  };
+  for (const ZoneCase& c : cases) {
+    currentRoom = c.room;
+    EXPECT_EQ(trackRoom(c.x, c.z), c.inStrip)
+        << "room " << c.room << " at x " << c.x << ", z " << c.z;
+    EXPECT_EQ(currentRoom, c.roomAfter) << "room " << c.room << " at x " << c.x << ", z " << c.z;
+  }
+}
+
+// The left corridor's wall x 52..54 starts at z 52: a player 1.5 from its face is pushed off
+// it, except inside the strip at the corridor's corner.
+TEST_F(FrameTest, TheFrameRunsTheWallCollisionOnlyOutsideTheStrips) {
+  frameAt(1, Vector3(50.5f, 1.0f, 100.0f));
+  EXPECT_LT(camera->position.x, 50.0f);
+  EXPECT_EQ(currentRoom, 1);
+
+  frameAt(1, Vector3(50.5f, 1.0f, 53.0f));
+  EXPECT_FLOAT_EQ(camera->position.x, 50.5f);
+  EXPECT_FLOAT_EQ(camera->position.z, 53.0f);
+
+  frameAt(1, Vector3(395.0f, 1.0f, 52.0f));
+  EXPECT_EQ(currentRoom, 2);
+
+  // Before the first game there is no room: neither tracking nor collision.
+  frameAt(0, Vector3(50.5f, 1.0f, 100.0f));
+  EXPECT_EQ(currentRoom, 0);
+  EXPECT_FLOAT_EQ(camera->position.x, 50.5f);
+}
+
+TEST_F(FrameTest, TheGameIsOverOnTheFirstMuseumFrameWithoutHealth) {
+  camera->health = 0.01f;
+  display();
+  EXPECT_FALSE(gameOver);
+
+  camera->health = 0.0f;
+  menuActive = true;
+  display();
+  EXPECT_FALSE(gameOver);  // the menu is no museum frame
+
+  menuActive = false;
+  display();
+  EXPECT_TRUE(gameOver);
+
+  gameOver = false;
+  camera->health = -30.0f;
+  display();
+  EXPECT_TRUE(gameOver);
+}
+
+TEST_F(FrameTest, AfterTheGameIsOverGuardsStandStillAndNoneComesBack) {
+  guard1->walking = true;  // from corner 0 along +x
+  platform::advanceVirtualClockMicros(50000);
+  display();
+  const float walkedTo = guard1->position.x;
+  EXPECT_GT(walkedTo, guard1Path[0].x);
+
+  camera->health = 0.0f;
+  guard2->gone = guard2->down = true;
+  for (int i = 0; i < 20; ++i) {
+    platform::advanceVirtualClockMicros(500000);
+    display();
+  }
+  EXPECT_TRUE(gameOver);
+  EXPECT_FLOAT_EQ(guard1->position.x, walkedTo);
+  EXPECT_TRUE(guard2->gone);
+  EXPECT_EQ(guardDownTime[1], -1);
+}
+
+// The wait counts whole seconds of the clock: begun in second 100, it ends in second 109.
+TEST_F(FrameTest, AGoneGuardComesBackFreshMoreThanEightWholeSecondsLater) {
+  testsupport::setClockSeconds(100.9);
+  guard1->gone = guard1->down = guard1->alerted = true;
+  guard1->health = -20;
+  guard1->position = Vector3(200.0f, -6.0f, 164.0f);
+  guard1->heading = headingNegX;
+  guard1->angle = 37.0f;
+  display();
+  EXPECT_EQ(guardDownTime[0], 100);
+  EXPECT_EQ(guardDownTime[1], -1);
+
+  testsupport::setClockSeconds(108.99);
+  display();
+  EXPECT_TRUE(guard1->gone);
+  EXPECT_EQ(guardDownTime[0], 100);
+
+  testsupport::setClockSeconds(109.0);
+  display();
+  EXPECT_FALSE(guard1->gone);
+  EXPECT_FALSE(guard1->down);
+  EXPECT_FALSE(guard1->alerted);
+  EXPECT_FALSE(guard1->walking);
+  EXPECT_EQ(guard1->health, 100);
+  EXPECT_EQ(guardDownTime[0], -1);
+  EXPECT_FLOAT_EQ(guard1->position.x, guard1Path[0].x);
+  EXPECT_FLOAT_EQ(guard1->position.y, guard1Path[0].y);
+  EXPECT_FLOAT_EQ(guard1->position.z, guard1Path[0].z);
+  EXPECT_FLOAT_EQ(guard1->angle, -90.0f);
+  EXPECT_EQ(guard1->targetIndex, 1);
+  EXPECT_FLOAT_EQ(guard1->heading.x, guard1StartHeading.x);
+  EXPECT_FLOAT_EQ(guard1->heading.z, guard1StartHeading.z);
+  EXPECT_EQ(guard1->fallModel->currentFrame, 0);
+  EXPECT_FALSE(guard1->fallModel->playOnce);
+
+  // Back on patrol: the next frames update it again, and it waits at corner 0.
+  testsupport::setClockSeconds(109.05);
+  display();
+  EXPECT_FLOAT_EQ(guard1->position.x, guard1Path[0].x);
+  EXPECT_FALSE(guard1->gone);
+}
+
+// Looking along x 459 towards +z: pedestals 20, 21, 22 and 24 stand near the line of sight,
+// 23 (x 93) does not.
+TEST_F(FrameTest, PedestalsFromTwentyOnAreTurnedWhenTheyAreDrawn) {
+  for (int i = 20; i < pedestalCount; ++i) pedestals[i]->rotated = 0;
+  currentRoom = 2;
+  camera->position = Vector3(459.0f, 1.0f, 250.0f);
+  camera->view = Vector3(459.0f, 1.0f, 350.0f);
+  display();
+  for (int i : {20, 21, 22, 24}) {
+    SCOPED_TRACE(i);
+    EXPECT_TRUE(pedestals[i]->rotated);
+    EXPECT_FLOAT_EQ(pedestals[i]->angle, -90.0f);
+    EXPECT_FLOAT_EQ(pedestals[i]->axis.x, 0.0f);
+    EXPECT_FLOAT_EQ(pedestals[i]->axis.y, 1.0f);
+    EXPECT_FLOAT_EQ(pedestals[i]->axis.z, 0.0f);
+  }
+  EXPECT_FALSE(pedestals[23]->rotated);
+  ASSERT_TRUE(pedestals[1]->isNearLineOfSight(*camera));
+  EXPECT_FALSE(pedestals[1]->rotated);
+  for (int i = 0; i < 20; ++i) EXPECT_FALSE(pedestals[i]->rotated) << i;
+}
+
+TEST_F(FrameTest, GreenLampsGlowInPeaceAndRedOnesDuringTheAlarm) {
+  const float lampPositions[6][3] = {{54, 0, 144},  {54, -2, 144}, {282, 0, 144},
+                                     {282, -2, 144}, {54, 0, 369}, {54, -2, 369}};
+  auto emission = [](int lamp, int k) { return alarmLamps[lamp]->emission[k]; };
+  display();
+  for (int i = 0; i < alarmLampCount; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_FLOAT_EQ(alarmLamps[i]->position.x, lampPositions[i][0]);
+    EXPECT_FLOAT_EQ(alarmLamps[i]->position.y, lampPositions[i][1]);
+    EXPECT_FLOAT_EQ(alarmLamps[i]->position.z, lampPositions[i][2]);
+    ASSERT_NE(alarmLamps[i]->emission, nullptr);
+    const bool green = i % 2 == 1;
+    EXPECT_FLOAT_EQ(emission(i, 0), 0.0f);
+    EXPECT_FLOAT_EQ(emission(i, 1), green ? 0.8f : 0.0f);
+    EXPECT_FLOAT_EQ(alarmLamps[i]->ambient[green ? 1 : 0], green ? 0.3f : 0.42f);
+    EXPECT_FLOAT_EQ(alarmLamps[i]->shininess[0], 0.0f);
+  }
+
+  alarmActive = true;
+  alarmStartTime = platform::clockSeconds();
+  display();
+  EXPECT_FLOAT_EQ(emission(0, 0), 1.0f);
+  EXPECT_FLOAT_EQ(emission(1, 1), 0.0f);
+
+  // The frame that ends the alarm still shows its colours.
+  alarmStartTime = platform::clockSeconds() - 26.0f;
+  display();
+  EXPECT_FALSE(alarmActive);
+  EXPECT_FLOAT_EQ(emission(2, 0), 1.0f);
+  display();
+  EXPECT_FLOAT_EQ(emission(2, 0), 0.0f);
+  EXPECT_FLOAT_EQ(emission(3, 1), 0.8f);
+}
+
+TEST_F(FrameTest, TheMenuHoldsThePointerAtTheScreenCentreEveryFrame) {
+  menuActive = true;
+  warps.clear();
+  platform::setWarpHook(recordWarp);
+  display();
+  display();
+  display();
+  EXPECT_EQ(warps, (std::vector<std::pair<int, int>>(3, {512, 384})));
+
+  // Halved and truncated.
+  warps.clear();
+  screenWidth = 1023;
+  screenHeight = 767;
+  display();
+  screenWidth = 1024;
+  screenHeight = 768;
+  platform::setWarpHook(ignoreWarp);
+  EXPECT_EQ(warps, (std::vector<std::pair<int, int>>{{511, 383}}));
+
+  // In play the frame leaves the pointer alone.
+  warps.clear();
+  platform::setWarpHook(recordWarp);
+  menuActive = false;
+  display();
+  platform::setWarpHook(ignoreWarp);
+  EXPECT_TRUE(warps.empty());
+}
+
+}  // namespace
