@@ -1,7 +1,7 @@
 // The menu pages: the main menu with each of its four entries highlighted in turn, the
 // controls page and the credits page. Each is laid out on a 1024 by 768 screen and stored
 // stretched to a 1024 by 1024 texture, which the menu draws over the whole screen with its
-// top row at the top.
+// top row at the top (the screen squashes it back).
 #include <cmath>
 #include <memory>
 #include <string>
@@ -80,53 +80,81 @@ struct Fonts {
   std::unique_ptr<TextPainter> bold;
 };
 
-void title(Canvas& c, Fonts& f, const std::string& text, float y, float size) {
-  f.bold->setSize(size);
-  const float width = f.bold->measure(text);
-  f.bold->drawGlowing(c, 512.0f - width * 0.5f, y, text, kGold, rgb(200, 120, 40), 10, 1.6f);
+// A page drawn straight into its 1024 by 1024 texture in screen coordinates: screen rows
+// stretch by kStretch, and glyphs are drawn taller to match.
+class Page {
+ public:
+  static constexpr float kStretch = static_cast<float>(kTexture) / kScreenH;
+
+  explicit Page(const Canvas& background) : canvas(background) {}
+
+  void rect(float x0, float y0, float x1, float y1, Colour c, float alpha = 1.0f) {
+    canvas.fillRect(x0, y0 * kStretch, x1, y1 * kStretch, c, alpha);
+  }
+  void polygon(std::vector<Point> points, Colour c) {
+    for (Point& p : points) p.y *= kStretch;
+    canvas.fillPolygon(points, c);
+  }
+  float measure(TextPainter& font, float size, const std::string& text) {
+    font.setSize(size * kStretch, 1.0f / kStretch);
+    return font.measure(text);
+  }
+  void text(TextPainter& font, float size, float x, float y, const std::string& line, Colour c) {
+    font.setSize(size * kStretch, 1.0f / kStretch);
+    font.draw(canvas, x, y * kStretch, line, c);
+  }
+  void centred(TextPainter& font, float size, float y, const std::string& line, Colour c) {
+    text(font, size, 512.0f - measure(font, size, line) * 0.5f, y, line, c);
+  }
+  void glowing(TextPainter& font, float size, float y, const std::string& text, Colour c, Colour glow,
+               int radius, float strength) {
+    const float x = 512.0f - measure(font, size, text) * 0.5f;
+    font.drawGlowing(canvas, x, y * kStretch, text, c, glow, radius, strength);
+  }
+
+  Canvas canvas;
+};
+
+void title(Page& page, Fonts& f, const std::string& text, float y, float size) {
+  page.glowing(*f.bold, size, y, text, kGold, rgb(200, 120, 40), 10, 1.6f);
 }
 
-void footer(Canvas& c, Fonts& f, const std::string& text) {
-  f.regular->setSize(20.0f);
-  f.regular->drawCentred(c, 512.0f, 748.0f, text, kDim);
+void footer(Page& page, Fonts& f, const std::string& text) {
+  page.centred(*f.regular, 20.0f, 748.0f, text, kDim);
 }
 
 Canvas mainMenu(const Canvas& bg, Fonts& f, int selected) {
-  Canvas c = bg;
-  title(c, f, "VAULTRUN", 170.0f, 118.0f);
-  f.regular->setSize(26.0f);
-  f.regular->drawCentred(c, 512.0f, 225.0f, "One night. One museum. One bag.", rgb(190, 196, 220));
+  Page page(bg);
+  title(page, f, "VAULTRUN", 170.0f, 118.0f);
+  page.centred(*f.regular, 26.0f, 225.0f, "One night. One museum. One bag.", rgb(190, 196, 220));
   const char* entries[] = {"Start", "Controls", "Credits", "Quit"};
   for (int i = 0; i < 4; ++i) {
     const float y = 330.0f + i * 78.0f;
     if (i == selected) {
-      c.fillRect(362.0f, y - 44.0f, 662.0f, y + 16.0f, rgb(60, 44, 20), 0.55f);
-      c.fillRect(362.0f, y - 44.0f, 662.0f, y - 42.0f, kGold, 0.8f);
-      c.fillRect(362.0f, y + 14.0f, 662.0f, y + 16.0f, kGold, 0.8f);
-      f.bold->setSize(48.0f);
-      const float w = f.bold->measure(entries[i]);
-      f.bold->drawGlowing(c, 512.0f - w * 0.5f, y, entries[i], rgb(255, 226, 140), rgb(230, 150, 40), 8, 1.4f);
-      c.fillPolygon({{390.0f, y - 30.0f}, {406.0f, y - 14.0f}, {390.0f, y + 2.0f}}, kGold);
-      c.fillPolygon({{634.0f, y - 30.0f}, {618.0f, y - 14.0f}, {634.0f, y + 2.0f}}, kGold);
+      page.rect(322.0f, y - 44.0f, 702.0f, y + 16.0f, rgb(60, 44, 20), 0.55f);
+      page.rect(322.0f, y - 44.0f, 702.0f, y - 42.0f, kGold, 0.8f);
+      page.rect(322.0f, y + 14.0f, 702.0f, y + 16.0f, kGold, 0.8f);
+      page.glowing(*f.bold, 48.0f, y, entries[i], rgb(255, 226, 140), rgb(230, 150, 40), 8, 1.4f);
+      page.polygon({{340.0f, y - 30.0f}, {356.0f, y - 14.0f}, {340.0f, y + 2.0f}}, kGold);
+      page.polygon({{684.0f, y - 30.0f}, {668.0f, y - 14.0f}, {684.0f, y + 2.0f}}, kGold);
     } else {
-      f.bold->setSize(40.0f);
-      f.bold->drawCentred(c, 512.0f, y - 4.0f, entries[i], kDim);
+      page.centred(*f.bold, 40.0f, y - 4.0f, entries[i], kDim);
     }
   }
-  footer(c, f, "W / S: choose     Enter: select     Esc: quit");
-  return c;
+  footer(page, f, "W / S: choose     Enter: select     Esc: quit");
+  return page.canvas;
 }
 
-void panel(Canvas& c, float x0, float y0, float x1, float y1) {
-  c.fillRect(x0, y0, x1, y1, rgb(6, 8, 16), 0.78f);
-  c.fillRect(x0, y0, x1, y0 + 2, kGold, 0.7f);
-  c.fillRect(x0, y1 - 2, x1, y1, kGold, 0.7f);
+void panel(Page& page, float x0, float y0, float x1, float y1) {
+  page.rect(x0, y0, x1, y1, rgb(6, 8, 16), 0.78f);
+  page.rect(x0, y0, x1, y0 + 2, kGold, 0.7f);
+  page.rect(x0, y1 - 2, x1, y1, kGold, 0.7f);
 }
 
 Canvas controlsPage(const Canvas& bg, Fonts& f) {
-  Canvas c = bg;
-  title(c, f, "Controls", 92.0f, 64.0f);
-  panel(c, 150.0f, 118.0f, 874.0f, 712.0f);
+  Page page(bg);
+  title(page, f, "Controls", 92.0f, 64.0f);
+  panel(page, 150.0f, 118.0f, 874.0f, 712.0f);
   const std::vector<std::pair<const char*, const char*>> rows = {
       {"W / S", "walk forward / back"},
       {"A / D", "step left / right"},
@@ -146,21 +174,18 @@ Canvas controlsPage(const Canvas& bg, Fonts& f) {
   };
   float y = 160.0f;
   for (const auto& row : rows) {
-    f.bold->setSize(25.0f);
-    const float w = f.bold->measure(row.first);
-    f.bold->draw(c, 430.0f - w, y, row.first, kGold);
-    f.regular->setSize(25.0f);
-    f.regular->draw(c, 466.0f, y, row.second, rgb(222, 226, 236));
+    page.text(*f.bold, 25.0f, 430.0f - page.measure(*f.bold, 25.0f, row.first), y, row.first, kGold);
+    page.text(*f.regular, 25.0f, 466.0f, y, row.second, rgb(222, 226, 236));
     y += 37.0f;
   }
-  footer(c, f, "Press Enter to return");
-  return c;
+  footer(page, f, "Press Enter to return");
+  return page.canvas;
 }
 
 Canvas creditsPage(const Canvas& bg, Fonts& f) {
-  Canvas c = bg;
-  title(c, f, "Credits", 92.0f, 64.0f);
-  panel(c, 130.0f, 118.0f, 894.0f, 620.0f);
+  Page page(bg);
+  title(page, f, "Credits", 92.0f, 64.0f);
+  panel(page, 130.0f, 118.0f, 894.0f, 620.0f);
   struct Line {
     const char* text;
     bool heading;
@@ -184,14 +209,13 @@ Canvas creditsPage(const Canvas& bg, Fonts& f) {
   float y = 170.0f;
   for (const Line& line : lines) {
     if (line.text[0] != '\0') {
-      TextPainter& font = line.heading ? *f.bold : *f.regular;
-      font.setSize(line.heading ? 28.0f : 25.0f);
-      font.drawCentred(c, 512.0f, y, line.text, line.heading ? kGold : rgb(222, 226, 236));
+      page.centred(line.heading ? *f.bold : *f.regular, line.heading ? 28.0f : 25.0f, y, line.text,
+                   line.heading ? kGold : rgb(222, 226, 236));
     }
     y += line.text[0] == '\0' ? 18.0f : 38.0f;
   }
-  footer(c, f, "Press Enter to return");
-  return c;
+  footer(page, f, "Press Enter to return");
+  return page.canvas;
 }
 
 }  // namespace
@@ -199,16 +223,16 @@ Canvas creditsPage(const Canvas& bg, Fonts& f) {
 bool writeMenuTextures(const std::string& dataDir) {
   Fonts f{TextPainter::open("DejaVuSans.ttf"), TextPainter::open("DejaVuSans-Bold.ttf")};
   if (!f.regular || !f.bold) return false;
-  const Canvas bg = background();
+  const Canvas bg = background().resized(kTexture, kTexture);
   const char* names[] = {"menue_1start", "menue_1showC", "menue_1showCr", "menue_1quit"};
   for (int i = 0; i < 4; ++i) {
     const std::string name = std::string("data/textures/menue/") + names[i] + ".bmp";
-    if (!writeTexture(dataDir, name, mainMenu(bg, f, i).resized(kTexture, kTexture))) return false;
+    if (!writeTexture(dataDir, name, mainMenu(bg, f, i))) return false;
   }
   return writeTexture(dataDir, "data/textures/menue/menue_1help.bmp",
-                      controlsPage(bg, f).resized(kTexture, kTexture)) &&
+                      controlsPage(bg, f)) &&
          writeTexture(dataDir, "data/textures/menue/menue_1credits.bmp",
-                      creditsPage(bg, f).resized(kTexture, kTexture));
+                      creditsPage(bg, f));
 }
 
 }  // namespace assetgen

@@ -246,7 +246,7 @@ Canvas Canvas::resized(int width, int height) const {
 Image Canvas::toImage() const {
   Image image(width_, height_);
   auto quantise = [](float v) {
-    return static_cast<std::uint8_t>(std::lround(clamp01(v) * 255.0f));
+    return static_cast<std::uint8_t>(clamp01(v) * 255.0f + 0.5f);
   };
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {

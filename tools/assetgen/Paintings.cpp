@@ -374,7 +374,7 @@ void paintPortrait(Canvas& c, Random& r, unsigned seed) {
   const Colour backgrounds[] = {rgb(48, 36, 26), rgb(36, 44, 34), rgb(30, 30, 38), rgb(70, 52, 34)};
   const Colour bg = backgrounds[pick(seed, 9, 4)];
   const float hx = W * (0.5f + rnd(r, -0.05f, 0.05f));
-  const float hy = H * rnd(r, 0.33f, 0.37f);
+  const float hy = H * rnd(r, 0.33f, 0.36f);
   c.shade([&](int x, int y, Colour& p) {
     const float dx = (x - hx) / W;
     const float dy = (y - hy) / H;
@@ -388,21 +388,21 @@ void paintPortrait(Canvas& c, Random& r, unsigned seed) {
   const Colour hairs[] = {rgb(40, 28, 20), rgb(90, 60, 30), rgb(20, 18, 18), rgb(170, 160, 150),
                           rgb(130, 70, 30)};
   const Colour hair = hairs[pick(seed, 4, 5)];
-  const float headRx = W * 0.14f;
-  const float headRy = H * 0.14f;
+  const float headRx = W * 0.16f;
+  const float headRy = H * 0.165f;
   const bool longHair = pick(seed, 10, 3) == 0;
-  const bool hat = pick(seed, 11, 4) == 1;
+  const bool hat = pick(seed, 11, 3) == 2;
   // Shoulders and body.
-  c.fillEllipse(hx, H * 1.0f, W * 0.46f, H * 0.42f, cloth, 1.0f, 2.0f);
+  c.fillEllipse(hx, H * 0.99f, W * 0.47f, H * 0.43f, cloth, 1.0f, 2.0f);
   c.fillEllipse(hx - W * 0.14f, H * 0.8f, W * 0.18f, H * 0.16f, scaled(cloth, 1.5f), 0.35f, 20.0f);
   if (longHair) c.fillEllipse(hx, hy + headRy * 0.6f, headRx * 1.45f, headRy * 1.6f, hair, 1.0f, 3.0f);
   // Neck and collar.
-  c.fillRect(hx - headRx * 0.42f, hy + headRy * 0.6f, hx + headRx * 0.42f, H * 0.61f, scaled(skin, 0.75f));
+  c.fillRect(hx - headRx * 0.5f, hy + headRy * 0.6f, hx + headRx * 0.5f, H * 0.6f, scaled(skin, 0.75f));
   if (pick(seed, 26, 2) == 0) {
-    c.fillEllipse(hx, H * 0.6f, W * 0.17f, H * 0.035f, rgb(232, 228, 214), 1.0f, 2.0f);
-    c.fillEllipse(hx, H * 0.605f, W * 0.12f, H * 0.02f, rgb(200, 196, 184), 0.6f, 3.0f);
+    c.fillEllipse(hx, H * 0.585f, W * 0.18f, H * 0.035f, rgb(232, 228, 214), 1.0f, 2.0f);
+    c.fillEllipse(hx, H * 0.59f, W * 0.13f, H * 0.02f, rgb(200, 196, 184), 0.6f, 3.0f);
   } else {
-    c.fillPolygon({{hx - W * 0.1f, H * 0.58f}, {hx + W * 0.1f, H * 0.58f}, {hx, H * 0.7f}},
+    c.fillPolygon({{hx - W * 0.1f, H * 0.56f}, {hx + W * 0.1f, H * 0.56f}, {hx, H * 0.68f}},
                   scaled(skin, 0.8f));
   }
   if (!longHair) c.fillEllipse(hx, hy - headRy * 0.25f, headRx * 1.08f, headRy * 0.95f, hair, 1.0f, 2.0f);
