@@ -370,8 +370,9 @@ TEST_F(WorldSetup, EveryPictureIsItsNumberedFileWithItsValueOnAWallOfItsRoom) {
       EXPECT_LT(p.x, room.x1 + 1.0f);
       EXPECT_GT(p.z, room.z0 - 1.0f);
       EXPECT_LT(p.z, room.z1 + 1.0f);
-      const float nearestWall = std::min(std::min(std::abs(p.x - room.x0), std::abs(p.x - room.x1)),
-                                         std::min(std::abs(p.z - room.z0), std::abs(p.z - room.z1)));
+      const float nearestWall =
+          std::min({std::abs(p.x - room.x0), std::abs(p.x - room.x1), std::abs(p.z - room.z0),
+                    std::abs(p.z - room.z1)});
       EXPECT_LT(nearestWall, 1.0f);
       EXPECT_GT(p.y, -6.0f);
       EXPECT_LT(p.y, 14.0f);

@@ -1,0 +1,318 @@
+// Whole games played by the replay driver on the real museum: a heist from the entrance into
+// room 2 and back out through the exit, a tour through every doorway, being caught by a
+// guard, shooting a guard down and seeing him come back, and quitting from the menu.
+// Screenshots of the rooms, the verdict, the alarm and an aiming guard go to
+// <build>/scenario-shots/ for a person to look at.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "support/Replay.h"
+
+namespace {
+
+// One frame every 80 ms of virtual time (the guards' animations step every 160 ms, as at
+// 25 frames a second); every event below falls on a frame.
+const char* const frameStep = "--step-ms 80";
+constexpr int frameMs = 80;
+
+// Pointer pixels for a quarter turn: 1/500 radian a pixel.
+constexpr int quarterTurn = 785;
+
+// A timeline written as the player acts, each action starting where the last one ended.
+// It begins in the menu as the game starts, with "Start" selected.
+class Script {
+ public:
+  // Enter in the menu: a new game at the entrance, looking along -x.
+  static Script newGame() {
+    Script s;
+    s.keyTap("enter");
+    return s;
+  }
+
+  Script& wait(int ms) {
+    now += ms;
+    return *this;
+  }
+  // Walks forward for ms (a multiple of the frame): 20 units a second.
+  Script& walk(int ms) {
+    add("key-down w");
+    now += ms;
+    add("key-up w");
+    now += frameMs;
+    return *this;
+  }
+  // Turns about the vertical; positive pixels turn right, as a mouse moved right does.
+  Script& turn(int pixels) {
+    add("motion " + std::to_string(512 + pixels) + " 384");
+    now += frameMs;
+    return *this;
+  }
+  Script& look(int dx, int dy) {
+    add("motion " + std::to_string(512 + dx) + " " + std::to_string(384 + dy));
+    now += frameMs;
+    return *this;
+  }
+  Script& turnLeft() { return turn(-quarterTurn); }
+  Script& turnRight() { return turn(quarterTurn); }
+  Script& turnAround() { return turn(quarterTurn).turn(quarterTurn); }
+  Script& key(const std::string& name) {
+    keyTap(name);
+    return *this;
+  }
+  Script& click() {
+    add("button left down 512 384");
+    now += frameMs;
+    add("button left up 512 384");
+    now += frameMs;
+    return *this;
+  }
+  Script& screenshot(const std::string& name) {
+    add("screenshot " + shotPath(name));
+    now += frameMs;
+    return *this;
+  }
+  // The timeline, ended ms after the last action.
+  std::string end(int ms = frameMs) const {
+    return text + std::to_string(now + ms) + " end\n";
+  }
+  int time() const { return now; }
+
+  // <build>/scenario-shots/<test>-<name>.png: tests running side by side never share a file.
+  static std::string shotPath(const std::string& name) {
+    const std::string folder = std::string(VAULTRUN_BINARY_DIR) + "/scenario-shots";
+    mkdir(folder.c_str(), 0755);
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return folder + "/" + test->name() + "-" + name + ".png";
+  }
+
+ private:
+  void add(const std::string& event) { text += std::to_string(now) + " " + event + "\n"; }
+  void keyTap(const std::string& name) {
+    add("key-down " + name);
+    now += frameMs;
+    add("key-up " + name);
+    now += frameMs;
+  }
+
+  std::string text;
+  int now = 0;
+};
+
+// From the entrance (419, 1, 15) to the room-2 doorway: 20.8 units along -x to x 398.2, then
+// round to +z (the start view points at (0, 0, 1), 0.0334 rad left of -x) and 48 units on,
+// through the doorway x 381..410 into room 2 at (398.2, 62.3).
+Script intoRoomTwo() {
+  Script s = Script::newGame();
+  s.walk(1040).turn(-802).walk(2400).screenshot("room2");
+  return s;
+}
+
+// On to x 419, by picture 3 of room 2 (on the hall wall at x 437), and take it: 20 points,
+// 15 of space.
+Script pictureTaken() {
+  Script s = intoRoomTwo();
+  s.turnLeft().walk(1040).key("t");
+  return s;
+}
+
+// On to the teapot on pedestal 1 (455, -1.3, 115), take it (35 points, 25 of space), back
+// through the doorway to the drop zone, empty the bag, and leave at the exit.
+Script heistFinished() {
+  Script s = pictureTaken();
+  s.turnRight().walk(2480).turnLeft().walk(640).screenshot("room2-teapot").key("t");
+  s.turnAround().walk(1680).turnRight().walk(4880).turnRight().walk(1040);
+  s.key("g").key("q").screenshot("verdict");
+  return s;
+}
+
+testsupport::ReplayResult play(const std::string& timeline) {
+  return testsupport::runReplay(timeline, frameStep);
+}
+
+std::string reportLine(const testsupport::ReplayResult& r, const std::string& name) {
+  const std::size_t at = r.output.find("\n" + name + " ");
+  if (at == std::string::npos) return "";
+  const std::size_t from = at + name.size() + 2;
+  return r.output.substr(from, r.output.find('\n', from) - from);
+}
+
+double number(const testsupport::ReplayResult& r, const std::string& name, std::size_t i = 0) {
+  const auto it = r.numbers.find(name);
+  if (it == r.numbers.end() || it->second.size() <= i) return NAN;
+  return it->second[i];
+}
+
+bool fileIsThere(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && info.st_size > 0;
+}
+
+// The guard lines: "guard1 x y z health H down D alerted A gone G walking W".
+struct GuardState {
+  double x, y, z;
+  int health, down, alerted, gone, walking;
+};
+GuardState guardState(const testsupport::ReplayResult& r, const std::string& name) {
+  GuardState g{NAN, NAN, NAN, -999, -1, -1, -1, -1};
+  std::sscanf(reportLine(r, name).c_str(),
+              "%lf %lf %lf health %d down %d alerted %d gone %d walking %d", &g.x, &g.y, &g.z,
+              &g.health, &g.down, &g.alerted, &g.gone, &g.walking);
+  return g;
+}
+
+}  // namespace
+
+TEST(HeistScenario, WalksThroughTheDoorwayIntoRoomTwoAndTakesAPicture) {
+  std::remove(Script::shotPath("room2").c_str());
+  const auto r = play(pictureTaken().end(200));
+  ASSERT_EQ(r.exitStatus, 0) << r.output;
+  EXPECT_EQ(reportLine(r, "screen"), "playing") << r.output;
+  EXPECT_EQ(number(r, "room"), 2) << r.output;
+  EXPECT_NEAR(number(r, "camera.position", 0), 419.0, 1.5) << r.output;
+  EXPECT_NEAR(number(r, "camera.position", 2), 62.3, 1.5) << r.output;
+  EXPECT_EQ(number(r, "score"), 20) << r.output;
+  EXPECT_EQ(number(r, "bag"), 15) << r.output;
+  EXPECT_EQ(reportLine(r, "status-text"), "Yeah, you have it baby!") << r.output;
+  EXPECT_EQ(number(r, "alarm"), 0) << r.output;
+  EXPECT_TRUE(fileIsThere(Script::shotPath("room2")));
+}
+
+TEST(HeistScenario, BringsTheHaulToTheDropZoneAndLeavesWithTheVerdict) {
+  std::remove(Script::shotPath("verdict").c_str());
+  const auto r = play(heistFinished().end(200));
+  ASSERT_EQ(r.exitStatus, 0) << r.output;
+  EXPECT_EQ(reportLine(r, "screen"), "heist-finished") << r.output;
+  EXPECT_EQ(number(r, "room"), 1) << r.output;
+  const double x = number(r, "camera.position", 0), z = number(r, "camera.position", 2);
+  EXPECT_TRUE(x > 405.0 && x < 432.0 && z < 25.0) << r.output;  // the drop zone
+  EXPECT_EQ(number(r, "score"), 55) << r.output;                // picture and teapot
+  EXPECT_EQ(number(r, "bag"), 0) << r.output;                   // emptied
+  EXPECT_EQ(number(r, "health"), 100) << r.output;
+  EXPECT_EQ(reportLine(r, "status-text"), "Alle Objekte sind gesichert") << r.output;
+  EXPECT_EQ(reportLine(r, "verdict-text"), "Hey man, you should stay in bed next time!")
+      << r.output;
+  EXPECT_TRUE(fileIsThere(Script::shotPath("verdict")));
+}
+
+TEST(HeistScenario, AnyKeyAfterTheVerdictGoesBackToTheMenu) {
+  const auto r = play(heistFinished().key("x").end(200));
+  ASSERT_EQ(r.exitStatus, 0) << r.output;
+  EXPECT_EQ(reportLine(r, "screen"), "menu") << r.output;
+  EXPECT_EQ(number(r, "menu.selection"), 0) << r.output;
+  EXPECT_EQ(reportLine(r, "verdict-text"), "") << r.output;
+  EXPECT_EQ(number(r, "score"), 55) << r.output;  // kept until the next game
+}
+
+// Hall, room 2, room 4 (a picture by the doorway), room 2 again, room 3 (the teapot on
+// pedestal 7): each take counts only in the room the tracking says the player is in.
+TEST(TourScenario, EveryDoorwayOnTheWayChangesTheRoom) {
+  Script s = intoRoomTwo();
+  s.walk(11040).screenshot("room4-doorway");  // on along x 398 to z 283
+  s.turnLeft().walk(2000).key("t").screenshot("room4");  // to x 438: picture 3 at x 455
+  s.turnAround().walk(2000).turnRight().walk(6160);      // back along x 398 to z 160
+  s.turnLeft().walk(8560).screenshot("room3");           // along z 160 to x 227
+  s.turnRight().walk(800).key("t");                      // to z 144: the teapot at z 132
+  const auto r = play(s.end(200));
+  ASSERT_EQ(r.exitStatus, 0) << r.output;
+  EXPECT_EQ(number(r, "room"), 3) << r.output;
+  EXPECT_EQ(number(r, "score"), 19 + 45) << r.output;
+  EXPECT_EQ(number(r, "bag"), 12 + 30) << r.output;
+  EXPECT_EQ(number(r, "alarm"), 0) << r.output;
+  EXPECT_EQ(number(r, "health"), 100) << r.output;
+}
+
+// Guard 1 waits at (26, -6, 25), then walks along z 25 towards +x; the player walks to meet
+// him along the front corridor and stops once in sight.
+TEST(CaughtScenario, StandingInSightOfAGuardEndsInGameOver) {
+  Script s = Script::newGame();
+  s.walk(12000).wait(4000).screenshot("guard-aiming");
+  s.wait(4800).screenshot("alarm");  // the red alarm lights on, 60 frames after the raise
+  const auto seen = play(s.end(200));
+  ASSERT_EQ(seen.exitStatus, 0) << seen.output;
+  EXPECT_EQ(reportLine(seen, "screen"), "playing") << seen.output;
+  EXPECT_EQ(number(seen, "alarm"), 1) << seen.output;
+  const GuardState aiming = guardState(seen, "guard1");
+  EXPECT_EQ(aiming.alerted, 1) << seen.output;
+  const double gap = std::hypot(aiming.x - number(seen, "camera.position", 0),
+                                aiming.z - number(seen, "camera.position", 2));
+  EXPECT_LT(gap, 75.0) << seen.output;
+  EXPECT_GT(gap, 10.0) << seen.output;
+
+  s.wait(12000).screenshot("game-over");
+  const auto caught = play(s.end(200));
+  ASSERT_EQ(caught.exitStatus, 0) << caught.output;
+  EXPECT_EQ(reportLine(caught, "screen"), "game-over") << caught.output;
+  EXPECT_EQ(number(caught, "health"), 0) << caught.output;
+  EXPECT_EQ(guardState(caught, "guard1").down, 0) << caught.output;
+}
+
+// From the entrance guard 1 stands 393 units away at his first corner: three shots at him
+// bring him down before he can shoot back.
+class ShotGuardScenario : public ::testing::Test {
+ protected:
+  static Script shotDown() {
+    Script s = Script::newGame();
+    s.look(-29, 5).wait(800).click().click().click();  // at 1.04, 1.2 and 1.36 s
+    return s;
+  }
+};
+
+TEST_F(ShotGuardScenario, ThreeHitsBringGuardOneDown) {
+  const auto r = play(shotDown().end(400));
+  ASSERT_EQ(r.exitStatus, 0) << r.output;
+  const GuardState g = guardState(r, "guard1");
+  EXPECT_EQ(g.health, -20) << r.output;
+  EXPECT_EQ(g.down, 1) << r.output;
+  EXPECT_EQ(g.alerted, 1) << r.output;
+  EXPECT_EQ(g.gone, 0) << r.output;
+  EXPECT_EQ(number(r, "alarm"), 1) << r.output;
+  EXPECT_EQ(number(r, "health"), 100) << r.output;
+  EXPECT_EQ(guardState(r, "guard2").health, 100) << r.output;
+}
+
+// Down at 1.36 s: gone once he has lain more than 10 s, in whole second 11; still gone in
+// second 19, and back in second 20 (more than 8 whole seconds later), fresh at his first corner.
+TEST_F(ShotGuardScenario, TheGuardVanishesAndComesBackFreshAtHisFirstCorner) {
+  Script s = shotDown();
+  const int downAt = s.time();
+  const auto gone = play(s.wait(19840 - downAt).end(0));
+  ASSERT_EQ(gone.exitStatus, 0) << gone.output;
+  const GuardState away = guardState(gone, "guard1");
+  EXPECT_EQ(away.gone, 1) << gone.output;
+  EXPECT_EQ(away.down, 1) << gone.output;
+
+  const auto back = play(s.wait(800).end(0));  // at 20.64 s
+  ASSERT_EQ(back.exitStatus, 0) << back.output;
+  const GuardState fresh = guardState(back, "guard1");
+  EXPECT_EQ(fresh.gone, 0) << back.output;
+  EXPECT_EQ(fresh.down, 0) << back.output;
+  EXPECT_EQ(fresh.alerted, 0) << back.output;
+  EXPECT_EQ(fresh.health, 100) << back.output;
+  EXPECT_DOUBLE_EQ(fresh.x, 26.0) << back.output;
+  EXPECT_DOUBLE_EQ(fresh.y, -6.0) << back.output;
+  EXPECT_DOUBLE_EQ(fresh.z, 25.0) << back.output;
+}
+
+// Enter on "Quit" (three steps down), or Esc in the menu: the game ends with status 0 in the
+// callback, before the timeline's end would print the state; under the virtual clock the
+// two-second wait for the shutdown sound passes at once.
+TEST(QuitScenario, EnterOnQuitOrEscInTheMenuEndsTheGameWithStatusZero) {
+  const auto quit = play(Script().key("s").key("s").key("s").key("enter").end(4000));
+  EXPECT_EQ(quit.exitStatus, 0) << quit.output;
+  EXPECT_EQ(quit.output.find("replay.frames"), std::string::npos) << quit.output;
+
+  // Esc in play goes to the menu; Esc there quits.
+  const auto escaped = play(Script::newGame().key("esc").key("esc").end(4000));
+  EXPECT_EQ(escaped.exitStatus, 0) << escaped.output;
+  EXPECT_EQ(escaped.output.find("replay.frames"), std::string::npos) << escaped.output;
+
+  // Two steps down is Credits: Enter opens its page and nothing ends.
+  const auto stays = play(Script().key("s").key("s").key("enter").end(400));
+  EXPECT_EQ(stays.exitStatus, 0) << stays.output;
+  EXPECT_EQ(reportLine(stays, "screen"), "credits") << stays.output;
+}
