@@ -207,6 +207,7 @@ void drawMuseumFrame() {
 }  // namespace
 
 bool trackRoom(float x, float z) {
+  if (currentRoom < 1 || currentRoom > 4) return false;  // no room, no strips
   const RoomZones& zones = roomZones[currentRoom - 1];
   for (int i = 0; i < zones.count; ++i) {
     const Zone& zone = zones.zones[i];

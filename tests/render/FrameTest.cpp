@@ -121,6 +121,10 @@ TEST_F(FrameTest, DoorwayStripsDecideTheRoomAndWhereTheWallsCollide) {
         << "room " << c.room << " at x " << c.x << ", z " << c.z;
     EXPECT_EQ(currentRoom, c.roomAfter) << "room " << c.room << " at x " << c.x << ", z " << c.z;
   }
+  // Before the first game there is no room and so no strip.
+  currentRoom = 0;
+  EXPECT_FALSE(trackRoom(395, 52));
+  EXPECT_EQ(currentRoom, 0);
 }
 
 // The left corridor's wall x 52..54 starts at z 52: a player 1.5 from its face is pushed off
