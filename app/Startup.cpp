@@ -6,8 +6,10 @@
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "app/Focus.h"
 #include "app/Idle.h"
 #include "game/GameState.h"
 #include "app/Shutdown.h"
@@ -62,6 +64,23 @@ void openGameDisplay(const ScreenSettings& settings) {
   glutFullScreen();
 }
 
+// Set once the game is on its way out: freeglut's own exit handler destroys the window again
+// and would call the close callback a second time.
+bool leaving = false;
+
+// The window manager closing the window: quit as the menu's quit entry does, from inside the
+// toolkit's close callback, while the window and its GL context still exist.
+void closeWindow() {
+  if (leaving) return;
+  leaving = true;
+  quitGame();
+}
+
+// Registered after glutInit, so it runs before the toolkit's exit handler.
+void markLeaving() {
+  leaving = true;
+}
+
 }  // namespace
 
 int startupBeforeMainLoop(int argc, char** argv) {
@@ -108,6 +127,9 @@ void registerCallbacks() {
   glutSpecialUpFunc(specialUp);
   glutDisplayFunc(display);
   glutIdleFunc(idle);
+  glutCloseFunc(closeWindow);
+  std::atexit(markLeaving);
+  registerFocusCallbacks();
 }
 
 int startGame(int argc, char** argv) {

@@ -1,0 +1,48 @@
+// Losing the keyboard: the callbacks and the timer that read the focus watch.
+#include "app/Focus.h"
+
+#include <GL/freeglut.h>
+#include <GL/glx.h>
+
+#include "app/Idle.h"
+#include "audio/GameSounds.h"
+#include "platform/Focus.h"
+
+namespace {
+
+void readFocusWatch(int) {
+  if (platform::keyboardFocusLost()) {
+    releaseHeldDirections();
+  }
+  glutTimerFunc(focusCheckMs, readFocusWatch, 0);
+}
+
+}  // namespace
+
+void releaseHeldDirections() {
+  forwardDirection = 0;
+  strafeDirection = 0;
+  if (footstepSound != nullptr && footstepSound->isPlaying()) {
+    footstepSound->stop();
+  }
+}
+
+void windowStatus(int state) {
+  if (state == GLUT_HIDDEN || state == GLUT_FULLY_COVERED) {
+    releaseHeldDirections();
+  }
+}
+
+void windowEntry(int state) {
+  if (state == GLUT_LEFT && !platform::windowHasKeyboardFocus()) {
+    releaseHeldDirections();
+  }
+}
+
+void registerFocusCallbacks() {
+  glutWindowStatusFunc(windowStatus);
+  glutEntryFunc(windowEntry);
+  // freeglut draws into the window itself, so the current drawable is the window's X id.
+  platform::watchKeyboardFocus(glXGetCurrentDrawable());
+  glutTimerFunc(focusCheckMs, readFocusWatch, 0);
+}
