@@ -1,0 +1,170 @@
+// The real game started on a data/ tree with one file broken: every loading failure ends it
+// with status 1 and a line naming the file and the problem, never with a crash or a toolkit
+// message; broken sound files leave it silent and playing, and the window manager's close
+// request then ends it cleanly with status 0.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/robustness/GameProcess.h"
+
+namespace {
+
+using robustness::GameProcess;
+using robustness::ScratchDataTree;
+using Bytes = std::vector<std::uint8_t>;
+
+// Start-up under ASan loads everything slowly; the failures come long before this.
+constexpr double exitSeconds = 180.0;
+
+bool haveDisplay() {
+  const char* display = std::getenv("DISPLAY");
+  return display != nullptr && *display != '\0';
+}
+
+// table.txt with its first triangle's first corner set to the vertex count, one past the
+// last vertex. Returns the changed text; `line` receives the 1-based number of that line.
+std::string triangleIndexPastTheVertices(int& line, int& vertexCount) {
+  const Bytes original = ScratchDataTree::original("data/models/objects/table.txt");
+  std::istringstream in(std::string(original.begin(), original.end()));
+  std::vector<std::string> lines;
+  for (std::string l; std::getline(in, l);) lines.push_back(l);
+  // Five lines of header, the object count, the object header, then the vertex count.
+  vertexCount = std::stoi(lines.at(7));
+  const std::size_t normalCount = 8 + static_cast<std::size_t>(vertexCount);
+  const std::size_t firstTriangle = normalCount + 1 + std::stoul(lines.at(normalCount)) + 1;
+  std::istringstream fields(lines.at(firstTriangle));
+  std::vector<std::string> numbers;
+  for (std::string f; fields >> f;) numbers.push_back(f);
+  numbers.at(1) = std::to_string(vertexCount);
+  std::string changed;
+  for (const std::string& f : numbers) changed += (changed.empty() ? "" : " ") + f;
+  lines[firstTriangle] = changed;
+  line = static_cast<int>(firstTriangle) + 1;
+  std::string text;
+  for (const std::string& l : lines) text += l + "\n";
+  return text;
+}
+
+struct BrokenFile {
+  const char* what;
+  std::function<void(ScratchDataTree&)> breakIt;
+  std::string expectedOutput;  // in standard output
+  std::string expectedErrors;  // in standard error
+};
+
+std::vector<BrokenFile> brokenFiles() {
+  int line = 0, vertices = 0;
+  const std::string table = triangleIndexPastTheVertices(line, vertices);
+  Bytes hugeBmp = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0,  // file header
+                   12, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 24, 0};  // 65535 x 65535
+  hugeBmp.resize(100, 0x55);
+  return {
+      {"a 65535 x 65535 texture in 100 bytes",
+       [hugeBmp](ScratchDataTree& t) { t.replace("data/textures/heart.bmp", hugeBmp); },
+       "An error has occured by loading the texture data/textures/heart.bmp\n",
+       "Error: Out of memory. (data/textures/heart.bmp: "},
+      {"an empty texture",
+       [](ScratchDataTree& t) { t.replace("data/textures/switch.bmp", Bytes()); },
+       "An error has occured by loading the texture data/textures/switch.bmp\n",
+       "Error: Failed to open DIB file data/textures/switch.bmp.\n"},
+      {"no level", [](ScratchDataTree& t) { t.remove("data/models/level.txt"); },
+       "File Not Found: data/models/level.txt\n", ""},
+      {"a triangle index equal to the vertex count",
+       [table](ScratchDataTree& t) { t.replace("data/models/objects/table.txt", table); },
+       "Malformed model file data/models/objects/table.txt: line " + std::to_string(line) +
+           ": vertex index " + std::to_string(vertices) + " is out of range for " +
+           std::to_string(vertices) + " vertices\n",
+       ""},
+      {"an MD2 file cut at 67 bytes",
+       [](ScratchDataTree& t) {
+         Bytes cut = ScratchDataTree::original("data/animation/gehend.md2");
+         cut.resize(67);
+         t.replace("data/animation/gehend.md2", cut);
+       },
+       "", "Error: Invalid file format (header cut short at 67 of 68 bytes): "
+           "data/animation/gehend.md2!\n"},
+      {"an MD2 file of version 7",
+       [](ScratchDataTree& t) {
+         Bytes file = ScratchDataTree::original("data/animation/waffe_falling.md2");
+         file.at(4) = 7;
+         t.replace("data/animation/waffe_falling.md2", file);
+       },
+       "", "Error: Invalid file format (Version not 8): data/animation/waffe_falling.md2!\n"},
+      {"no MD2 file", [](ScratchDataTree& t) { t.remove("data/animation/stehend.md2"); }, "",
+       "Error: Unable to find the file: data/animation/stehend.md2!\n"},
+      {"a settings line of 100,000 characters",
+       [](ScratchDataTree& t) {
+         t.replace("data/settings.ini", std::string(100000, '7') + "\n1024x768:32@60");
+       },
+       "Error: data/settings.ini: a line is longer than 99 characters\n", ""},
+  };
+}
+
+TEST(BrokenDataTree, EveryLoadingFailureNamesTheFileAndEndsWithStatusOne) {
+  if (!haveDisplay()) GTEST_SKIP() << "the loaders run only once the window is open";
+  for (const BrokenFile& broken : brokenFiles()) {
+    SCOPED_TRACE(broken.what);
+    ScratchDataTree tree;
+    ASSERT_TRUE(tree.ok());
+    broken.breakIt(tree);
+    GameProcess game(tree.folder());
+    const int status = game.waitForExit(exitSeconds);
+    const std::string output = game.output(), errors = game.errors();
+    EXPECT_EQ(1, status) << output << errors;
+    EXPECT_EQ(0u, output.find("The Vaultrun is loading - please wait!\n")) << output;
+    EXPECT_NE(std::string::npos, output.find(broken.expectedOutput)) << output;
+    EXPECT_NE(std::string::npos, errors.find(broken.expectedErrors)) << errors;
+    EXPECT_FALSE(robustness::hasCrashReport(errors)) << errors;
+  }
+}
+
+TEST(BrokenDataTree, BrokenSoundsLeaveTheGameSilentAndTheWindowCloseEndsItWithStatusZero) {
+  if (!haveDisplay()) GTEST_SKIP() << "no X display";
+  ScratchDataTree tree;
+  ASSERT_TRUE(tree.ok());
+  // A WAV whose data chunk claims far more than the file holds.
+  Bytes wav = ScratchDataTree::original("data/audio/footstep.wav");
+  ASSERT_GT(wav.size(), 44u);
+  ASSERT_EQ(std::string(wav.begin() + 36, wav.begin() + 40), "data");
+  for (int i = 0; i < 4; ++i) wav[40 + i] = static_cast<std::uint8_t>(0x7fffff00u >> (8 * i));
+  tree.replace("data/audio/footstep.wav", wav);
+  // A zero-byte MP3, and random bytes named .mp3 and .wav.
+  tree.replace("data/audio/menue.mp3", Bytes());
+  Bytes noise(4096);
+  std::uint32_t seed = 12345;
+  for (std::uint8_t& b : noise) {
+    seed = seed * 1103515245u + 12345u;
+    b = static_cast<std::uint8_t>(seed >> 24);
+  }
+  tree.replace("data/audio/game1.mp3", noise);
+  tree.replace("data/audio/claps.wav", noise);
+
+  const robustness::PrivateXServer server;
+  ASSERT_FALSE(server.name().empty()) << "cannot start Xvfb";
+  Display* display = XOpenDisplay(server.name().c_str());
+  ASSERT_NE(nullptr, display);
+  GameProcess game(tree.folder(), server.name());
+  const Window window = game.findWindow(display, exitSeconds);
+  ASSERT_NE(0u, window) << game.output() << game.errors();
+  // The request waits in the game's queue until its main loop runs, after the world is built.
+  robustness::requestClose(display, window);
+  XCloseDisplay(display);
+  const int status = game.waitForExit(exitSeconds);
+  const std::string output = game.output(), errors = game.errors();
+  EXPECT_EQ(0, status) << output << errors;
+  EXPECT_NE(std::string::npos,
+            output.find("The screen mode 1024x768:32@60 cannot be set; using a full-screen "
+                        "window instead.\n"))
+      << output;
+  EXPECT_EQ(std::string::npos, output.find("Error")) << output;
+  EXPECT_EQ(std::string::npos, errors.find("Error")) << errors;
+  EXPECT_FALSE(robustness::hasCrashReport(errors)) << errors;
+}
+
+}  // namespace
