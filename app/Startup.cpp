@@ -16,7 +16,7 @@
 #include "audio/GameSounds.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
-#include "input/SpecialKeys.h"
+#include "input/FunctionKeys.h"
 #include "game/World.h"
 #include "platform/Pointer.h"
 #include "render/Frame.h"

@@ -18,7 +18,7 @@
 #include "game/World.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
-#include "input/SpecialKeys.h"
+#include "input/FunctionKeys.h"
 #include "render/Frame.h"
 #include "render/TextMessage.h"
 #include "support/GameWorld.h"

@@ -23,7 +23,7 @@
 #include "game/StateReport.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
-#include "input/SpecialKeys.h"
+#include "input/FunctionKeys.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "platform/Swap.h"

@@ -1,4 +1,4 @@
-// The special keys (function and arrow keys): the GLUT special and special-up callbacks.
+// The function and arrow keys: the GLUT special and special-up callbacks.
 #pragma once
 
 void specialDown(int key, int x, int y);

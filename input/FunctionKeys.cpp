@@ -1,7 +1,7 @@
 // The function keys toggle help, the frames-per-second line, wireframe and the texture
 // filter; the arrows walk in play and move the menu selection in the menu.
 // F1 acts only in play, as F2 to F4 do: the museum is never reached without a new game.
-#include "input/SpecialKeys.h"
+#include "input/FunctionKeys.h"
 
 #include <GL/freeglut.h>
 
