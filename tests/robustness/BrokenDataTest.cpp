@@ -1,7 +1,7 @@
 // The real game started on a data/ tree with one file broken: every loading failure ends it
 // with status 1 and a line naming the file and the problem, never with a crash or a toolkit
-// message; broken sound files leave it silent and playing, and the window manager's close
-// request then ends it cleanly with status 0.
+// message; broken sound files, or no audio device at all, leave it silent and playing, and the
+// window manager's close request then ends it cleanly with status 0.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -124,6 +124,35 @@ TEST(BrokenDataTree, EveryLoadingFailureNamesTheFileAndEndsWithStatusOne) {
   }
 }
 
+struct ClosedRun {
+  int status = GameProcess::notEnded;
+  std::string output, errors;
+};
+
+// Starts the game in the tree on an X server of its own, waits for its window, asks the window
+// manager's way for it to close, and waits for the end.
+ClosedRun runUntilClosed(const ScratchDataTree& tree, std::vector<std::string> environment) {
+  ClosedRun run;
+  const robustness::PrivateXServer server;
+  EXPECT_FALSE(server.name().empty()) << "cannot start Xvfb";
+  Display* display = server.name().empty() ? nullptr : XOpenDisplay(server.name().c_str());
+  if (display == nullptr) return run;
+  environment.push_back("DISPLAY=" + server.name());
+  GameProcess game(tree.folder(), environment);
+  const Window window = game.findWindow(display, exitSeconds);
+  EXPECT_NE(0u, window) << game.output() << game.errors();
+  // The request waits in the game's queue until its main loop runs, after the world is built.
+  if (window != 0) robustness::requestClose(display, window);
+  XCloseDisplay(display);
+  run.status = game.waitForExit(exitSeconds);
+  run.output = game.output();
+  run.errors = game.errors();
+  return run;
+}
+
+const char* const fallbackLine =
+    "The screen mode 1024x768:32@60 cannot be set; using a full-screen window instead.\n";
+
 TEST(BrokenDataTree, BrokenSoundsLeaveTheGameSilentAndTheWindowCloseEndsItWithStatusZero) {
   if (!haveDisplay()) GTEST_SKIP() << "no X display";
   ScratchDataTree tree;
@@ -145,26 +174,27 @@ TEST(BrokenDataTree, BrokenSoundsLeaveTheGameSilentAndTheWindowCloseEndsItWithSt
   tree.replace("data/audio/game1.mp3", noise);
   tree.replace("data/audio/claps.wav", noise);
 
-  const robustness::PrivateXServer server;
-  ASSERT_FALSE(server.name().empty()) << "cannot start Xvfb";
-  Display* display = XOpenDisplay(server.name().c_str());
-  ASSERT_NE(nullptr, display);
-  GameProcess game(tree.folder(), server.name());
-  const Window window = game.findWindow(display, exitSeconds);
-  ASSERT_NE(0u, window) << game.output() << game.errors();
-  // The request waits in the game's queue until its main loop runs, after the world is built.
-  robustness::requestClose(display, window);
-  XCloseDisplay(display);
-  const int status = game.waitForExit(exitSeconds);
-  const std::string output = game.output(), errors = game.errors();
-  EXPECT_EQ(0, status) << output << errors;
-  EXPECT_NE(std::string::npos,
-            output.find("The screen mode 1024x768:32@60 cannot be set; using a full-screen "
-                        "window instead.\n"))
-      << output;
-  EXPECT_EQ(std::string::npos, output.find("Error")) << output;
-  EXPECT_EQ(std::string::npos, errors.find("Error")) << errors;
-  EXPECT_FALSE(robustness::hasCrashReport(errors)) << errors;
+  const ClosedRun run = runUntilClosed(tree, {});
+  EXPECT_EQ(0, run.status) << run.output << run.errors;
+  EXPECT_NE(std::string::npos, run.output.find(fallbackLine)) << run.output;
+  EXPECT_EQ(std::string::npos, run.output.find("Error")) << run.output;
+  EXPECT_EQ(std::string::npos, run.errors.find("Error")) << run.errors;
+  EXPECT_FALSE(robustness::hasCrashReport(run.errors)) << run.errors;
+}
+
+TEST(BrokenDataTree, WithoutAnAudioDeviceTheGameRunsSilentWithOneWarning) {
+  if (!haveDisplay()) GTEST_SKIP() << "no X display";
+  ScratchDataTree tree;
+  ASSERT_TRUE(tree.ok());
+  const ClosedRun run = runUntilClosed(tree, {"SDL_AUDIODRIVER=vaultrun-no-such-device"});
+  EXPECT_EQ(0, run.status) << run.output << run.errors;
+  EXPECT_NE(std::string::npos, run.output.find(fallbackLine)) << run.output;
+  const std::string warning = "Warning: no audio device (";
+  const std::size_t first = run.errors.find(warning);
+  EXPECT_NE(std::string::npos, first) << run.errors;
+  EXPECT_EQ(std::string::npos, run.errors.find(warning, first + 1)) << run.errors;
+  EXPECT_NE(std::string::npos, run.errors.find("the game runs without sound.\n")) << run.errors;
+  EXPECT_FALSE(robustness::hasCrashReport(run.errors)) << run.errors;
 }
 
 }  // namespace

@@ -139,18 +139,23 @@ class PrivateXServer {
 // The game running in a folder, its standard output and error in files there.
 class GameProcess {
  public:
-  // Starts the game in folder, on the X display `display` when one is given.
-  explicit GameProcess(const fs::path& folder, const std::string& display = "")
+  // Starts the game in folder with SDL's dummy audio driver and the test's environment, with
+  // the "NAME=value" entries of `overrides` in place of those of the same names.
+  explicit GameProcess(const fs::path& folder, const std::vector<std::string>& overrides = {})
       : folder_(folder) {
     // Everything the child needs is made before the fork: between fork and exec it only
     // calls what is safe in a copy of a process with other threads.
-    std::vector<std::string> environment = {"SDL_AUDIODRIVER=dummy"};
-    if (!display.empty()) environment.push_back("DISPLAY=" + display);
+    std::vector<std::string> environment = overrides;
+    const auto overridden = [&environment](const std::string& entry) {
+      const std::string name = entry.substr(0, entry.find('=') + 1);
+      for (const std::string& e : environment) {
+        if (e.compare(0, name.size(), name) == 0) return true;
+      }
+      return false;
+    };
+    if (!overridden("SDL_AUDIODRIVER=")) environment.push_back("SDL_AUDIODRIVER=dummy");
     for (char** e = environ; *e != nullptr; ++e) {
-      const std::string entry = *e;
-      if (entry.rfind("SDL_AUDIODRIVER=", 0) == 0) continue;
-      if (!display.empty() && entry.rfind("DISPLAY=", 0) == 0) continue;
-      environment.push_back(entry);
+      if (!overridden(*e)) environment.emplace_back(*e);
     }
     std::vector<char*> envp;
     for (std::string& e : environment) envp.push_back(&e[0]);
