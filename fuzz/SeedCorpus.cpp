@@ -234,7 +234,9 @@ Bytes tgaBytes(const RgbImage& image, std::uint8_t type, std::uint8_t bits, cons
       ++literal;
     }
     b.push_back(static_cast<std::uint8_t>(literal - 1));
-    for (std::size_t k = 0; k < literal; ++k) b.insert(b.end(), pixels[i + k].begin(), pixels[i + k].end());
+    for (std::size_t k = 0; k < literal; ++k) {
+      b.insert(b.end(), pixels[i + k].begin(), pixels[i + k].end());
+    }
     i += literal;
   }
   return b;

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets in BUILD (clang, VAULTRUN_FUZZ), makes their seed corpora from
-# data/ and runs each target for SECONDS (default 60). Fails when any target finds an input
-# that crashes it or breaks one of its checks; such inputs are left in
-# BUILD/fuzz/artifacts/<target>/ (copy them to fuzz/regressions/<target>/ once fixed).
-# Prints the executions per target.
+# data/ and runs each target for SECONDS (default 60), as many at a time as there are cores.
+# Fails when any target finds an input that crashes it or breaks one of its checks; such
+# inputs are left in BUILD/fuzz/artifacts/<target>/ (copy them to fuzz/regressions/<target>/
+# once fixed, and the tests replay them). Prints the executions per target.
 #
 #   fuzz/run.sh [BUILD [SECONDS]]
 set -euo pipefail
@@ -20,15 +20,28 @@ out=$build/fuzz
 "$out/vaultrun-fuzz-seeds" data "$out/seeds"
 # Settings lines are short; the images and models are kept small by the seed maker.
 declare -A maxLen=([bmp]=16384 [tga]=16384 [mesh]=16384 [md2]=16384 [settings]=1024)
-failed=()
-for target in "${targets[@]}"; do
+# One target per core at a time.
+jobs=$(nproc)
+run_target() {
+  local target=$1
+  local status=0
   mkdir -p "$out/corpus/$target" "$out/artifacts/$target"
-  log=$out/fuzz-$target.log
-  status=0
   "$out/fuzz-$target" -max_total_time="$seconds" -max_len="${maxLen[$target]}" \
     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$out/artifacts/$target/" \
-    "$out/corpus/$target" "$out/seeds/$target" > "$log" 2>&1 || status=$?
+    "$out/corpus/$target" "$out/seeds/$target" > "$out/fuzz-$target.log" 2>&1 || status=$?
+  echo "$status" > "$out/fuzz-$target.status"
+}
+for target in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do sleep 1; done
+  run_target "$target" &
+done
+wait
+
+failed=()
+for target in "${targets[@]}"; do
+  log=$out/fuzz-$target.log
+  status=$(cat "$out/fuzz-$target.status")
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   echo "fuzz-$target: ${runs:-?} executions in ${seconds} s, status $status"
   if [ "$status" -ne 0 ]; then
