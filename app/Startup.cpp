@@ -19,6 +19,7 @@
 #include "input/FunctionKeys.h"
 #include "game/World.h"
 #include "platform/Pointer.h"
+#include "platform/VSync.h"
 #include "render/Frame.h"
 
 std::int16_t screenWidth = 0;
@@ -110,6 +111,8 @@ int startupBeforeMainLoop(int argc, char** argv) {
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
   glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
   openGameDisplay(settings);
+  // One frame a screen refresh, where the driver can wait for it (the timedemo turns it off).
+  platform::setSwapInterval(1);
   glutIgnoreKeyRepeat(1);
   platform::hidePointer();
   initWorld();
