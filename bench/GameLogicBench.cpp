@@ -1,0 +1,199 @@
+// The game's own logic per frame, without drawing: the idle update, the camera's collision with
+// the real level and both guards' rules, and the collision alone against the number of
+// triangles. Run from the folder that holds data/; the per-frame case needs an X display
+// (under xvfb-run) only because the idle update asks GLUT for a redisplay.
+#include <benchmark/benchmark.h>
+
+#include <GL/freeglut.h>
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Idle.h"
+#include "assets/FileBytes.h"
+#include "assets/LevelMesh.h"
+#include "assets/Md2Model.h"
+#include "game/GameState.h"
+#include "game/Guard.h"
+#include "game/World.h"
+#include "geometry/Camera.h"
+#include "platform/Clock.h"
+#include "support/HeapCounter.h"
+
+namespace {
+
+constexpr std::uint64_t frameMicros = 16667;  // one frame at 60 Hz
+
+// ---- The real level's collision list, parsed without GL (no material textures) ----
+struct Level {
+  std::unique_ptr<LevelMesh> mesh;
+  std::vector<Vector3> triangles;  // three points a triangle, in file order
+};
+
+const Level& realLevel() {
+  static Level level = [] {
+    Level loaded;
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!readWholeFile("data/models/level.txt", bytes)) {
+      std::fprintf(stderr, "Error: cannot read data/models/level.txt (run from the folder that "
+                           "holds data/)\n");
+      std::exit(1);
+    }
+    std::unique_ptr<MeshModel> model =
+        parseMeshModel(std::string(bytes.begin(), bytes.end()), true, error);
+    if (model == nullptr) {
+      std::fprintf(stderr, "Error: data/models/level.txt: %s\n", error.c_str());
+      std::exit(1);
+    }
+    loaded.mesh = std::make_unique<LevelMesh>(model.release());
+    std::int32_t count = 0;
+    Vector3* list = loaded.mesh->buildTriangleList(&count);
+    loaded.triangles.assign(list, list + count);
+    delete[] list;
+    return loaded;
+  }();
+  return level;
+}
+
+// ---- The world of one game in play, built once: player, guards and their animations ----
+
+// GLUT needs a window for the idle update's redisplay request; the window's GL context is then
+// released again, so that the guards' drawing calls reach no renderer.
+bool openWindowWithoutGl() {
+  static int state = 0;  // 0 not tried, 1 open, -1 no display
+  if (state != 0) return state > 0;
+  Display* probe = XOpenDisplay(nullptr);
+  if (probe == nullptr) {
+    state = -1;
+    return false;
+  }
+  int argc = 1;
+  char name[] = "vaultrun_bench";
+  char* argv[] = {name, nullptr};
+  glutInit(&argc, argv);
+  XCloseDisplay(probe);
+  glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
+  glutInitWindowSize(64, 64);
+  glutCreateWindow("vaultrun_bench");
+  glXMakeCurrent(glXGetCurrentDisplay(), None, nullptr);
+  state = 1;
+  return true;
+}
+
+void loadGuardModels(Md2Model* models) {
+  const char* const files[6] = {"data/animation/gehend.md2",          "data/animation/stehend.md2",
+                                "data/animation/figure_shooting.md2", "data/animation/figure_falling.md2",
+                                "data/animation/weapon_shooting.md2", "data/animation/waffe_falling.md2"};
+  for (int slot = 0; slot < 6; ++slot) {
+    if (!Md2Loader::load(models[slot], files[slot], nullptr)) std::exit(1);
+  }
+}
+
+Guard* patrollingGuard(const Vector3* path, const Vector3& heading, Md2Model* models,
+                       bool clockwise) {
+  Guard* guard = new Guard(path, heading);
+  guard->setModels(models);
+  guard->setPath(path);
+  guard->setClockwise(clockwise);
+  return guard;
+}
+
+// The player walks circles of about 25 units in the hall's left corridor (x 0..52), brushing
+// both side walls on every lap, far from both patrols: no guard sees him.
+const Vector3 circleStart(26.0f, 1.0f, 440.0f);
+constexpr float turnPerFrame = 0.0133f;  // radians: 20 units/s over 0.8 rad/s
+
+void startGameInPlay() {
+  static bool modelsLoaded = false;
+  if (!modelsLoaded) {
+    loadGuardModels(guard1Models);
+    loadGuardModels(guard2Models);
+    modelsLoaded = true;
+  }
+  platform::useVirtualClock(0);
+  delete camera;
+  camera = new Camera(circleStart.x, circleStart.y, circleStart.z, circleStart.x + 100.0f,
+                      circleStart.y, circleStart.z, 0.0f, 1.0f, 0.0f);
+  camera->setScreenSize(1024, 768);
+  delete guard1;
+  delete guard2;
+  guard1 = patrollingGuard(guard1Path, guard1StartHeading, guard1Models, true);
+  guard2 = patrollingGuard(guard2Path, guard2StartHeading, guard2Models, false);
+  menuActive = false;
+  alarmActive = false;
+  forwardDirection = 1;
+  strafeDirection = 0;
+}
+
+// One frame's logic in the order the frame runs it: the idle update, the guards' push, the
+// wall collision, the guards' update.
+void runFrameLogic(const Level& level) {
+  platform::advanceVirtualClockMicros(frameMicros);
+  camera->turnView(turnPerFrame, 0.0f, 1.0f, 0.0f);
+  idle();
+  if (!guard1->down) guard1->keepAway(forwardDirection, strafeDirection, *camera, moveStep);
+  if (!guard2->down) guard2->keepAway(forwardDirection, strafeDirection, *camera, moveStep);
+  camera->collideWithTriangles(level.triangles.data(),
+                               static_cast<std::int32_t>(level.triangles.size()));
+  guard1->update(frameInterval, *camera);
+  guard2->update(frameInterval, *camera);
+}
+
+void BM_GameLogicFrame(benchmark::State& state) {
+  if (!openWindowWithoutGl()) {
+    state.SkipWithError("needs an X display for GLUT (run under xvfb-run)");
+    return;
+  }
+  const Level& level = realLevel();
+  startGameInPlay();
+  // Two virtual minutes first, so the guards are well into their patrols.
+  for (int i = 0; i < 7200; ++i) runFrameLogic(level);
+  const long allocationsBefore = benchsupport::heapAllocationCount();
+  for (auto _ : state) {
+    runFrameLogic(level);
+    benchmark::DoNotOptimize(camera->position);
+  }
+  state.counters["allocs/frame"] = benchmark::Counter(
+      static_cast<double>(benchsupport::heapAllocationCount() - allocationsBefore) /
+      static_cast<double>(state.iterations()));
+  state.counters["seen"] = (guard1->alerted || guard2->alerted) ? 1 : 0;
+  state.counters["triangles"] = static_cast<double>(level.triangles.size() / 3);
+}
+BENCHMARK(BM_GameLogicFrame);
+
+// ---- The collision alone: the first n triangles of the level (repeated past its end) ----
+
+// A player just inside the hall's front wall (z = 0) and the floor-level trims of the corridor:
+// he straddles the planes of every triangle of that wall, as a player walking along it does.
+const Vector3 nearWall(250.0f, 1.0f, 2.0f);
+
+void BM_CollideWithTriangles(benchmark::State& state) {
+  const Level& level = realLevel();
+  const std::size_t wanted = static_cast<std::size_t>(state.range(0)) * 3;
+  std::vector<Vector3> list;
+  list.reserve(wanted);
+  while (list.size() < wanted) {
+    const std::size_t take = std::min(wanted - list.size(), level.triangles.size());
+    list.insert(list.end(), level.triangles.begin(), level.triangles.begin() + take);
+  }
+  Camera player(nearWall.x, nearWall.y, nearWall.z, nearWall.x + 100.0f, nearWall.y, nearWall.z,
+                0.0f, 1.0f, 0.0f);
+  for (auto _ : state) {
+    player.position = nearWall;
+    player.collideWithTriangles(list.data(), static_cast<std::int32_t>(list.size()));
+    benchmark::DoNotOptimize(player.position);
+  }
+  state.SetComplexityN(state.range(0));
+  state.counters["per-triangle"] = benchmark::Counter(
+      static_cast<double>(state.range(0)) * static_cast<double>(state.iterations()),
+      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_CollideWithTriangles)->RangeMultiplier(4)->Range(64, 16384)->Complexity(benchmark::oN);
+
+}  // namespace

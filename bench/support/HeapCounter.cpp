@@ -1,0 +1,45 @@
+// The global operator new and delete, counting every allocation. Kept in a file of its own so
+// that no caller sees them inlined.
+#include "support/HeapCounter.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> allocations{0};
+}  // namespace
+
+namespace benchsupport {
+
+long heapAllocationCount() {
+  return allocations.load(std::memory_order_relaxed);
+}
+
+}  // namespace benchsupport
+
+void* operator new(std::size_t size) {
+  allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+
+void* operator new[](std::size_t size) {
+  return operator new(size);
+}
+
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
