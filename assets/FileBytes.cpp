@@ -1,22 +1,44 @@
-// Whole-file reads for the asset loaders.
 #include "assets/FileBytes.h"
 
 #include <cstdio>
+#include <sys/stat.h>
 
+namespace {
+
+// The file's size as the file system reports it, or 0 when it cannot say (a pipe, a device).
+std::size_t reportedSize(std::FILE* file) {
+  struct stat status {};
+  if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0) {
+    return 0;
+  }
+  return static_cast<std::size_t>(status.st_size);
+}
+
+}  // namespace
+
+// Reads in one go into a buffer of the reported size (the images run to megabytes, and a buffer
+// grown piece by piece copies and faults in each of them several times); whatever the file
+// holds beyond that size (it may grow while read, or report none) is read on in chunks.
 bool readWholeFile(const std::string& fileName, std::vector<std::uint8_t>& bytes) {
   bytes.clear();
   std::FILE* file = std::fopen(fileName.c_str(), "rb");
   if (file == nullptr) {
     return false;
   }
-  std::uint8_t chunk[65536];
-  bool ok = true;
-  for (;;) {
-    const std::size_t got = std::fread(chunk, 1, sizeof chunk, file);
-    bytes.insert(bytes.end(), chunk, chunk + got);
-    if (got < sizeof chunk) {
-      ok = std::ferror(file) == 0;
-      break;
+  const std::size_t expected = reportedSize(file);
+  bytes.resize(expected);
+  const std::size_t filled = std::fread(bytes.data(), 1, expected, file);
+  bool ok = filled == expected || std::ferror(file) == 0;
+  bytes.resize(filled);
+  if (ok && filled == expected) {  // a short read met the end of the file already
+    std::uint8_t chunk[65536];
+    for (;;) {
+      const std::size_t got = std::fread(chunk, 1, sizeof chunk, file);
+      bytes.insert(bytes.end(), chunk, chunk + got);
+      if (got < sizeof chunk) {
+        ok = std::ferror(file) == 0;
+        break;
+      }
     }
   }
   std::fclose(file);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "assets/FileBytes.h"
 #include "platform/Clock.h"
 #include "platform/ErrorLine.h"
 
@@ -255,21 +256,6 @@ std::vector<Md2Animation> groupAnimations(const std::vector<std::string>& frameN
     previousName = name;
   }
   return animations;
-}
-
-bool readWholeFile(const std::string& fileName, std::vector<unsigned char>& bytes) {
-  std::FILE* file = std::fopen(fileName.c_str(), "rb");
-  if (file == nullptr) {
-    return false;
-  }
-  unsigned char chunk[65536];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-    bytes.insert(bytes.end(), chunk, chunk + got);
-  }
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  return !failed;
 }
 
 }  // namespace
