@@ -10,7 +10,7 @@
 namespace assetgen {
 namespace {
 
-constexpr int kPaintingSize = 512;
+constexpr int kPaintingSize = 256;
 constexpr int kIcon = 64;
 
 // HUD icons are drawn over a black square and tinted by the HUD's bar colours (the heart and
