@@ -21,6 +21,14 @@ double pitchOf(Vector3 v) {
   return std::atan2(static_cast<double>(v.y), horizontal);
 }
 
+// A pointer move in pixels, cut to a quarter of the screen width either way (whole while the
+// screen size is unknown).
+int boundedMove(int pixels, int screenWidth) {
+  const int limit = screenWidth / 4;
+  if (limit <= 0) return pixels;
+  return pixels > limit ? limit : (pixels < -limit ? -limit : pixels);
+}
+
 }  // namespace
 
 Camera::Camera()
@@ -92,9 +100,10 @@ void Camera::lookWithMouse(int mouseX, int mouseY) {
   }
   // Step 3.
   platform::warpPointer(middleX, middleY);
-  // Step 4: 1/500 radian per pixel.
-  const float angleY = static_cast<float>((middleX - mouseX) / 500.0);
-  float angleZ = static_cast<float>((middleY - mouseY) / 500.0);
+  // Step 4: 1/500 radian per pixel, at most a quarter screen width's worth in either axis: a
+  // warp the desktop did not carry out leaves the pointer far off, and the view must not spin.
+  const float angleY = static_cast<float>(boundedMove(middleX - mouseX, screenWidth) / 500.0);
+  float angleZ = static_cast<float>(boundedMove(middleY - mouseY, screenWidth) / 500.0);
   // The accumulated pitch stays within about 85 degrees of the horizontal.
   const double pitch = pitchOf(view - position);
   if (pitch + angleZ > maxPitch) {

@@ -131,8 +131,19 @@ TEST_F(MouseLook, OddWidthCentreIsTruncated) {
   EXPECT_NEAR(-0.002, headingOf(cam), 1e-6);
 }
 
+TEST_F(MouseLook, AFarPointerTurnsByAQuarterScreenWidthAtMost) {
+  // A warp that did not happen: the pointer arrives thousands of pixels off the centre.
+  cam.lookWithMouse(512 - 5000, 384);
+  EXPECT_NEAR(0.512, headingOf(cam), 1e-5);  // 256 pixels' worth
+  cam.lookWithMouse(512 + 256, 384);         // exactly a quarter: all of it
+  EXPECT_NEAR(0.0, headingOf(cam), 1e-5);
+  cam.lookWithMouse(512, 384 + 100000);
+  EXPECT_NEAR(-0.512, pitchOf(cam), 1e-5);
+  EXPECT_NEAR(0.0, headingOf(cam), 1e-5);
+}
+
 TEST_F(MouseLook, PitchStaysOffTheVertical) {
-  // Each event moves the pointer to the top edge: 0.768 radian upwards asked for every time.
+  // Each event moves the pointer to the top edge: 0.512 radian upwards asked for every time.
   for (int event = 0; event < 40; ++event) {
     cam.lookWithMouse(512 + (event % 3) - 1, 0);
     const Vector3 sight = cam.view - cam.position;

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -42,7 +43,15 @@ class Script {
     add("key-up w");
     return *this;
   }
-  Script& turn(int pixels) { return look(pixels, 0); }
+  // A long turn comes as several moves: one event turns the view by a quarter screen width at most.
+  Script& turn(int pixels) {
+    for (int left = pixels; left != 0;) {
+      const int step = std::max(-200, std::min(200, left));
+      look(step, 0);
+      left -= step;
+    }
+    return *this;
+  }
   Script& look(int dx, int dy) {
     add("motion " + std::to_string(512 + dx) + " " + std::to_string(384 + dy));
     return *this;

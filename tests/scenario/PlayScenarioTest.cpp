@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -47,8 +48,14 @@ class Script {
     return *this;
   }
   // Turns about the vertical; positive pixels turn right, as a mouse moved right does.
+  // A long turn comes as several moves, as from a real mouse: one event turns the view by at
+  // most a quarter screen width.
   Script& turn(int pixels) {
-    add("motion " + std::to_string(512 + pixels) + " 384");
+    for (int left = pixels; left != 0;) {
+      const int step = std::max(-200, std::min(200, left));
+      add("motion " + std::to_string(512 + step) + " 384");
+      left -= step;
+    }
     now += frameMs;
     return *this;
   }
