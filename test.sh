@@ -59,6 +59,12 @@ case "${1:-}" in
   "") normal ;;
   --sanitize) sanitize ;;
   --fuzz) fuzz "${2:-60}" ;;
-  --ci) normal && sanitize && fuzz 60 ;;
+  # One after the other as plain commands: inside an && list bash would ignore a failing test
+  # run and carry on.
+  --ci)
+    normal
+    sanitize
+    fuzz 60
+    ;;
   *) echo "usage: $0 [--sanitize | --fuzz [SECONDS] | --ci]" >&2; exit 2 ;;
 esac

@@ -27,7 +27,7 @@ bool readWholeFile(const std::string& fileName, std::vector<std::uint8_t>& bytes
   }
   const std::size_t expected = reportedSize(file);
   bytes.resize(expected);
-  const std::size_t filled = std::fread(bytes.data(), 1, expected, file);
+  const std::size_t filled = expected > 0 ? std::fread(bytes.data(), 1, expected, file) : 0;
   bool ok = filled == expected || std::ferror(file) == 0;
   bytes.resize(filled);
   if (ok && filled == expected) {  // a short read met the end of the file already

@@ -17,7 +17,7 @@ std::string writeTemporary(const std::vector<std::uint8_t>& content) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   EXPECT_NE(nullptr, file);
   if (file == nullptr) return path;
-  std::fwrite(content.data(), 1, content.size(), file);
+  if (!content.empty()) std::fwrite(content.data(), 1, content.size(), file);
   std::fclose(file);
   return path;
 }
