@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "app/CommandLine.h"
 #include "app/Focus.h"
 #include "app/Idle.h"
 #include "game/GameState.h"
@@ -25,6 +27,7 @@
 std::int16_t screenWidth = 0;
 std::int16_t screenHeight = 0;
 std::int16_t refreshRate = 0;
+CommandLine commandLine;
 
 namespace {
 
@@ -136,7 +139,25 @@ void registerCallbacks() {
 }
 
 int startGame(int argc, char** argv) {
-  const int status = startupBeforeMainLoop(argc, argv);
+  std::string error;
+  if (!parseCommandLine(argc, argv, commandLine, error)) {
+    std::fprintf(stderr, "vaultrun: %s\n%s", error.c_str(), usageText().c_str());
+    return 2;
+  }
+  if (commandLine.help) {
+    std::printf("%s", usageText().c_str());
+    return 0;
+  }
+  if (commandLine.version) {
+    std::printf("%s\n", versionLine().c_str());
+    return 0;
+  }
+  // GLUT sees only the program name and its own X options.
+  std::vector<char*> toolkitArgv;
+  for (std::string& arg : commandLine.toolkitArgs) toolkitArgv.push_back(&arg[0]);
+  toolkitArgv.push_back(nullptr);
+  const int status =
+      startupBeforeMainLoop(static_cast<int>(toolkitArgv.size()) - 1, toolkitArgv.data());
   if (status != 0) {
     return status;
   }

@@ -4,15 +4,19 @@
 
 #include <cstdint>
 
+#include "app/CommandLine.h"
 #include "app/Settings.h"
 
 // Written once by start-up, before the display opens, and only read afterwards.
 extern std::int16_t screenWidth;   // from the settings line, not read back from GLUT
 extern std::int16_t screenHeight;
 extern std::int16_t refreshRate;   // copied into the alarm blink period by the world set-up
+extern CommandLine commandLine;    // parsed by startGame before anything else; the replay
+                                   // driver and the timedemo leave it at its defaults
 
 // The whole start-up of the game, ending in the GLUT main loop. Returns the exit status
-// (only when start-up fails or the main loop returns after the window was closed).
+// (only when start-up fails or the main loop returns after the window was closed): 0 after
+// --help or --version, 2 for a command line it cannot read.
 int startGame(int argc, char** argv);
 
 // Start-up up to, not including, the callbacks and the main loop: the loading line, the

@@ -1,0 +1,133 @@
+// Reading the command line: our long options, GLUT's X options passed through, the usage text.
+#include "app/CommandLine.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#ifndef VAULTRUN_VERSION
+#define VAULTRUN_VERSION "unknown"
+#endif
+
+namespace {
+
+constexpr int minWindowWidth = 320, minWindowHeight = 200, maxWindowSide = 16384;
+
+// GLUT's options that take a value, and those that stand alone.
+const char* const toolkitValueOptions[] = {"-display", "-geometry"};
+const char* const toolkitFlagOptions[] = {"-direct", "-indirect", "-iconic", "-gldebug", "-sync"};
+
+template <std::size_t N>
+bool isOneOf(const char* arg, const char* const (&names)[N]) {
+  for (const char* name : names) {
+    if (std::strcmp(arg, name) == 0) return true;
+  }
+  return false;
+}
+
+// "WxH" with both numbers in range; nothing else on the text.
+bool readWindowSize(const std::string& text, int& width, int& height) {
+  const std::size_t x = text.find('x');
+  if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i != x && (text[i] < '0' || text[i] > '9')) return false;
+  }
+  if (x > 5 || text.size() - x - 1 > 5) return false;
+  const int w = std::atoi(text.substr(0, x).c_str());
+  const int h = std::atoi(text.substr(x + 1).c_str());
+  if (w < minWindowWidth || h < minWindowHeight || w > maxWindowSide || h > maxWindowSide) {
+    return false;
+  }
+  width = w;
+  height = h;
+  return true;
+}
+
+// One option of ours at argv[i]; may take argv[i + 1] as its value (i is then advanced).
+bool readLongOption(int argc, const char* const* argv, int& i, CommandLine& out,
+                    std::string& error) {
+  const std::string arg = argv[i];
+  if (arg == "--help") {
+    out.help = true;
+  } else if (arg == "--version") {
+    out.version = true;
+  } else if (arg == "--window") {
+    out.windowed = true;
+  } else if (arg.rfind("--window=", 0) == 0) {
+    out.windowed = true;
+    if (!readWindowSize(arg.substr(9), out.windowWidth, out.windowHeight)) {
+      error = "bad window size '" + arg.substr(9) + "' (want WxH, 320x200 to 16384x16384)";
+      return false;
+    }
+  } else if (arg == "--data" || arg.rfind("--data=", 0) == 0) {
+    std::string folder;
+    if (arg == "--data") {
+      if (i + 1 >= argc) {
+        error = "option '--data' needs a folder";
+        return false;
+      }
+      folder = argv[++i];
+    } else {
+      folder = arg.substr(7);
+    }
+    if (folder.empty()) {
+      error = "option '--data' needs a folder";
+      return false;
+    }
+    out.dataFolder = folder;
+  } else {
+    error = "unknown option '" + arg + "'";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error) {
+  out = CommandLine();
+  out.toolkitArgs.push_back(argc > 0 && argv[0] != nullptr ? argv[0] : "vaultrun");
+  for (int i = 1; i < argc; ++i) {
+    const char* arg = argv[i];
+    if (std::strncmp(arg, "--", 2) == 0) {
+      if (!readLongOption(argc, argv, i, out, error)) return false;
+    } else if (isOneOf(arg, toolkitValueOptions)) {
+      if (i + 1 >= argc) {
+        error = std::string("option '") + arg + "' needs a value";
+        return false;
+      }
+      out.toolkitArgs.push_back(arg);
+      out.toolkitArgs.push_back(argv[++i]);
+    } else if (isOneOf(arg, toolkitFlagOptions)) {
+      out.toolkitArgs.push_back(arg);
+    } else {
+      error = std::string(arg[0] == '-' ? "unknown option '" : "unexpected argument '") + arg +
+              "'";
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string usageText() {
+  return "Usage: vaultrun [OPTION]...\n"
+         "A first-person stealth game: a thief in a museum at night.\n"
+         "\n"
+         "Options:\n"
+         "  --help             print this help and exit\n"
+         "  --version          print the version and exit\n"
+         "  --window[=WxH]     play in a window (default 1024x768) instead of the full screen\n"
+         "  --data DIR         read the game's files from DIR/data instead of ./data\n"
+         "  -display NAME      the X display to use (and GLUT's other X options)\n"
+         "\n"
+         "Controls:\n"
+         "  w s a d, arrows    walk and step          mouse         look around\n"
+         "  e                  walk / run             left button   shoot\n"
+         "  t                  take what is in reach  g             empty the bag (drop zone)\n"
+         "  q                  leave (exit zone)      m             music on / off\n"
+         "  Enter              choose / new game      Esc           menu / quit\n"
+         "  F1 controls  F2 frames per second  F3 wireframe  F4 texture filter\n";
+}
+
+std::string versionLine() {
+  return std::string("vaultrun ") + VAULTRUN_VERSION;
+}
