@@ -1,102 +1,146 @@
-// Reading data/settings.ini.
+// Reading the settings file.
 #include "app/Settings.h"
 
-#include <cctype>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
 const char* const settingsPath = "data/settings.ini";
 
-std::int16_t settingsFieldValue(const std::string& line, std::size_t start, std::size_t count) {
-  if (start >= line.size()) {
-    return 0;
-  }
-  const std::string field = line.substr(start, count);
-  std::size_t i = 0;
-  while (i < field.size() && std::isspace(static_cast<unsigned char>(field[i]))) {
-    ++i;
-  }
-  bool negative = false;
-  if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
-    negative = field[i] == '-';
-    ++i;
-  }
-  long value = 0;
-  while (i < field.size() && std::isdigit(static_cast<unsigned char>(field[i]))) {
-    value = value * 10 + (field[i] - '0');
-    ++i;
-  }
-  return static_cast<std::int16_t>(negative ? -value : value);
-}
-
 namespace {
 
+const char* const modeExample = "expected a line like 1024x768:32@60";
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+}
+
+std::string withoutBlanks(const std::string& line) {
+  std::size_t first = 0, last = line.size();
+  while (first < last && isBlank(line[first])) ++first;
+  while (last > first && isBlank(line[last - 1])) --last;
+  return line.substr(first, last - first);
+}
+
 std::vector<std::string> splitLines(const std::string& contents) {
-  std::vector<std::string> lines;
-  std::string current;
+  std::vector<std::string> lines(1);
   for (char c : contents) {
     if (c == '\n') {
-      lines.push_back(current);
-      current.clear();
+      lines.emplace_back();
     } else {
-      current.push_back(c);
-    }
-  }
-  lines.push_back(current);
-  for (std::string& line : lines) {
-    if (!line.empty() && line.back() == '\r') {
-      line.pop_back();
+      lines.back().push_back(c);
     }
   }
   return lines;
 }
 
+// A run of 1 to 5 digits at `at`, moved past; false when there is none (or too long to be
+// a screen's number: the range checks then have something to say about the rest).
+bool readNumber(const std::string& line, std::size_t& at, int& value) {
+  const std::size_t start = at;
+  value = 0;
+  while (at < line.size() && line[at] >= '0' && line[at] <= '9' && at - start < 5) {
+    value = value * 10 + (line[at] - '0');
+    ++at;
+  }
+  return at > start && !(at < line.size() && line[at] >= '0' && line[at] <= '9');
+}
+
+// An optional ":D" or "@R" part: absent leaves value 0.
+bool readOptional(const std::string& line, std::size_t& at, char separator, int& value) {
+  value = 0;
+  if (at >= line.size() || line[at] != separator) return true;
+  ++at;
+  return readNumber(line, at, value);
+}
+
 }  // namespace
+
+bool parseModeLine(const std::string& line, ScreenSettings& out, std::string& problem) {
+  const std::string quoted = "the mode line \"" + line + "\"";
+  std::size_t at = 0;
+  int width = 0, height = 0, depth = 0, refresh = 0;
+  const bool wellFormed = readNumber(line, at, width) && at < line.size() &&
+                          (line[at] == 'x' || line[at] == 'X') &&
+                          readNumber(line, ++at, height) && readOptional(line, at, ':', depth) &&
+                          readOptional(line, at, '@', refresh) && at == line.size();
+  if (!wellFormed) {
+    problem = quoted + " is not WIDTHxHEIGHT:DEPTH@RATE (" + modeExample + ")";
+    return false;
+  }
+  if (width < settingsMinWidth || height < settingsMinHeight || width > settingsMaxSide ||
+      height > settingsMaxSide) {
+    problem = quoted + " asks for " + std::to_string(width) + "x" + std::to_string(height) +
+              ", outside 320x200 to 16384x16384";
+    return false;
+  }
+  if (line.find(':') != std::string::npos && (depth < 8 || depth > 32)) {
+    problem = quoted + " asks for a colour depth of " + std::to_string(depth) +
+              " bits (8 to 32 can be shown)";
+    return false;
+  }
+  if (refresh > 1000) {
+    problem = quoted + " asks for a refresh rate of " + std::to_string(refresh) +
+              " Hz (at most 1000)";
+    return false;
+  }
+  out.modeString = line;
+  out.width = static_cast<std::int16_t>(width);
+  out.height = static_cast<std::int16_t>(height);
+  out.depth = static_cast<std::int16_t>(depth);
+  out.refresh = static_cast<std::int16_t>(refresh);
+  return true;
+}
 
 bool parseSettings(const std::string& contents, ScreenSettings& out, std::string& problem) {
   if (contents.find('\0') != std::string::npos) {
     problem = "the file contains a NUL byte";
     return false;
   }
-  const std::vector<std::string> lines = splitLines(contents);
-  const std::string* modeLine = nullptr;
-  for (const std::string& line : lines) {
+  // Editors on some desktops start a UTF-8 file with a byte-order mark.
+  const bool bom = contents.compare(0, 3, "\xEF\xBB\xBF") == 0;
+  std::string modeLine;
+  for (const std::string& line : splitLines(bom ? contents.substr(3) : contents)) {
     if (line.size() > settingsMaxLineLength) {
       problem = "a line is longer than 99 characters";
       return false;
     }
-    if (!line.empty()) {
-      modeLine = &line;
-    }
+    const std::string trimmed = withoutBlanks(line);
+    if (!trimmed.empty()) modeLine = trimmed;
   }
-  if (modeLine == nullptr) {
-    problem = "the file holds no mode line (expected a line like 1024x768:32@60)";
+  if (modeLine.empty()) {
+    problem = std::string("the file holds no mode line (") + modeExample + ")";
     return false;
   }
-  if (modeLine->size() < settingsMinModeLength) {
-    problem = "the mode line \"" + *modeLine +
-              "\" is shorter than 12 characters (expected a line like 1024x768:32@60)";
-    return false;
-  }
-  out.modeString = *modeLine;
-  out.width = settingsFieldValue(*modeLine, 0, 4);
-  out.height = settingsFieldValue(*modeLine, 5, 3);
-  out.refresh = settingsFieldValue(*modeLine, 12, 2);
-  return true;
+  return parseModeLine(modeLine, out, problem);
 }
 
 bool readSettingsFile(const char* path, ScreenSettings& out, std::string& errorLine) {
-  std::ifstream settings(path, std::ios::binary);
-  if (!settings) {
+  struct stat info = {};
+  if (stat(path, &info) != 0 && errno == ENOENT) {
     errorLine = "Error: File with windows settings could be opened";
     return false;
   }
+  const std::string prefix = std::string("Error: ") + path + ": ";
+  if (S_ISDIR(info.st_mode)) {
+    errorLine = prefix + "is a folder, not a settings file";
+    return false;
+  }
+  std::ifstream settings(path, std::ios::binary);
+  if (!settings) {
+    errorLine = prefix + "cannot be read (" + std::strerror(errno) + ")";
+    return false;
+  }
+  // An empty file copies nothing (and marks `contents` failed): the parser says why.
   std::ostringstream contents;
   contents << settings.rdbuf();
   std::string problem;
   if (!parseSettings(contents.str(), out, problem)) {
-    errorLine = std::string("Error: ") + path + ": " + problem;
+    errorLine = prefix + problem;
     return false;
   }
   return true;
