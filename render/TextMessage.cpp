@@ -1,15 +1,51 @@
-// Bitmap text lines.
+// Text lines.
 #include "render/TextMessage.h"
 
 #include <GL/freeglut.h>
+
+#include <string>
+
+#include "render/GlyphText.h"
 
 const float textRed[3] = {1.0f, 0.0f, 0.0f};
 const float textGreen[3] = {0.0f, 1.0f, 0.0f};
 const float textCyan[3] = {0.0f, 1.0f, 1.0f};
 const float textYellow[3] = {1.0f, 1.0f, 0.0f};
 
-TextMessage::TextMessage(std::int32_t x, std::int32_t y, const float* colour)
-    : text(nullptr), x(x), y(y), colour(colour) {}
+namespace {
+
+struct FontStandIn {
+  TextFace face;
+  float size;  // relative to the face's size at scale 1 (Times Roman 24, Helvetica 18)
+};
+
+FontStandIn standInFor(void* font) {
+  if (font == GLUT_BITMAP_TIMES_ROMAN_24) return {TextFace::Serif, 1.0f};
+  if (font == GLUT_BITMAP_TIMES_ROMAN_10) return {TextFace::Serif, 10.0f / 24.0f};
+  if (font == GLUT_BITMAP_HELVETICA_12) return {TextFace::Sans, 12.0f / 18.0f};
+  if (font == GLUT_BITMAP_HELVETICA_10) return {TextFace::Sans, 10.0f / 18.0f};
+  if (font == GLUT_BITMAP_8_BY_13) return {TextFace::Sans, 13.0f / 18.0f};
+  if (font == GLUT_BITMAP_9_BY_15) return {TextFace::Sans, 15.0f / 18.0f};
+  return {TextFace::Sans, 1.0f};
+}
+
+// The atlases come with the world; a program that draws text without it (a test, a tool)
+// gets them on its first line, or the toolkit's bitmap font where data/ has none.
+bool haveAtlases() {
+  static bool tried = false;
+  if (!tried && !glyphAtlasesLoaded()) {
+    tried = true;
+    std::string ignored;
+    loadGlyphAtlases(ignored);
+  }
+  return glyphAtlasesLoaded();
+}
+
+}  // namespace
+
+TextMessage::TextMessage(std::int32_t x, std::int32_t y, const float* colour,
+                         platform::Anchor anchor)
+    : text(nullptr), x(x), y(y), colour(colour), anchor(anchor) {}
 
 void TextMessage::setText(const char* newText) {
   text = newText;
@@ -23,9 +59,16 @@ void TextMessage::draw(void* font) const {
   if (text == nullptr) {
     return;
   }
+  const platform::WindowPoint at =
+      platform::toWindow(static_cast<float>(x), static_cast<float>(y), anchor);
+  if (haveAtlases()) {
+    const FontStandIn standIn = standInFor(font);
+    drawGlyphText(standIn.face, at.x, at.y, platform::layoutScale() * standIn.size, colour, text);
+    return;
+  }
   // The raster colour is latched by glRasterPos, so the colour goes first.
   glColor3fv(colour);
-  glRasterPos2i(x, y);
+  glRasterPos2f(at.x, at.y);
   for (const char* c = text; *c != '\0'; ++c) {
     glutBitmapCharacter(font, static_cast<unsigned char>(*c));
   }

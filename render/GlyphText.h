@@ -1,0 +1,22 @@
+// Text lines drawn from the generated glyph atlases (data/textures/text/), at any size, with
+// a dark outline that keeps them legible over light walls. Inside the 2D overlay only.
+#pragma once
+
+#include <string>
+
+enum class TextFace { Serif, Sans };
+
+// Loads every atlas of both faces once (later calls return at once). On failure returns
+// false with `error` naming the file and the reason, and leaves nothing loaded.
+bool loadGlyphAtlases(std::string& error);
+bool glyphAtlasesLoaded();
+
+// Draws `text` with the pen starting at window pixel (x, y) on the baseline (y downwards),
+// glyphs `scale` times the face's size on a 1024x768 screen, in colour (three floats).
+// Draws from the atlas nearest above the size; at its own size every glyph lands on whole
+// pixels. Keeps the GL state it changes.
+void drawGlyphText(TextFace face, float x, float y, float scale, const float* colour,
+                   const char* text);
+
+// The pen's advance over `text` at `scale`, in window pixels.
+float glyphTextWidth(TextFace face, float scale, const char* text);
