@@ -21,6 +21,7 @@
 #include "input/FunctionKeys.h"
 #include "game/World.h"
 #include "platform/Pointer.h"
+#include "platform/Screen.h"
 #include "platform/VSync.h"
 #include "render/Frame.h"
 
@@ -51,21 +52,40 @@ bool loadScreenSettings(ScreenSettings& settings) {
   return true;
 }
 
+// What the display really has, once it is open: its size (the reshape callback keeps it up
+// to date) and its refresh rate where the screen mode reports one.
+void noteDisplay(const ScreenSettings& settings, int modeRefresh) {
+  platform::setWindowSize(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+  platform::setDisplayRefreshRate(modeRefresh > 0 ? modeRefresh : settings.refresh);
+}
+
+// --window[=WxH]: a normal, resizable window of that size; the screen mode stays as it is.
+void openWindow(const ScreenSettings& settings) {
+  glutInitWindowSize(commandLine.windowWidth, commandLine.windowHeight);
+  glutCreateWindow("Vaultrun");
+  noteDisplay(settings, 0);
+}
+
 // Step 9: the game mode, or a full-screen window of the settings' size where the mode
 // cannot be set (Xvfb, XWayland).
 void openGameDisplay(const ScreenSettings& settings) {
+  if (commandLine.windowed) {
+    openWindow(settings);
+    return;
+  }
   glutGameModeString(settings.modeString.c_str());
   if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE) && glutEnterGameMode() != 0 &&
       glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) {
+    noteDisplay(settings, glutGameModeGet(GLUT_GAME_MODE_REFRESH_RATE));
     return;
   }
   std::printf("The screen mode %s cannot be set; using a full-screen window instead.\n",
               settings.modeString.c_str());
   std::fflush(stdout);
-  glutInitWindowSize(settings.width > 0 ? settings.width : 1024,
-                     settings.height > 0 ? settings.height : 768);
+  glutInitWindowSize(settings.width, settings.height);
   glutCreateWindow("Vaultrun");
   glutFullScreen();
+  noteDisplay(settings, 0);
 }
 
 // Set once the game is on its way out: freeglut's own exit handler destroys the window again
@@ -169,6 +189,9 @@ int startGame(int argc, char** argv) {
 }
 
 void reshape(int width, int height) {
+  // The overlays, the crosshair and the pointer centre follow the window's real size.
+  platform::setWindowSize(width, height);
+  if (camera != nullptr) camera->setScreenSize(platform::windowWidth(), platform::windowHeight());
   glViewport(0, 0, width, height);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();

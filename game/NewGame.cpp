@@ -3,13 +3,13 @@
 
 #include <GL/gl.h>
 
-#include "app/Startup.h"
 #include "assets/ModelObject.h"
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/StatusLine.h"
 #include "game/World.h"
+#include "platform/Screen.h"
 #include "render/Frame.h"
 #include "render/Lights.h"
 #include "render/TextMessage.h"
@@ -28,7 +28,7 @@ namespace {
 void createPlayerCamera() {
   delete camera;
   camera = new Camera(419.0f, 1.0f, 15.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f);
-  camera->setScreenSize(screenWidth, screenHeight);
+  camera->setScreenSize(platform::windowWidth(), platform::windowHeight());
 }
 
 // Step 3. The alarm lights of an alarm cut short by the restart go out as well.

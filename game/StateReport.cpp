@@ -6,6 +6,7 @@
 
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "game/World.h"
 #include "platform/Clock.h"
 #include "render/Frame.h"
 #include "render/TextMessage.h"
@@ -61,6 +62,12 @@ std::string gameStateReport() {
   if (statusMessage != nullptr && statusMessage->text != nullptr &&
       now - messageTime < messageDuration) {
     report += line("status-text %s", statusMessage->text);
+  }
+  if (!menuActive && hudMessage != nullptr && hudMessage->text != nullptr) {
+    report += line("score-text %s", hudMessage->text);
+  }
+  if (fpsShown && cornerMessage != nullptr && cornerMessage->text != nullptr) {
+    report += line("fps-text %s", cornerMessage->text);
   }
   if (heistFinished && endMessage != nullptr && endMessage->text != nullptr) {
     report += line("verdict-text %s", endMessage->text);

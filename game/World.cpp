@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Startup.h"
 #include "assets/LevelMesh.h"
 #include "assets/Md2Model.h"
 #include "assets/ModelObject.h"
@@ -16,6 +15,8 @@
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "platform/Screen.h"
+#include "render/GlyphText.h"
 #include "render/Lights.h"
 #include "render/StaticGeometry.h"
 #include "render/TextMessage.h"
@@ -221,6 +222,16 @@ void loadTextureTables() {
   loadTextures(switchTextures, switchTextureFiles, 2);
 }
 
+// The text lines' glyph atlases, with the textures: a missing one ends the program.
+void loadTextFaces() {
+  std::string error;
+  if (!loadGlyphAtlases(error)) {
+    std::printf("Error: %s\n", error.c_str());
+    std::fflush(stdout);
+    std::exit(1);
+  }
+}
+
 // Step 4.
 void loadLevel() {
   levelMesh = new LevelMesh("data/models/level.txt", true);
@@ -279,12 +290,12 @@ void setFixedGlState() {
 
 // Step 8.
 void createMessageLines() {
-  hudMessage = new TextMessage(10, 34, textRed);
+  hudMessage = new TextMessage(10, 34, textRed, platform::Anchor::TopLeft);
   gameOverMessage = new TextMessage(250, 400, textRed);
   gameOverMessage->setText("Now you have plenty of time to think 'bout it: GAME OVER");
   backToMenuMessage = new TextMessage(350, 450, textRed);
   backToMenuMessage->setText("Press any key to go back to the main menue!");
-  cornerMessage = new TextMessage(900, 690, textCyan);
+  cornerMessage = new TextMessage(900, 690, textCyan, platform::Anchor::BottomRight);
 }
 
 // Step 9: any failure ends the program after the loader's own message.
@@ -416,13 +427,14 @@ void createSwords() {
 void initWorld() {
   menuMusic->play();
   loadTextureTables();
+  loadTextFaces();
   camera = new Camera();
   guard1 = new Guard();
   guard2 = new Guard();
   loadLevel();
   compileDisplayLists();
   setFixedGlState();
-  alarmBlinkFrames = refreshRate;
+  alarmBlinkFrames = static_cast<std::int16_t>(platform::displayRefreshRate());
   createMessageLines();
   loadGuardAnimations();
   createPictures();

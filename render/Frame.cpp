@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "app/Idle.h"
-#include "app/Startup.h"
 #include "assets/LevelMesh.h"
 #include "assets/ModelObject.h"
 #include "game/GameState.h"
@@ -16,6 +15,7 @@
 #include "game/World.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
+#include "platform/Screen.h"
 #include "platform/Swap.h"
 #include "render/Furniture.h"
 #include "render/Hud.h"
@@ -109,7 +109,7 @@ const float alarmLampPositions[alarmLampCount][3] = {
 // Step 2.
 void drawMenuFrame() {
   drawMenu();
-  platform::warpPointer(static_cast<int>(screenWidth / 2.0), static_cast<int>(screenHeight / 2.0));
+  platform::warpPointer(platform::pointerCentreX(), platform::pointerCentreY());
 }
 
 // Steps 6 and 7.
@@ -188,7 +188,6 @@ void drawAlarmLamps() {
 
 void drawMuseumFrame() {
   if (camera->health <= 0.0f) gameOver = true;
-  drawHud();
   glLoadIdentity();
   pushPlayerAway();
   trackRoomAndCollide();
@@ -202,6 +201,8 @@ void drawMuseumFrame() {
   drawAlarmLamps();
   glDisable(GL_LIGHTING);
   glCallList(skylineList);
+  // Last, so that the HUD's text blends over the scene.
+  drawHud();
 }
 
 }  // namespace

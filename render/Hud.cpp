@@ -1,6 +1,7 @@
-// The head-up display. Positions are pixels in the overlay (y grows downwards), measured
-// from the screen's right edge W and bottom edge H; the bars are 100 pixels for 100 points.
-// Every shape lies at depth 0.5 under the default less-than depth test, so a later shape
+// The head-up display. Positions are pixels of the 1024x768 layout (y grows downwards),
+// measured from its right edge W and bottom edge H, and scaled to the window with the corner
+// they hang at; the bars are 100 layout pixels for 100 points.
+// Every shape lies at the same depth under the default less-than depth test, so a later shape
 // never covers an earlier one: each bar is drawn before its frame, which shows as a border.
 #include "render/Hud.h"
 
@@ -10,16 +11,17 @@
 #include <cstdlib>
 
 #include "app/Idle.h"
-#include "app/Startup.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/World.h"
 #include "platform/Clock.h"
+#include "platform/Screen.h"
 #include "render/Overlay.h"
 #include "render/StaticGeometry.h"
 #include "render/TextMessage.h"
 
 std::string fpsText;
+int fpsFrames = 0;
 
 namespace {
 
@@ -55,7 +57,7 @@ void quad(float x1, float x2, float yFirst, float ySecond) {
 
 // value 0..100: the coloured part from W-117 to the right, the black rest from W-17 to the left.
 void drawBar(float value, const float* fill, int yFirst, int ySecond) {
-  const float w = static_cast<float>(screenWidth);
+  const float w = static_cast<float>(platform::layoutWidth);
   if (value > 0.0f) {
     glColor3fv(fill);
     quad(w - 117.0f, w - 117.0f + value, static_cast<float>(yFirst), static_cast<float>(ySecond));
@@ -68,14 +70,14 @@ void drawBar(float value, const float* fill, int yFirst, int ySecond) {
 }
 
 void drawFrame(const float* colour, int yFirst, int ySecond) {
-  const float w = static_cast<float>(screenWidth);
+  const float w = static_cast<float>(platform::layoutWidth);
   glColor3fv(colour);
   quad(w - 120.0f, w - 13.0f, static_cast<float>(yFirst), static_cast<float>(ySecond));
 }
 
 // The icon takes no colour of its own: the current one (the frame's) tints it.
 void drawIcon(GLuint texture, int yFirst, int ySecond) {
-  const int w = screenWidth;
+  const int w = platform::layoutWidth;
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, texture);
   glBegin(GL_QUADS);
@@ -98,9 +100,22 @@ void healthColour(float value, float* colour) {
   colour[2] = 0.0f;
 }
 
+// From here to endAnchored, layout pixels that keep their distance to `anchor`'s corner.
+void beginAnchored(platform::Anchor anchor) {
+  const platform::WindowPoint origin = platform::toWindow(0.0f, 0.0f, anchor);
+  const float s = platform::layoutScale();
+  glPushMatrix();
+  glTranslatef(origin.x, origin.y, 0.0f);
+  glScalef(s, s, 1.0f);
+}
+
+void endAnchored() {
+  glPopMatrix();
+}
+
 // Steps 4 to 6: the player's health and bag bars and their icons.
 void drawPlayerBars() {
-  const int h = screenHeight;
+  const int h = platform::layoutHeight;
   float health[3];
   healthColour(camera->health, health);
   drawBar(camera->health, health, h - 55, h - 45);
@@ -131,14 +146,11 @@ void drawGuardBars() {
   drawGuardBar(guard2, guard2Rows);
 }
 
-// Step 8: the prefix keeps the digits right-aligned up to three places.
+// Step 8: the prefix keeps the digits right-aligned up to three places; 0 shows its digit.
 void drawScoreLine() {
   const int score = camera->score;
   const char* prefix = score >= 100 ? "SCORE: " : score >= 10 ? "SCORE:  " : "SCORE:   ";
-  scoreLine = prefix;
-  if (score != 0) {
-    scoreLine += std::to_string(std::abs(score));
-  }
+  scoreLine = prefix + std::to_string(std::abs(score));
   if (hudMessage != nullptr) {
     hudMessage->setText(scoreLine.c_str());
     hudMessage->draw(GLUT_BITMAP_TIMES_ROMAN_24);
@@ -167,42 +179,29 @@ void drawEndLines() {
   }
 }
 
-// The frames-per-second value 60 / (interval * 100) as "FPS: " and its digits with two
-// decimals, the point after the second digit (36.0 -> "FPS: 36.00", 150.0 -> "FPS: 15.000").
-// False when the value has fewer than two digits (an interval above about 6.3 s): the point
-// has no place then and the update is skipped.
-bool formatFpsLine(float interval, std::string& line) {
-  const double v = 60.0 / (static_cast<double>(interval) * 100.0);
-  char fixed[400];
-  std::snprintf(fixed, sizeof fixed, "%.2f", v < 0.0 ? -v : v);
-  std::string digits;
-  for (const char* c = fixed; *c != '\0'; ++c) {
-    if (*c >= '0' && *c <= '9' && !(digits.empty() && *c == '0')) {
-      digits += *c;
-    }
-  }
-  if (digits.size() < 2) {
-    return false;
-  }
-  digits.insert(2, ".");
-  line = "FPS: " + digits;
-  return true;
+// "FPS: " and the rate with one decimal.
+std::string fpsLine(double framesPerSecond) {
+  char digits[64];
+  std::snprintf(digits, sizeof digits, "%.1f", framesPerSecond);
+  return std::string("FPS: ") + digits;
 }
 
-// Step 11: at most one new value a second; in between the last line is shown again.
+// Step 11: the frames drawn since the last update over the time they took, at most one new
+// value a second; in between the last line is shown again. A line just switched on (or
+// cleared by a new game) shows the last frame's rate at once.
 void drawFpsLine() {
   fpsTime = platform::clockSeconds();
   if (cornerMessage == nullptr) {
     return;
   }
-  std::string line;
-  if ((fpsTime - fpsLastTime > 1.0f || cornerMessage->isEmpty()) && frameInterval != 0.0f &&
-      formatFpsLine(frameInterval, line)) {
-    fpsText = line;
-    cornerMessage->setText(fpsText.c_str());
-    cornerMessage->draw(GLUT_BITMAP_TIMES_ROMAN_24);
+  ++fpsFrames;
+  const float elapsed = fpsTime - fpsLastTime;
+  const bool due = elapsed > 1.0f;
+  const bool fresh = cornerMessage->isEmpty() && frameInterval > 0.0f;
+  if (due || fresh) {
+    fpsText = fpsLine(due ? fpsFrames / static_cast<double>(elapsed) : 1.0 / frameInterval);
     fpsLastTime = fpsTime;
-    return;
+    fpsFrames = 0;
   }
   cornerMessage->setText(fpsText.c_str());
   cornerMessage->draw(GLUT_BITMAP_TIMES_ROMAN_24);
@@ -211,13 +210,21 @@ void drawFpsLine() {
 }  // namespace
 
 void drawHud() {
-  glPushAttrib(GL_CURRENT_BIT);
+  glPushAttrib(GL_CURRENT_BIT | GL_VIEWPORT_BIT);
   glDisable(GL_CULL_FACE);
-  beginOverlay(0, 0, screenWidth, screenHeight);
+  // Every HUD shape lies at the nearest depth, where nothing of the scene can come: a wall
+  // touching the eye leaves the HUD whole, whether the scene is drawn before or after it.
+  glDepthRange(0.0, 0.0);
+  beginOverlay(0, 0, platform::windowWidth(), platform::windowHeight());
+  refreshOverlayList();
   glCallList(overlayList);
+  beginAnchored(platform::Anchor::BottomRight);
   drawPlayerBars();
+  endAnchored();
   if (alarmActive) {
+    beginAnchored(platform::Anchor::TopRight);
     drawGuardBars();
+    endAnchored();
   }
   drawScoreLine();
   drawStatusMessage();

@@ -5,11 +5,13 @@
 
 #include <string>
 
-// The last frames-per-second line ("FPS: 36.00"), kept between updates (at most one a
+// The last frames-per-second line ("FPS: 60.0"), kept between updates (at most one a
 // second); empty until the first update. Lives for the whole run.
 extern std::string fpsText;
+// HUD frames drawn with the line shown since its last update.
+extern int fpsFrames;
 
-// Draws the HUD in the 2D overlay. Called at the start of every game frame, with the depth
-// test on and before the scene: the scene then covers the HUD only where it comes within
-// about 2 units of the eye. Keeps the current colour.
+// Draws the HUD in the 2D overlay, with the depth test on, after the scene: it lies nearer
+// than anything the scene can draw, so no wall or object covers it. Keeps the current colour
+// and the depth range.
 void drawHud();

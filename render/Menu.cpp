@@ -1,11 +1,13 @@
-// The menu pages.
+// The menu pages. A page is a 4:3 picture laid out for a 1024x768 screen: it fills the
+// window's height (or its width, in a window narrower than 4:3) in the middle, and what the
+// window has beside it shows the same page, blurred and dimmed, as a backdrop.
 #include "render/Menu.h"
 
 #include <GL/gl.h>
 
-#include "app/Startup.h"
 #include "game/GameState.h"
 #include "game/World.h"
+#include "platform/Screen.h"
 #include "render/Overlay.h"
 
 namespace {
@@ -14,6 +16,11 @@ namespace {
 // page, 5 the credits page.
 constexpr int controlsPage = 4;
 constexpr int creditsPage = 5;
+
+// The backdrop samples the page's small mipmap levels (a 32-pixel one for 1024 pixels) and
+// takes a third of its brightness, so it reads as the page's glow, not as the page.
+constexpr float backdropLodBias = 5.0f;
+constexpr float backdropBrightness = 0.35f;
 
 GLuint currentPage() {
   if (creditsShown) {
@@ -28,24 +35,55 @@ GLuint currentPage() {
   return menuTextures[entry];
 }
 
+// The image's top row (t = 1) at the top.
+void texturedQuad(float x0, float y0, float x1, float y1) {
+  glBegin(GL_QUADS);
+  glTexCoord2f(0.0f, 1.0f);
+  glVertex2f(x0, y0);
+  glTexCoord2f(1.0f, 1.0f);
+  glVertex2f(x1, y0);
+  glTexCoord2f(1.0f, 0.0f);
+  glVertex2f(x1, y1);
+  glTexCoord2f(0.0f, 0.0f);
+  glVertex2f(x0, y1);
+  glEnd();
+}
+
+// The page scaled up until it covers the whole window, centred, blurred and dim.
+void drawBackdrop(float w, float h) {
+  const float cover = w * 3.0f > h * 4.0f ? w / platform::layoutWidth : h / platform::layoutHeight;
+  const float pageW = platform::layoutWidth * cover, pageH = platform::layoutHeight * cover;
+  // It writes no depth: the page goes over it at the same depth.
+  glDepthMask(GL_FALSE);
+  glTexEnvf(GL_TEXTURE_FILTER_CONTROL, GL_TEXTURE_LOD_BIAS, backdropLodBias);
+  glColor3f(backdropBrightness, backdropBrightness, backdropBrightness);
+  texturedQuad((w - pageW) * 0.5f, (h - pageH) * 0.5f, (w + pageW) * 0.5f, (h + pageH) * 0.5f);
+  glTexEnvf(GL_TEXTURE_FILTER_CONTROL, GL_TEXTURE_LOD_BIAS, 0.0f);
+  glDepthMask(GL_TRUE);
+}
+
 }  // namespace
 
 void drawMenu() {
+  const int w = platform::windowWidth(), h = platform::windowHeight();
+  const platform::WindowPoint topLeft = platform::toWindow(0.0f, 0.0f, platform::Anchor::Centre);
+  const platform::WindowPoint bottomRight = platform::toWindow(
+      static_cast<float>(platform::layoutWidth), static_cast<float>(platform::layoutHeight),
+      platform::Anchor::Centre);
   glDisable(GL_CULL_FACE);
-  beginOverlay(0, 0, screenWidth, screenHeight);
+  beginOverlay(0, 0, w, h);
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, currentPage());
-  // The image's top row (t = 1) at the top of the screen.
-  glBegin(GL_QUADS);
-  glTexCoord2f(0.0f, 1.0f);
-  glVertex2i(0, 0);
-  glTexCoord2f(1.0f, 1.0f);
-  glVertex2i(screenWidth, 0);
-  glTexCoord2f(1.0f, 0.0f);
-  glVertex2i(screenWidth, screenHeight);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex2i(0, screenHeight);
-  glEnd();
+  glPushAttrib(GL_CURRENT_BIT);
+  const bool pageFillsWindow = topLeft.x <= 0.0f && topLeft.y <= 0.0f &&
+                               bottomRight.x >= static_cast<float>(w) &&
+                               bottomRight.y >= static_cast<float>(h);
+  if (!pageFillsWindow) {
+    drawBackdrop(static_cast<float>(w), static_cast<float>(h));
+  }
+  glColor3f(1.0f, 1.0f, 1.0f);
+  texturedQuad(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+  glPopAttrib();
   glEnable(GL_CULL_FACE);
   glDisable(GL_TEXTURE_2D);
   endOverlay();

@@ -1,8 +1,11 @@
 // The crosshair, skyline and wall switch display lists.
 #include "render/StaticGeometry.h"
 
-#include "app/Startup.h"
+#include <algorithm>
+#include <cmath>
+
 #include "game/World.h"
+#include "platform/Screen.h"
 
 GLuint overlayList = 0;
 GLuint skylineList = 0;
@@ -62,27 +65,42 @@ void emitQuads(GLuint texture, const Quad* quads, int count) {
   glEnd();
 }
 
-void emitLine(int x1, int y1, int x2, int y2) {
+void emitLine(float x1, float y1, float x2, float y2) {
   glBegin(GL_LINE_STRIP);
-  glVertex2i(x1, y1);
-  glVertex2i(x2, y2);
+  glVertex2f(x1, y1);
+  glVertex2f(x2, y2);
   glEnd();
 }
+
+// The window size generation the crosshair was compiled for.
+unsigned overlayGeneration = 0;
 
 }  // namespace
 
 void buildOverlayList() {
-  const int cx = screenWidth / 2;
-  const int cy = screenHeight / 2;
+  overlayGeneration = platform::windowSizeGeneration();
+  const float s = platform::layoutScale();
+  const float cx = static_cast<float>(platform::pointerCentreX());
+  const float cy = static_cast<float>(platform::pointerCentreY());
+  const float inner = 10.0f * s, outer = 20.0f * s;
   glColor3f(0.8f, 0.8f, 0.8f);
-  emitLine(cx - 20, cy, cx - 10, cy);
-  emitLine(cx + 10, cy, cx + 20, cy);
-  emitLine(cx, cy - 20, cx, cy - 10);
-  emitLine(cx, cy + 10, cx, cy + 20);
-  glPointSize(2.0f);
+  glLineWidth(std::max(1.0f, std::round(s)));
+  emitLine(cx - outer, cy, cx - inner, cy);
+  emitLine(cx + inner, cy, cx + outer, cy);
+  emitLine(cx, cy - outer, cx, cy - inner);
+  emitLine(cx, cy + inner, cx, cy + outer);
+  glLineWidth(1.0f);
+  glPointSize(2.0f * s);
   glBegin(GL_POINTS);
-  glVertex2i(cx, cy);
+  glVertex2f(cx, cy);
   glEnd();
+}
+
+void refreshOverlayList() {
+  if (overlayList == 0 || overlayGeneration == platform::windowSizeGeneration()) return;
+  glNewList(overlayList, GL_COMPILE);
+  buildOverlayList();
+  glEndList();
 }
 
 void buildSkylineList() {

@@ -293,13 +293,11 @@ TEST_F(FrameTest, TheMenuHoldsThePointerAtTheScreenCentreEveryFrame) {
   display();
   EXPECT_EQ(warps, (std::vector<std::pair<int, int>>(3, {512, 384})));
 
-  // Halved and truncated.
+  // The window's size as the reshape reported it, halved and truncated.
   warps.clear();
-  screenWidth = 1023;
-  screenHeight = 767;
+  reshape(1023, 767);
   display();
-  screenWidth = 1024;
-  screenHeight = 768;
+  reshape(1024, 768);
   platform::setWarpHook(ignoreWarp);
   EXPECT_EQ(warps, (std::vector<std::pair<int, int>>{{511, 383}}));
 
