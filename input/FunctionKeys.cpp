@@ -1,5 +1,5 @@
-// The function keys toggle help, the frames-per-second line, wireframe and the texture
-// filter; the arrows walk in play and move the menu selection in the menu.
+// The function keys toggle help, the frames-per-second line, wireframe, the texture filter
+// and (F11) full screen; the arrows walk in play and move the menu selection in the menu.
 // F1 acts only in play, as F2 to F4 do: the museum is never reached without a new game.
 #include "input/FunctionKeys.h"
 
@@ -55,6 +55,15 @@ void toggleFiltering() {
   }
 }
 
+// F11: full screen and a window, both ways. A screen mode entered at start-up has no window
+// to go back to, so it stays as it is; so does a program without a window (the tests).
+void toggleFullScreen() {
+  if (!glutGet(GLUT_INIT_STATE) || glutGetWindow() == 0 || glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) {
+    return;
+  }
+  glutFullScreenToggle();
+}
+
 void pressSpecialKey(int key) {
   const bool inPlay = !menuActive;
   switch (key) {
@@ -83,6 +92,11 @@ void pressSpecialKey(int key) {
 }  // namespace
 
 void specialDown(int key, int, int) {
+  // F11 acts at any time, on every screen, and leaves the screen as it is.
+  if (key == GLUT_KEY_F11) {
+    toggleFullScreen();
+    return;
+  }
   if (!leaveWaitingScreen()) pressSpecialKey(key);
 }
 

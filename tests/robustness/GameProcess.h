@@ -92,7 +92,7 @@ inline std::string readText(const fs::path& path) {
 // tests running beside this one open windows of the same name on the shared display.
 class PrivateXServer {
  public:
-  PrivateXServer() {
+  explicit PrivateXServer(const std::string& screen = "1024x768x24") {
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0) return;
     const std::string fd = std::to_string(pipeFds[1]);
@@ -103,7 +103,7 @@ class PrivateXServer {
       dup2(devNull, 1);
       dup2(devNull, 2);
       fcntl(pipeFds[1], F_SETFD, 0);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
              "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -140,8 +140,10 @@ class PrivateXServer {
 class GameProcess {
  public:
   // Starts the game in folder with SDL's dummy audio driver and the test's environment, with
-  // the "NAME=value" entries of `overrides` in place of those of the same names.
-  explicit GameProcess(const fs::path& folder, const std::vector<std::string>& overrides = {})
+  // the "NAME=value" entries of `overrides` in place of those of the same names, and with
+  // `arguments` on its command line.
+  explicit GameProcess(const fs::path& folder, const std::vector<std::string>& overrides = {},
+                       std::vector<std::string> arguments = {})
       : folder_(folder) {
     // Everything the child needs is made before the fork: between fork and exec it only
     // calls what is safe in a copy of a process with other threads.
@@ -164,11 +166,13 @@ class GameProcess {
     const std::string err = (folder / "stderr.txt").string();
     const int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    std::vector<char*> argv = {const_cast<char*>(VAULTRUN_GAME_BINARY)};
+    for (std::string& a : arguments) argv.push_back(&a[0]);
+    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
       if (chdir(folder.c_str()) != 0 || dup2(outFd, 1) < 0 || dup2(errFd, 2) < 0) _exit(126);
-      char* const argv[] = {const_cast<char*>(VAULTRUN_GAME_BINARY), nullptr};
-      execve(VAULTRUN_GAME_BINARY, argv, envp.data());
+      execve(VAULTRUN_GAME_BINARY, argv.data(), envp.data());
       _exit(127);
     }
     close(outFd);
