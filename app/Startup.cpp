@@ -5,6 +5,7 @@
 
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -192,6 +193,9 @@ void reshape(int width, int height) {
   // The overlays, the crosshair and the pointer centre follow the window's real size.
   platform::setWindowSize(width, height);
   if (camera != nullptr) camera->setScreenSize(platform::windowWidth(), platform::windowHeight());
+  // Overlay code that still reads the start-up globals gets the window's size as well.
+  screenWidth = static_cast<std::int16_t>(std::min(platform::windowWidth(), 16384));
+  screenHeight = static_cast<std::int16_t>(std::min(platform::windowHeight(), 16384));
   glViewport(0, 0, width, height);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();

@@ -199,7 +199,8 @@ void drawFpsLine() {
   const bool due = elapsed > 1.0f;
   const bool fresh = cornerMessage->isEmpty() && frameInterval > 0.0f;
   if (due || fresh) {
-    fpsText = fpsLine(due ? fpsFrames / static_cast<double>(elapsed) : 1.0 / frameInterval);
+    // A fresh line's count and time span may be stale (a new game clears the line).
+    fpsText = fpsLine(fresh ? 1.0 / frameInterval : fpsFrames / static_cast<double>(elapsed));
     fpsLastTime = fpsTime;
     fpsFrames = 0;
   }
