@@ -10,6 +10,7 @@
 #include "assets/LevelMesh.h"
 #include "assets/Textures.h"
 #include "audio/GameSounds.h"
+#include "audio/Siren.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/World.h"
@@ -29,6 +30,8 @@ void shutdown() {
   releaseSound(clapsSound);
   releaseSound(gunshotSound);
   releaseSound(footstepSound);
+  silenceSiren();
+  releaseSound(sirenSound);
   // Sleep, not spin: the last frame stays on screen while the shutdown sound plays.
   platform::sleepMs(2000);
   releaseSound(shutdownSound);

@@ -10,6 +10,7 @@
 #include "app/Startup.h"
 #include "assets/LevelMesh.h"
 #include "assets/ModelObject.h"
+#include "audio/Siren.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/GuardRespawn.h"
@@ -226,5 +227,6 @@ void display() {
   } else {
     drawMuseumFrame();
   }
+  updateSiren();
   platform::swapBuffers();
 }

@@ -1,6 +1,6 @@
 // The sound layer on SDL's dummy audio driver: samples sharing a channel, the two music
 // streams on channel 3, silent sounds for missing files, the log of plays and stops, the
-// eleven game sounds, and a game without any audio device.
+// twelve game sounds, and a game without any audio device.
 #include "audio/Sound.h"
 
 #include <SDL2/SDL_mixer.h>
@@ -158,13 +158,13 @@ TEST_F(SoundLayer, TheLogKeepsEveryPlayAndStopWhileRecording) {
   EXPECT_TRUE(playedSounds().empty());
 }
 
-TEST_F(SoundLayer, TheElevenGameSoundsAreMadeAgainAndReleasedOnce) {
+TEST_F(SoundLayer, TheTwelveGameSoundsAreMadeAgainAndReleasedOnce) {
   createSounds();
   Sound* const firstMenu = menuMusic;
   createSounds();  // the first set is deleted, not leaked
   Sound* const all[] = {menuMusic,   gameMusic,     clapsSound, shutdownSound,
                         gunshotSound, clickSound,   transferSound, sorrySound,
-                        crySound,    footstepSound, pistolShotSound};
+                        crySound,    footstepSound, pistolShotSound, sirenSound};
   for (Sound* s : all) {
     ASSERT_NE(nullptr, s);
   }
@@ -174,7 +174,7 @@ TEST_F(SoundLayer, TheElevenGameSoundsAreMadeAgainAndReleasedOnce) {
   EXPECT_TRUE(menuMusic->isStream && gameMusic->isStream && menuMusic->loop);
   for (Sound** s : {&menuMusic, &gameMusic, &clapsSound, &shutdownSound, &gunshotSound,
                     &clickSound, &transferSound, &sorrySound, &crySound, &footstepSound,
-                    &pistolShotSound}) {
+                    &pistolShotSound, &sirenSound}) {
     releaseSound(*s);
     EXPECT_EQ(nullptr, *s);
     releaseSound(*s);  // a null pointer is skipped
