@@ -221,10 +221,16 @@ void loadTextureTables() {
   loadTextures(switchTextures, switchTextureFiles, 2);
 }
 
-// Step 4.
+// Step 4. The player's eye stays at y = 1 and its sphere reaches 2.2 around it: the floor,
+// the ceiling, the sills and the door heads, cut finely for the lighting, can never push it,
+// so the collision walks the walls alone (a band with a unit of slack either side).
+constexpr float collisionBandLow = 1.0f - 2.2f - 1.0f;
+constexpr float collisionBandHigh = 1.0f + 2.2f + 1.0f;
+
 void loadLevel() {
   levelMesh = new LevelMesh("data/models/level.txt", true);
-  levelTriangles = levelMesh->buildTriangleList(&levelTriangleVertexCount);
+  levelTriangles = levelMesh->buildTriangleListWithin(collisionBandLow, collisionBandHigh,
+                                                      &levelTriangleVertexCount);
 }
 
 // Step 5.
@@ -363,8 +369,27 @@ void createFurniture() {
   }
 }
 
+// The exhibits' colours as the night museum lights them. The room lights' ambient adds up to
+// about (1.2, 1.2, 1.7) everywhere, their diffuse reaches only 0.2 to 0.3: with the ambient
+// share above half the diffuse colour, a solid showed one flat tint from every side. Less
+// ambient and more diffuse keep each exhibit's hue and give it a lit and a shadowed side; the
+// lamps' bluish diffuse is warmed a little. Filled at set-up; the exhibits point into them.
+constexpr float exhibitAmbientShare = 0.3f;
+constexpr float exhibitDiffuseGain = 1.8f;
+const float exhibitDiffuseTint[3] = {1.0f, 0.95f, 0.8f};
+float exhibitAmbient[roomRows][maxExhibitsPerRoom][4];
+float exhibitDiffuse[roomRows][maxExhibitsPerRoom][4];
+
+void shadeExhibitColours(const ColourSet& day, float* ambient, float* diffuse) {
+  for (int k = 0; k < 3; ++k) {
+    ambient[k] = day.ambient[k] * exhibitAmbientShare;
+    diffuse[k] = day.diffuse[k] * exhibitDiffuseGain * exhibitDiffuseTint[k];
+  }
+  ambient[3] = diffuse[3] = 1.0f;
+}
+
 // Step 14.
-ModelObject* createExhibit(const ExhibitRow& row) {
+ModelObject* createExhibit(const ExhibitRow& row, float* ambient, float* diffuse) {
   ModelObject* exhibit = nullptr;
   switch (row.shape) {
     case Shape::Sphere: exhibit = new ModelObject(row.first, row.slices, row.stacks); break;
@@ -380,7 +405,8 @@ ModelObject* createExhibit(const ExhibitRow& row) {
   if (row.angle != 0.0f) {
     exhibit->setRotation(row.angle, row.ax, row.ay, row.az);
   }
-  exhibit->setMaterial(row.colours.ambient, row.colours.diffuse, row.specular, row.shininess,
+  shadeExhibitColours(row.colours, ambient, diffuse);
+  exhibit->setMaterial(ambient, diffuse, row.specular, row.shininess,
                        row.emission);
   return exhibit;
 }
@@ -388,7 +414,8 @@ ModelObject* createExhibit(const ExhibitRow& row) {
 void createExhibits() {
   for (int row = 0; row < roomRows; ++row) {
     for (int i = 0; i < exhibitCount[row]; ++i) {
-      exhibits[row][i] = createExhibit(exhibitRows[row][i]);
+      exhibits[row][i] =
+          createExhibit(exhibitRows[row][i], exhibitAmbient[row][i], exhibitDiffuse[row][i]);
     }
   }
 }
