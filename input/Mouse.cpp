@@ -7,6 +7,7 @@
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "platform/Clock.h"
+#include "render/PlayerPistol.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ void mouseButton(int button, int state, int, int) {
   if (heistFinished || gameOver) return;
   if (button != GLUT_LEFT_BUTTON || state != GLUT_DOWN) return;
   gunshotSound->play();
+  firePlayerPistol();
   shootAt(guard1);
   shootAt(guard2);
 }

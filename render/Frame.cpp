@@ -19,9 +19,11 @@
 #include "platform/Pointer.h"
 #include "platform/Swap.h"
 #include "render/Furniture.h"
+#include "render/HitFlash.h"
 #include "render/Hud.h"
 #include "render/Lights.h"
 #include "render/Menu.h"
+#include "render/PlayerPistol.h"
 #include "render/StaticGeometry.h"
 
 std::int16_t currentRoom = 0;
@@ -203,6 +205,8 @@ void drawMuseumFrame() {
   drawAlarmLamps();
   glDisable(GL_LIGHTING);
   glCallList(skylineList);
+  drawPlayerPistol();
+  drawHitFlash();
 }
 
 }  // namespace

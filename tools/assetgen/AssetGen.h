@@ -10,3 +10,4 @@ bool writePictureAssets(const std::string& dataDir);   // Pictures.cpp: data/mod
 bool writeFurnitureAssets(const std::string& dataDir); // Furniture.cpp: data/models/objects/*
 bool writeGuardAssets(const std::string& dataDir);     // Guards.cpp: data/animation/*, pm1.bmp, weapon.bmp
 bool writeAudioAssets(const std::string& dataDir);     // Audio.cpp: data/audio/*
+bool writePistolAssets(const std::string& dataDir);    // Pistol.cpp: the player's pistol

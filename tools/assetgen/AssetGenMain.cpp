@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   const std::string dataDir = argv[1];
   const bool ok = writeTextureAssets(dataDir) && writeLevelAssets(dataDir) &&
                   writePictureAssets(dataDir) && writeFurnitureAssets(dataDir) &&
-                  writeGuardAssets(dataDir) && writeAudioAssets(dataDir);
+                  writeGuardAssets(dataDir) && writeAudioAssets(dataDir) &&
+                  writePistolAssets(dataDir);
   return ok ? 0 : 1;
 }
