@@ -24,8 +24,8 @@ constexpr double kWallHeight = kCeilingY - kFloorY;
 // The lights are lit per vertex: the floor grid is fine enough that the pool under a lamp
 // shows round (its brightness halves about 28 units out), the ceiling's that the glow
 // around a lamp does. Neither is in the collision list (see World.cpp).
-constexpr double kFloorCell = 12.0;
-constexpr double kCeilingCell = 16.0;
+constexpr double kFloorCell = 18.0;
+constexpr double kCeilingCell = 40.0;
 constexpr double kWallPiece = 50.0;     // longest wall quad, for the lighting along a wall
 constexpr double kTrimWidth = 1.2;      // doorway architrave
 constexpr double kTrimProud = 0.1;      // how far trim and signs stand off the wall
@@ -140,13 +140,35 @@ class LevelBuilder {
     wallSpan(run.material, run.plane, cursor, run.s1, kFloorY, kCeilingY);
   }
 
-  // A horizontal rectangle x0..x1 by z0..z1 at height y, seen from above (up) or below.
-  void flat(int material, double x0, double z0, double x1, double z1, double y, bool up,
-            double tile) {
-    const std::array<Vec3, 4> c = {Vec3{x0, y, z0}, Vec3{x1, y, z0}, Vec3{x1, y, z1}, Vec3{x0, y, z1}};
-    auto uv = [&](Vec3 v) { return Uv{v.x / tile, -v.z / tile}; };
-    part(material).addQuad(c, {uv(c[0]), uv(c[1]), uv(c[2]), uv(c[3])},
-                           Vec3{0.0, up ? 1.0 : -1.0, 0.0});
+  // A horizontal grid over the cut positions xs by zs at height y, seen from above (up) or
+  // below, its corners shared between neighbouring cells: the lighting is worked out once per
+  // grid point, not four times. Cells whose centre lies in hole are left out.
+  void flatGrid(int material, const std::vector<double>& xs, const std::vector<double>& zs,
+                double y, bool up, double tile, const Area* hole) {
+    MeshPart& out = part(material);
+    const Vec3 normal{0.0, up ? 1.0 : -1.0, 0.0};
+    const int base = static_cast<int>(out.vertices.size());
+    const int columns = static_cast<int>(xs.size());
+    for (const double z : zs) {
+      for (const double x : xs) {
+        out.vertices.push_back({Vec3{x, y, z}, Uv{x / tile, -z / tile}, normal});
+      }
+    }
+    for (std::size_t j = 0; j + 1 < zs.size(); ++j) {
+      for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
+        if (hole && hole->contains(0.5 * (xs[i] + xs[i + 1]), 0.5 * (zs[j] + zs[j + 1]))) continue;
+        const int a = base + static_cast<int>(j) * columns + static_cast<int>(i);
+        const int b = a + 1, c = a + columns + 1, d = a + columns;
+        // From above, x to the right and z towards the viewer: a, d, c, b runs anticlockwise.
+        if (up) {
+          out.triangles.push_back({a, d, c});
+          out.triangles.push_back({a, c, b});
+        } else {
+          out.triangles.push_back({a, b, c});
+          out.triangles.push_back({a, c, d});
+        }
+      }
+    }
   }
 
   // A reveal face across a wall's thickness: in the plane s = s (facing +s or -s), from the
@@ -279,14 +301,7 @@ void gridArea(LevelBuilder& b, int material, const Area& a, double y, bool up, d
   }
   const std::vector<double> xs = cuts(a.x0, a.x1, cell, wantX, lightX);
   const std::vector<double> zs = cuts(a.z0, a.z1, cell, wantZ, lightZ);
-  for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
-    for (std::size_t j = 0; j + 1 < zs.size(); ++j) {
-      const double cx = 0.5 * (xs[i] + xs[i + 1]);
-      const double cz = 0.5 * (zs[j] + zs[j + 1]);
-      if (hole && hole->contains(cx, cz)) continue;
-      b.flat(material, xs[i], zs[j], xs[i + 1], zs[j + 1], y, up, tile);
-    }
-  }
+  b.flatGrid(material, xs, zs, y, up, tile, hole);
 }
 
 void addFloorsAndCeilings(LevelBuilder& b) {
