@@ -59,10 +59,6 @@ void fillWindow(float alpha) {
 
 }  // namespace
 
-float hitFlashStrength() {
-  return strengthNow();
-}
-
 void drawHitFlash() {
   if (camera == nullptr) return;
   noticeHit();

@@ -5,6 +5,3 @@
 // Draws the flash over the finished museum frame (call last). Notices a hit by the player's
 // health falling since the previous call.
 void drawHitFlash();
-
-// The flash's strength this frame, 0 when none shows (0.45 at a hit). For tests.
-float hitFlashStrength();

@@ -84,14 +84,15 @@ void drawMuzzleFlash(float strength) {
   glDisable(GL_BLEND);
 }
 
+// Seconds since the last shot; negative before any.
+double secondsSincePlayerShot() {
+  return shotAt < 0.0 ? -1.0 : platform::clockSeconds() - shotAt;
+}
+
 }  // namespace
 
 void firePlayerPistol() {
   shotAt = platform::clockSeconds();
-}
-
-double secondsSincePlayerShot() {
-  return shotAt < 0.0 ? -1.0 : platform::clockSeconds() - shotAt;
 }
 
 void drawPlayerPistol() {

@@ -9,6 +9,3 @@ void firePlayerPistol();
 // Draws the pistol; loads data/models/objects/pistol.txt on the first call (without the file
 // no pistol is shown). Leaves the projection, the model-view matrix and the enables as found.
 void drawPlayerPistol();
-
-// Seconds since the last shot as the pistol sees it; negative before any shot. For tests.
-double secondsSincePlayerShot();

@@ -1,10 +1,8 @@
-// The siren follows the alarm in the real frame, as the sound layer's log shows it: it starts
-// with an alarm, plays once however many frames pass, and stops when the alarm ends by itself,
-// at a new game and in the menu.
+// The siren follows the alarm in the real frame, as the sound log shows: one play per alarm
+// however many frames pass, a stop when the alarm ends by itself, at a new game, in the menu.
 #include <gtest/gtest.h>
 
 #include "audio/GameSounds.h"
-#include "audio/Siren.h"
 #include "audio/Sound.h"
 #include "game/GameState.h"
 #include "input/Keyboard.h"
@@ -14,70 +12,44 @@
 
 namespace {
 
-// How often the siren was started and stopped since the log began.
-struct SirenCalls {
-  int plays = 0, stops = 0;
-};
-
-SirenCalls sirenCalls() {
-  SirenCalls calls;
-  for (const SoundRecord& r : recordedSounds()) {
-    if (r.sound != sirenSound) continue;
-    (r.action == SoundAction::play ? calls.plays : calls.stops)++;
-  }
+int sirenCalls(SoundAction action) {
+  int calls = 0;
+  for (const SoundRecord& r : recordedSounds()) calls += r.sound == sirenSound && r.action == action;
   return calls;
 }
 
-class SirenTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!testsupport::ensureWorld()) GTEST_SKIP() << "no X display";
-    platform::useVirtualClock(0);
-    testsupport::setClockSeconds(400.0);
-    testsupport::startGame();
-    display();
-    startSoundRecording();
-  }
-  void TearDown() override {
-    stopSoundRecording();
-    alarmActive = false;
-    testsupport::resetToMenu();
-    display();
-  }
-  static void raiseAlarm() {
-    alarmActive = true;
-    alarmStartTime = platform::clockSeconds();
-    for (int frame = 0; frame < 5; ++frame) display();
-  }
-};
-
-TEST_F(SirenTest, StartsOnceWithTheAlarmAndStopsWhenItEndsByItself) {
-  display();
-  EXPECT_EQ(0, sirenCalls().plays);
-  raiseAlarm();
-  EXPECT_EQ(1, sirenCalls().plays);
-  EXPECT_EQ(0, sirenCalls().stops);
-  EXPECT_TRUE(sirenSounding());
-  testsupport::setClockSeconds(400.0 + 26.0);
-  display();
-  display();
-  EXPECT_FALSE(alarmActive);
-  EXPECT_EQ(1, sirenCalls().stops);
-  EXPECT_FALSE(sirenSounding());
+void raiseAlarmForFiveFrames() {
+  alarmActive = true;
+  alarmStartTime = platform::clockSeconds();
+  for (int frame = 0; frame < 5; ++frame) display();
 }
 
-TEST_F(SirenTest, ANewGameOrTheMenuSilencesIt) {
-  raiseAlarm();
+TEST(Siren, SoundsFromTheAlarmToItsEndANewGameOrTheMenu) {
+  if (!testsupport::ensureWorld()) GTEST_SKIP() << "no X display";
+  platform::useVirtualClock(0);
+  testsupport::setClockSeconds(400.0);
+  testsupport::startGame();
+  startSoundRecording();
+  raiseAlarmForFiveFrames();
+  EXPECT_EQ(1, sirenCalls(SoundAction::play));
+  testsupport::setClockSeconds(426.0);
+  display();
+  EXPECT_FALSE(alarmActive);
+  EXPECT_EQ(1, sirenCalls(SoundAction::stop)) << "not stopped when the alarm ended";
+
+  raiseAlarmForFiveFrames();
   keyboardDown(13, 0, 0);  // Enter during play: a new game
   display();
-  EXPECT_EQ(1, sirenCalls().stops);
+  EXPECT_EQ(2, sirenCalls(SoundAction::stop)) << "not stopped by a new game";
 
-  raiseAlarm();
-  keyboardDown(27, 0, 0);  // Escape: back to the menu, the alarm still set
+  raiseAlarmForFiveFrames();
+  keyboardDown(27, 0, 0);  // Escape: the menu, with the alarm still set
   display();
-  EXPECT_TRUE(menuActive);
-  EXPECT_EQ(2, sirenCalls().plays);
-  EXPECT_EQ(2, sirenCalls().stops);
+  EXPECT_EQ(3, sirenCalls(SoundAction::play));
+  EXPECT_EQ(3, sirenCalls(SoundAction::stop)) << "not stopped in the menu";
+  stopSoundRecording();
+  alarmActive = false;
+  testsupport::resetToMenu();
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
-// The alarm seen in a room: the real frame in room 2, read back over the frames of a blink.
+// What a fight looks like in room 2 through the real frame: red while the alarm lights are
+// lit, not red while they are dark or with no alarm; a red flash over the window at a hit.
 #include <gtest/gtest.h>
 
-#include <GL/gl.h>
-
-#include <algorithm>
 #include <vector>
 
 #include "app/Idle.h"
@@ -17,81 +15,72 @@
 
 namespace {
 
-struct MeanColour {
-  double r = 0, g = 0, b = 0;
-};
-
-// The lower two thirds of the finished frame, read just before the swap: the far wall of
-// room 2 and the floor before it.
-std::vector<std::uint8_t> block;
-void readWallsAndFloor() {
-  block = renderprobe::readBlock(0, 0, renderprobe::width, renderprobe::height * 2 / 3);
+// Read from the finished frame just before the swap: red minus the mean of green and blue over
+// the lower two thirds (the far wall and the floor), and the red of the bottom left pixel.
+double redness = 0.0;
+int cornerRed = 0;
+void measure() {
+  const std::vector<std::uint8_t> p = renderprobe::readBlock(0, 0, 1024, 512);
+  double sum = 0.0;
+  for (std::size_t i = 0; i < p.size(); i += 3) sum += p[i] - 0.5 * (p[i + 1] + p[i + 2]);
+  redness = sum / static_cast<double>(p.size() / 3);
+  cornerRed = p[0];
 }
 
-MeanColour wallsAndFloor() {
-  MeanColour m;
-  const double n = static_cast<double>(block.size() / 3);
-  for (std::size_t i = 0; i < block.size(); i += 3) {
-    m.r += block[i] / n;
-    m.g += block[i + 1] / n;
-    m.b += block[i + 2] / n;
-  }
-  return m;
-}
-
-class AlarmLightTest : public ::testing::Test {
+class RoomTwoFrame : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!testsupport::ensureWorld()) GTEST_SKIP() << "no X display";
     platform::useVirtualClock(0);
-    testsupport::setClockSeconds(300.0);
     testsupport::startGame();
     renderprobe::beginGameFrame();
-    platform::setBeforeSwapHook(readWallsAndFloor);
-    savedBlinkFrames = alarmBlinkFrames;
-    alarmBlinkFrames = 3;
-    currentRoom = 2;
-    testsupport::placePlayer(Vector3(300.0f, 1.0f, 160.0f));
+    platform::setBeforeSwapHook(measure);
   }
   void TearDown() override {
     platform::setBeforeSwapHook(nullptr);
-    alarmBlinkFrames = savedBlinkFrames;
     alarmActive = false;
-    glDisable(GL_LIGHT5);
-    glDisable(GL_LIGHT6);
-    glDisable(GL_LIGHT7);
+    for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) glDisable(light);
   }
-  std::int16_t savedBlinkFrames = 0;
+  // One frame at the given clock, the player in room 2 looking along +x.
+  static void frameAt(double seconds) {
+    testsupport::setClockSeconds(seconds);
+    idle();
+    currentRoom = 2;
+    testsupport::placePlayer(Vector3(300.0f, 1.0f, 160.0f));
+    display();
+  }
 };
 
-TEST_F(AlarmLightTest, ABlinkTurnsRoomTwoRedAndBack) {
-  display();
-  const MeanColour peace = wallsAndFloor();
-  EXPECT_LT(peace.r, peace.b + 10.0) << "the room is red without an alarm";
-
+TEST_F(RoomTwoFrame, ABlinkOfTheAlarmTurnsTheRoomRedAndBack) {
+  frameAt(300.0);
+  EXPECT_LT(redness, 10.0) << "red without an alarm";
+  const std::int16_t blinkFrames = alarmBlinkFrames;
+  alarmBlinkFrames = 3;
   alarmActive = true;
   alarmStartTime = platform::clockSeconds();
-  alarmLightsLit = false;
-  alarmBlinkCounter = 0;
-  double litRed = 1e9, darkRed = -1e9;  // the least red lit frame, the reddest dark one
-  int litFrames = 0, darkFrames = 0;
-  for (int frame = 0; frame < 12; ++frame) {
-    display();
-    const MeanColour c = wallsAndFloor();
-    const double redness = c.r - 0.5 * (c.g + c.b);
-    if (alarmLightsLit) {
-      litRed = std::min(litRed, redness);
-      ++litFrames;
-    } else {
-      darkRed = std::max(darkRed, redness);
-      ++darkFrames;
-    }
+  double litRed = 1e9, darkRed = -1e9;
+  for (int frame = 1; frame <= 12; ++frame) {
+    frameAt(300.0 + 0.02 * frame);
+    if (alarmLightsLit) litRed = std::min(litRed, redness);
+    if (!alarmLightsLit) darkRed = std::max(darkRed, redness);
   }
-  ASSERT_GT(litFrames, 0);
-  ASSERT_GT(darkFrames, 0);
-  // Every lit frame is clearly redder than every dark one.
+  alarmBlinkFrames = blinkFrames;
   EXPECT_GT(litRed, darkRed + 25.0) << "lit " << litRed << ", dark " << darkRed;
   EXPECT_LT(darkRed, 10.0);
+}
+
+TEST_F(RoomTwoFrame, AHitReddensTheWindowForAFifthOfASecond) {
+  frameAt(500.0);
+  const int calm = cornerRed;
+  camera->health -= 10.0f;
+  frameAt(500.02);
+  const int hit = cornerRed;
+  frameAt(500.12);
+  EXPECT_GT(hit, calm + 80);
+  EXPECT_GT(cornerRed, calm + 20);
+  EXPECT_LT(cornerRed, hit - 20);
+  frameAt(500.3);
+  EXPECT_EQ(calm, cornerRed);
 }
 
 }  // namespace
