@@ -221,12 +221,7 @@ void loadTextureTables() {
   loadTextures(switchTextures, switchTextureFiles, 2);
 }
 
-// Step 4. The player's eye stays at y = 1 and its sphere reaches 2.2 around it: the floor,
-// the ceiling, the sills and the door heads, cut finely for the lighting, can never push it,
-// so the collision walks the walls alone (a band with a unit of slack either side).
-constexpr float collisionBandLow = 1.0f - 2.2f - 1.0f;
-constexpr float collisionBandHigh = 1.0f + 2.2f + 1.0f;
-
+// Step 4, with the collision list cut to the band of heights the player's sphere can reach.
 void loadLevel() {
   levelMesh = new LevelMesh("data/models/level.txt", true);
   levelTriangles = levelMesh->buildTriangleListWithin(collisionBandLow, collisionBandHigh,

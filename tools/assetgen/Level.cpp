@@ -22,8 +22,9 @@ namespace {
 constexpr double kWallTile = 20.0;      // wall texture repeat along a wall
 constexpr double kWallHeight = kCeilingY - kFloorY;
 // The lights are lit per vertex: the floor grid is fine enough that the pool under a lamp
-// shows round (its brightness halves about 28 units out), the ceiling's that the glow
-// around a lamp does. Neither is in the collision list (see World.cpp).
+// shows round (its brightness halves about 28 units out); the dark ceiling needs less, its
+// glow round a lamp being faint. Neither is in the collision list (see World.h). Finer
+// grids cost frame time out of proportion under a software renderer.
 constexpr double kFloorCell = 18.0;
 constexpr double kCeilingCell = 40.0;
 constexpr double kWallPiece = 50.0;     // longest wall quad, for the lighting along a wall
@@ -475,7 +476,7 @@ void addSwordBoards(LevelBuilder& b) {
   }
   for (double x : kFrontSwordBoards) {
     const Vec3 lo{x - kSwordBoardHalfWidth, -4.5, kRoom4.z0};
-    const Vec3 hi{x + kSwordBoardHalfWidth, 6.5, kRoom4.z0 + kSwordBoardDepth};
+    const Vec3 hi{x + kSwordBoardHalfWidth, 6.5, kRoom4.z0 + kFrontSwordBoardDepth};
     addBox(b.part(kMatDoorFrame), lo, hi, kAllFaces & ~kFaceMinZ, 4.0);
   }
 }
