@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/DataFolder.h"
 #include "app/Focus.h"
 #include "app/Idle.h"
+#include "app/SettingsPath.h"
 #include "game/GameState.h"
 #include "app/Shutdown.h"
 #include "audio/GameSounds.h"
@@ -37,10 +39,12 @@ void writeLoadingLine() {
   std::fflush(stdout);
 }
 
-// Steps 4 to 7: the settings file. Returns false after writing the error line.
+// Steps 4 to 7: the settings file, the player's own when there is one. Returns false after
+// writing the error line.
 bool loadScreenSettings(ScreenSettings& settings) {
+  const std::string path = chooseSettingsPath();
   std::string errorLine;
-  if (!readSettingsFile(settingsPath, settings, errorLine)) {
+  if (!readSettingsFile(path.c_str(), settings, errorLine)) {
     std::printf("%s\n", errorLine.c_str());
     std::fflush(stdout);
     return false;
@@ -151,6 +155,11 @@ int startGame(int argc, char** argv) {
   if (commandLine.version) {
     std::printf("%s\n", versionLine().c_str());
     return 0;
+  }
+  // Every file is read as data/... relative to the working folder, so --data moves that.
+  if (!commandLine.dataFolder.empty() && !enterDataFolder(commandLine.dataFolder, error)) {
+    std::printf("Error: %s\n", error.c_str());
+    return 1;
   }
   // GLUT sees only the program name and its own X options.
   std::vector<char*> toolkitArgv;
