@@ -3,10 +3,12 @@
 
 #include <GL/freeglut.h>
 
+#include "app/Shutdown.h"
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "platform/Clock.h"
+#include "platform/Signals.h"
 
 float frameInterval = 0.0f;
 float moveStep = 0.0f;
@@ -42,6 +44,10 @@ void noticePlayer(Guard* guard) {
 }  // namespace
 
 void idle() {
+  // A termination signal is acted on here, on the GLUT thread, never inside its handler.
+  if (platform::terminationRequested()) {
+    shutdownOnSignal();
+  }
   if (camera == nullptr) {
     return;
   }

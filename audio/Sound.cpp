@@ -64,6 +64,9 @@ void initSound() {
   if (mixerOpen) {
     return;
   }
+  // SDL would otherwise take SIGINT and SIGTERM for a quit event that the game never reads,
+  // and Ctrl+C or kill would no longer stop it.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     announceSilence(SDL_GetError());
     return;
