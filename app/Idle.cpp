@@ -55,6 +55,11 @@ void idle() {
   frameInterval = camera->updateFrameTime();
   // Step 2: this frame's walking step; the two floats first, then the pace.
   moveStep = frameInterval * camera->walkSpeed * static_cast<float>(camera->walkPace);
+  // Paused: the clock stands, so the interval is 0; nobody sees, walks or is redrawn moving.
+  if (gamePaused) {
+    glutPostRedisplay();
+    return;
+  }
   // Step 3: no guard notices anything while the menu is shown.
   if (!menuActive) {
     noticePlayer(guard1);

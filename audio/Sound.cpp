@@ -23,6 +23,9 @@ bool silenceAnnounced = false;
 Mix_Music* musicPlaying = nullptr;
 std::int32_t musicChannel = -1;
 
+// Set while the game is paused: the music goes on at half its volume.
+bool musicDimmed = false;
+
 bool recording = false;
 std::vector<SoundRecord> soundLog;
 
@@ -128,7 +131,7 @@ void Sound::play() {
     Mix_PlayChannel(channel, sample, loop ? -1 : 0);
   } else if (stream != nullptr) {
     Mix_HaltChannel(channel);
-    Mix_VolumeMusic(mixerVolume(volume));
+    Mix_VolumeMusic(mixerVolume(volume) / (musicDimmed ? 2 : 1));
     if (Mix_PlayMusic(stream, loop ? -1 : 1) == 0) {
       musicPlaying = stream;
       musicChannel = channel;
@@ -159,6 +162,17 @@ bool Sound::isPlaying() const {
     return true;
   }
   return channel == musicChannel && Mix_PlayingMusic() != 0;
+}
+
+void dimMusic(bool dimmed) {
+  musicDimmed = dimmed;
+  if (mixerOpen) {
+    Mix_VolumeMusic(mixerVolume(255) / (dimmed ? 2 : 1));
+  }
+}
+
+int musicVolume() {
+  return mixerOpen ? Mix_VolumeMusic(-1) : -1;
 }
 
 void startSoundRecording() {

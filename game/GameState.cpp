@@ -8,6 +8,7 @@ bool creditsShown = false;
 bool helpFromGame = false;
 bool gameOver = false;
 bool heistFinished = false;
+bool gamePaused = false;
 
 bool musicOn = true;
 bool wireframeOn = false;

@@ -18,6 +18,7 @@ extern bool creditsShown;          // the menu shows its credits page
 extern bool helpFromGame;          // the controls page was opened with F1 during play
 extern bool gameOver;              // the player's health reached 0
 extern bool heistFinished;         // the player left through the exit
+extern bool gamePaused;            // play stands still ('p', or the keyboard lost) until 'p'
 
 // ---- Toggles ----
 extern bool musicOn;               // true

@@ -47,6 +47,7 @@ std::string gameStateReport() {
   report += line("menu.selection %d", menuSelection);
   report += line("room %d", currentRoom);
   report += line("alarm %d", alarmActive ? 1 : 0);
+  report += line("paused %d", gamePaused ? 1 : 0);
   if (camera != nullptr) {
     report += line("camera.position %.3f %.3f %.3f", camera->position.x, camera->position.y,
                    camera->position.z);

@@ -5,6 +5,7 @@
 #include <GL/freeglut.h>
 
 #include "app/Idle.h"
+#include "app/Pause.h"
 #include "app/Shutdown.h"
 #include "assets/ModelObject.h"
 #include "audio/GameSounds.h"
@@ -56,6 +57,7 @@ void pressEscape() {
   if (menuActive) {
     quitGame();
   }
+  resumeGame();
   if (wireframeOn) glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   menuActive = true;
   menuSelection = 0;
@@ -188,6 +190,7 @@ void pressKey(unsigned char key) {
     case 'g': emptyBag(); break;
     case 'q': leaveMuseum(); break;
     case 't': takeWithinReach(); break;
+    case 'p': if (inPlay()) togglePause(); break;
     default: break;
   }
 }
@@ -220,6 +223,11 @@ bool leaveWaitingScreen() {
 }
 
 void keyboardDown(unsigned char key, int, int) {
+  // While paused only 'p' (go on) and Esc (to the menu) count.
+  if (gamePaused) {
+    if (key == 'p' || key == 27) pressKey(key);
+    return;
+  }
   if (!leaveWaitingScreen()) pressKey(key);
 }
 
