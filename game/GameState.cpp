@@ -25,6 +25,9 @@ TextMessage* endMessage = nullptr;
 float fpsTime = 0.0f;
 float fpsLastTime = 0.0f;
 
+std::uint32_t heistStartMs = 0;
+std::int32_t guardsShotDown = 0;
+
 Camera* camera = nullptr;
 Guard* guard1 = nullptr;
 Guard* guard2 = nullptr;

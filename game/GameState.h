@@ -38,6 +38,10 @@ extern TextMessage* endMessage;    // the verdict after leaving; owned here
 extern float fpsTime;              // seconds, frames-per-second sampling
 extern float fpsLastTime;
 
+// ---- This heist (reset by newGame) ----
+extern std::uint32_t heistStartMs; // the game clock at the new game (paused time not counted)
+extern std::int32_t guardsShotDown; // guards the player brought down
+
 // ---- The player and the guards (replaced by every new game; the old ones are freed) ----
 extern Camera* camera;
 extern Guard* guard1;

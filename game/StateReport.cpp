@@ -6,6 +6,7 @@
 
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "game/Results.h"
 #include "platform/Clock.h"
 #include "render/Frame.h"
 #include "render/TextMessage.h"
@@ -65,6 +66,11 @@ std::string gameStateReport() {
   }
   if (heistFinished && endMessage != nullptr && endMessage->text != nullptr) {
     report += line("verdict-text %s", endMessage->text);
+  }
+  if ((gameOver || heistFinished) && lastHeist.ended) {
+    for (const std::string& text : resultsPanelLines(lastHeist)) {
+      report += line("results-text %s", text.c_str());
+    }
   }
   return report;
 }

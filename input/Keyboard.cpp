@@ -11,6 +11,7 @@
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
 #include "game/NewGame.h"
+#include "game/Results.h"
 #include "game/StatusLine.h"
 #include "game/World.h"
 #include "platform/Clock.h"
@@ -101,6 +102,7 @@ void leaveMuseum() {
     endMessage = new TextMessage(300, 400, textRed);
     endMessage->setText("Hey man, you should stay in bed next time!");
   }
+  finishHeist(false);
 }
 
 // ---- 't': take what is within reach ----

@@ -20,7 +20,10 @@ void shootAt(Guard* guard) {
   }
   guard->health = static_cast<std::int16_t>(guard->health - 40);
   crySound->play();
-  if (guard->health <= 0) guard->down = true;
+  if (guard->health <= 0) {
+    guard->down = true;
+    ++guardsShotDown;
+  }
 }
 
 }  // namespace

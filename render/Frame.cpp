@@ -13,6 +13,7 @@
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/GuardRespawn.h"
+#include "game/Results.h"
 #include "game/World.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
@@ -22,6 +23,7 @@
 #include "render/Lights.h"
 #include "render/Menu.h"
 #include "render/PauseScreen.h"
+#include "render/ResultsPanel.h"
 #include "render/StaticGeometry.h"
 
 std::int16_t currentRoom = 0;
@@ -189,8 +191,16 @@ void drawAlarmLamps() {
   for (ModelObject* lamp : alarmLamps) lamp->draw();
 }
 
+// The first frame with no health left ends the game; the results of a heist that already
+// ended at the exit stand as they were entered.
+void checkCaught() {
+  if (camera->health > 0.0f || gameOver) return;
+  gameOver = true;
+  if (!heistFinished) finishHeist(true);
+}
+
 void drawMuseumFrame() {
-  if (camera->health <= 0.0f) gameOver = true;
+  checkCaught();
   drawHud();
   glLoadIdentity();
   if (!gamePaused) {
@@ -208,6 +218,7 @@ void drawMuseumFrame() {
   glDisable(GL_LIGHTING);
   glCallList(skylineList);
   if (gamePaused) drawPauseScreen();
+  if (gameOver || heistFinished) drawResultsPanel();
 }
 
 }  // namespace
