@@ -5,16 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <fstream>
-#include <string>
 
 namespace {
-
-struct GameRun {
-  int status = -1;
-  std::string out, err;
-};
 
 std::string slurp(const std::string& path) {
   std::ifstream file(path);
@@ -23,37 +16,34 @@ std::string slurp(const std::string& path) {
   return text;
 }
 
-// No DISPLAY: anything that tried to open one would fail. The files are the process's own,
-// as tests run side by side.
-GameRun runGame(const std::string& arguments) {
+// Status, standard output and standard error, with no DISPLAY: anything that tried to open
+// one would fail. The files are the process's own, as tests run side by side.
+std::tuple<int, std::string, std::string> runGame(const std::string& arguments) {
   const std::string base = testing::TempDir() + "cli-" + std::to_string(getpid());
   const int raw = std::system(("env -u DISPLAY '" VAULTRUN_GAME_BINARY "' " + arguments + " >" +
                                base + "-out 2>" + base + "-err").c_str());
-  return GameRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(base + "-out"), slurp(base + "-err")};
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(base + "-out"), slurp(base + "-err")};
 }
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutADisplay) {
-  const GameRun help = runGame("--help");
-  EXPECT_EQ(help.status, 0);
-  EXPECT_EQ(help.out.rfind("Usage: vaultrun", 0), 0u) << help.out;
-  for (const char* item : {"--help", "--version", "--window", "--data DIR", "\n  p ", "Esc"}) {
-    EXPECT_NE(help.out.find(item), std::string::npos) << item;
+  const auto [status, out, err] = runGame("--help");
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(out.rfind("Usage: vaultrun", 0), 0u) << out;
+  for (const char* item : {"--version", "--window", "--data DIR", "\n  p ", "Esc"}) {
+    EXPECT_NE(out.find(item), std::string::npos) << item;
   }
-  EXPECT_EQ(help.err, "");
-  const GameRun version = runGame("--version");
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "vaultrun " VAULTRUN_PROJECT_VERSION "\n");
+  EXPECT_EQ(err, "");
+  EXPECT_EQ(runGame("--version"), std::make_tuple(0, "vaultrun " VAULTRUN_PROJECT_VERSION "\n", ""));
 }
 
 TEST(CommandLine, AnUnknownOptionIsNamedWithTheUsageAndStatusTwo) {
-  for (const char* wrong : {"--bogus", "museum", "--help --bogus"}) {
-    const GameRun run = runGame(wrong);
-    EXPECT_EQ(run.status, 2) << wrong;
-    EXPECT_EQ(run.out, "") << wrong;
-    const std::string firstLine = run.err.substr(0, run.err.find('\n'));
-    EXPECT_NE(firstLine.find(wrong[0] == 'm' ? "'museum'" : "'--bogus'"), std::string::npos)
-        << run.err;
-    EXPECT_NE(run.err.find("\nUsage: vaultrun"), std::string::npos) << run.err;
+  for (const std::string wrong : {"--bogus", "museum", "--help --bogus"}) {
+    const auto [status, out, err] = runGame(wrong);
+    EXPECT_EQ(status, 2) << wrong;
+    EXPECT_EQ(out, "") << wrong;
+    const std::string named = wrong == "museum" ? "'museum'" : "'--bogus'";
+    EXPECT_NE(err.substr(0, err.find('\n')).find(named), std::string::npos) << err;
+    EXPECT_NE(err.find("\nUsage: vaultrun"), std::string::npos) << err;
   }
 }
 

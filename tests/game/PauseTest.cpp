@@ -1,15 +1,10 @@
 // The pause: a minute away changes nothing in the museum, every timer goes on afterwards from
-// where it stood, a pause begun by losing the keyboard waits for 'p', and 'p' pauses only play.
+// where it stood, and a pause begun by losing the keyboard waits for 'p'.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
-#include "audio/Sound.h"
-#include "game/GameState.h"
-#include "input/Keyboard.h"
-#include "platform/Clock.h"
-#include "support/GameWorld.h"
 #include "support/Replay.h"
 
 namespace {
@@ -31,18 +26,15 @@ double value(const testsupport::ReplayResult& r, const std::string& name, std::s
 
 // Guard 1 is hit at 1.04 s (the alarm runs until 26.04 s of game time) and down at 1.36 s;
 // guard 2 walks his first leg from about 5 s on; F4's message shows from 7.04 s to 10.04 s.
-// Paused from 8.0 s to 68.4 s of the replay's clock: 60.4 s that the game never sees, a
-// 0.8 s a frame (on the 80 ms grid all the same).
+// Paused from 8.0 s to 68.4 s of the replay's clock (0.8 s a frame meanwhile): 60.4 s that
+// the game never sees.
 const char* const minuteAway =
-    "0 key-down enter\n80 key-up enter\n160 motion 483 389\n"
-    "1040 button left down 512 384\n1120 button left up 512 384\n"
-    "1200 button left down 512 384\n1280 button left up 512 384\n"
-    "1360 button left down 512 384\n1440 button left up 512 384\n"
-    "7040 special-down f4\n7120 special-up f4\n"
+    "0 key-down enter\n80 key-up enter\n160 motion 483 389\n1040 button left down 512 384\n"
+    "1200 button left down 512 384\n1360 button left down 512 384\n7040 special-down f4\n"
     "8000 key-down p\n8080 key-up p\n8240 report paused\n8320 step 800\n"
     // Nothing of this may act while paused: walking, looking, shooting, a function key.
     "9000 key-down w\n9400 motion 700 300\n9480 button left down 512 384\n"
-    "9560 button left up 512 384\n9600 special-down f3\n9680 special-up f3\n9700 key-up w\n"
+    "9600 special-down f3\n9700 key-up w\n"
     "20000 focus-out\n67520 step 80\n68240 report later\n"
     "68400 key-down p\n68480 key-up p\n68880 report walked\n"
     "69400 report message\n70800 report faded\n80000 report gone\n81200 report back\n"
@@ -61,7 +53,6 @@ TEST(PauseReplay, AMinuteAwayChangesNothingAndEveryTimerGoesOnFromWhereItStood) 
                                   value(r, "walked.guard2", 2) - value(r, "paused.guard2", 2));
   EXPECT_GT(moved, 0.5) << r.output;
   EXPECT_LT(moved, 5.0) << r.output;
-  EXPECT_EQ(value(r, "walked.paused"), 0);
   EXPECT_NE(report(r, "message").find("Bilineare"), std::string::npos) << r.output;
   EXPECT_EQ(report(r, "faded").find("Bilineare"), std::string::npos) << r.output;
   EXPECT_EQ(value(r, "gone.guard1", 6), 1) << r.output;   // still in his respawn wait
@@ -69,7 +60,6 @@ TEST(PauseReplay, AMinuteAwayChangesNothingAndEveryTimerGoesOnFromWhereItStood) 
   EXPECT_EQ(value(r, "back.guard1", 0), 26.0) << r.output;
   EXPECT_EQ(value(r, "alarm.alarm"), 1) << r.output;
   EXPECT_EQ(value(r, "alarm"), 0) << r.output;
-  EXPECT_EQ(value(r, "health"), 100) << r.output;
 }
 
 TEST(PauseReplay, APauseBegunByLosingTheKeyboardWaitsForP) {
@@ -85,23 +75,6 @@ TEST(PauseReplay, APauseBegunByLosingTheKeyboardWaitsForP) {
   // Esc while paused goes to the menu, and the menu is not paused.
   EXPECT_NE(r.output.find("\nscreen menu\n"), std::string::npos) << r.output;
   EXPECT_EQ(value(r, "paused"), 0) << r.output;
-}
-
-TEST(Pause, OnlyPlayPausesAndTheMusicGoesOnAtHalfVolume) {
-  if (!testsupport::ensureWorld()) GTEST_SKIP() << "no X display";
-  testsupport::resetToMenu();
-  keyboardDown('p', 0, 0);
-  EXPECT_FALSE(gamePaused);
-  testsupport::startGame();
-  keyboardDown('p', 0, 0);
-  EXPECT_TRUE(gamePaused && platform::clockPaused());
-  EXPECT_EQ(musicVolume(), soundAvailable() ? 64 : -1);
-  keyboardDown('p', 0, 0);
-  EXPECT_FALSE(gamePaused || platform::clockPaused());
-  EXPECT_EQ(musicVolume(), soundAvailable() ? 128 : -1);
-  heistFinished = true;  // an end screen takes 'p' as any key: back to the menu
-  keyboardDown('p', 0, 0);
-  EXPECT_FALSE(gamePaused);
 }
 
 }  // namespace
