@@ -23,6 +23,7 @@
 #include "input/FunctionKeys.h"
 #include "game/World.h"
 #include "platform/Pointer.h"
+#include "platform/Signals.h"
 #include "platform/VSync.h"
 #include "render/Frame.h"
 
@@ -161,6 +162,9 @@ int startGame(int argc, char** argv) {
     std::printf("Error: %s\n", error.c_str());
     return 1;
   }
+  // Ctrl+C, kill and a closed terminal end the game through its shutdown, from the first
+  // idle update on; until then the flag waits.
+  platform::catchTerminationSignals();
   // GLUT sees only the program name and its own X options.
   std::vector<char*> toolkitArgv;
   for (std::string& arg : commandLine.toolkitArgs) toolkitArgv.push_back(&arg[0]);

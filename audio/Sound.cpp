@@ -23,6 +23,9 @@ bool silenceAnnounced = false;
 Mix_Music* musicPlaying = nullptr;
 std::int32_t musicChannel = -1;
 
+// Set while the game is paused: the music goes on at half its volume.
+bool musicDimmed = false;
+
 bool recording = false;
 std::vector<SoundRecord> soundLog;
 
@@ -64,6 +67,9 @@ void initSound() {
   if (mixerOpen) {
     return;
   }
+  // SDL would otherwise take SIGINT and SIGTERM for a quit event that the game never reads,
+  // and Ctrl+C or kill would no longer stop it.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     announceSilence(SDL_GetError());
     return;
@@ -125,7 +131,7 @@ void Sound::play() {
     Mix_PlayChannel(channel, sample, loop ? -1 : 0);
   } else if (stream != nullptr) {
     Mix_HaltChannel(channel);
-    Mix_VolumeMusic(mixerVolume(volume));
+    Mix_VolumeMusic(mixerVolume(volume) / (musicDimmed ? 2 : 1));
     if (Mix_PlayMusic(stream, loop ? -1 : 1) == 0) {
       musicPlaying = stream;
       musicChannel = channel;
@@ -156,6 +162,17 @@ bool Sound::isPlaying() const {
     return true;
   }
   return channel == musicChannel && Mix_PlayingMusic() != 0;
+}
+
+void dimMusic(bool dimmed) {
+  musicDimmed = dimmed;
+  if (mixerOpen) {
+    Mix_VolumeMusic(mixerVolume(255) / (dimmed ? 2 : 1));
+  }
+}
+
+int musicVolume() {
+  return mixerOpen ? Mix_VolumeMusic(-1) : -1;
 }
 
 void startSoundRecording() {

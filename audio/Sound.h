@@ -42,6 +42,12 @@ class Sound {
   std::string fileName;
 };
 
+// Halves the music's volume (true) or gives it back (false), for what plays now and what
+// starts later.
+void dimMusic(bool dimmed);
+// The mixer's music volume, 0..128 (-1 without an audio device).
+int musicVolume();
+
 // The sound log: while recording, every play() and stop() call is appended, audible or not.
 enum class SoundAction { play, stop };
 
