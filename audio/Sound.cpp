@@ -26,6 +26,10 @@ std::int32_t musicChannel = -1;
 // Set while the game is paused: the music goes on at half its volume.
 bool musicDimmed = false;
 
+// The player's volumes in percent, set once at start-up from the settings file's options.
+int musicPercent = 100;
+int effectsPercent = 100;
+
 bool recording = false;
 std::vector<SoundRecord> soundLog;
 
@@ -48,6 +52,15 @@ void record(SoundAction action, const Sound& sound) {
 int mixerVolume(std::int32_t volume) {
   const std::int32_t v = volume < 0 ? 0 : (volume > 255 ? 255 : volume);
   return v * MIX_MAX_VOLUME / 255;
+}
+
+// A sound's 0..255 volume on the mixer's scale, the player's volume applied: effects for
+// samples, music (halved while paused) for streams.
+int effectVolume(std::int32_t volume) {
+  return mixerVolume(volume) * effectsPercent / 100;
+}
+int musicMixerVolume(std::int32_t volume) {
+  return mixerVolume(volume) * musicPercent / 100 / (musicDimmed ? 2 : 1);
 }
 
 // Only the mixer's own channels: -1 would mean "any" or "all" to it, and others lie outside.
@@ -123,7 +136,7 @@ void Sound::play() {
   if (!mixerOpen || !mixerChannel(channel)) {
     return;
   }
-  Mix_Volume(channel, mixerVolume(volume));
+  Mix_Volume(channel, effectVolume(volume));
   if (sample != nullptr) {
     if (channel == musicChannel) {
       haltMusic();
@@ -131,7 +144,7 @@ void Sound::play() {
     Mix_PlayChannel(channel, sample, loop ? -1 : 0);
   } else if (stream != nullptr) {
     Mix_HaltChannel(channel);
-    Mix_VolumeMusic(mixerVolume(volume) / (musicDimmed ? 2 : 1));
+    Mix_VolumeMusic(musicMixerVolume(volume));
     if (Mix_PlayMusic(stream, loop ? -1 : 1) == 0) {
       musicPlaying = stream;
       musicChannel = channel;
@@ -167,12 +180,25 @@ bool Sound::isPlaying() const {
 void dimMusic(bool dimmed) {
   musicDimmed = dimmed;
   if (mixerOpen) {
-    Mix_VolumeMusic(mixerVolume(255) / (dimmed ? 2 : 1));
+    Mix_VolumeMusic(musicMixerVolume(255));
   }
 }
 
 int musicVolume() {
   return mixerOpen ? Mix_VolumeMusic(-1) : -1;
+}
+
+void setPlayerVolumes(int musicPercentage, int effectsPercentage) {
+  const auto clampPercent = [](int p) { return p < 0 ? 0 : (p > 100 ? 100 : p); };
+  musicPercent = clampPercent(musicPercentage);
+  effectsPercent = clampPercent(effectsPercentage);
+  if (mixerOpen) {
+    Mix_VolumeMusic(musicMixerVolume(255));
+  }
+}
+
+int channelVolume(std::int32_t channel) {
+  return mixerOpen && mixerChannel(channel) ? Mix_Volume(channel, -1) : -1;
 }
 
 void startSoundRecording() {
