@@ -1,13 +1,15 @@
 // Loader limits: a small run-length Targa that asks for gigabytes is refused before its pixels
-// take memory (a model naming it shows the checkerboard), and both image decoders keep to the
-// size caps.
+// take memory (a model naming it shows the checkerboard), both image decoders keep to the size
+// caps, and MD2 files without texture coordinates or without an end offset load and draw.
 #include <cstdio>
 
 #include "assets/BmpDecoder.h"
+#include "assets/Md2Model.h"
 #include "assets/MeshModel.h"
 #include "assets/Textures.h"
 #include "assets/TgaDecoder.h"
 #include "assets/AssetTestSupport.h"
+#include "tests/assets/Md2TestFile.h"
 
 using assettest::Bytes;
 
@@ -89,4 +91,43 @@ TEST(LoaderLimits, AModelNamingTheHugeTargaGetsTheCheckerboard) {
   EXPECT_EQ(texels, std::vector<std::uint8_t>(checkerPattern(), checkerPattern() + texels.size()));
   deleteTexture(loaded->materials[0].textureId);
   freeMeshModel(loaded);
+}
+
+TEST(LoaderLimits, Md2FilesWithoutTexCoordsOrEndOffsetLoadAndDrawUntextured) {
+  using namespace md2test;
+  Md2File untextured = Md2File::withFrames({"bare01", "bare02"});
+  untextured.texCoords.clear();  // the triangles keep indices 0..2 that point nowhere
+  const std::uint8_t corners[9] = {0, 100, 0, 200, 100, 0, 0, 100, 200};  // the lower left half
+  for (FrameData& frame : untextured.frames) {
+    frame.xyz.assign(corners, corners + 9);
+    for (int a = 0; a < 3; ++a) frame.scale[a] = 0.01f, frame.translate[a] = -1.0f;
+  }
+  Bytes noEnd = Md2File::withFrames({"s01", "s02"}).bytes();
+  setField(noEnd, fieldOffsetEnd, 0);
+  Md2Model model;
+  EXPECT_TRUE(Md2Loader::loadFromBytes(model, noEnd.data(), noEnd.size(), "end.md2", nullptr));
+  // Without the end offset the file's own length still holds every block.
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(Md2Loader::loadFromBytes(model, noEnd.data(), noEnd.size() - 1, "cut.md2", nullptr));
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("): cut.md2!"), std::string::npos);
+  const Bytes bare = untextured.bytes();
+  ASSERT_TRUE(Md2Loader::loadFromBytes(model, bare.data(), bare.size(), "bare.md2", nullptr));
+  EXPECT_TRUE(model.frames[0].texCoords.empty());
+
+  REQUIRE_GL();
+  // A red skin is bound, as the guard binds it: the model must come out in the current white.
+  GLuint red = 0;
+  glGenTextures(1, &red);
+  glBindTexture(GL_TEXTURE_2D, red);
+  const std::uint8_t texel[3] = {255, 0, 0};
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texel);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  assettest::startFlatScene();
+  glEnable(GL_TEXTURE_2D);
+  model.drawAnimated();
+  EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+  glDisable(GL_TEXTURE_2D);
+  EXPECT_EQ(assettest::pixelAt(-0.5f, -0.5f), (assettest::Rgb{255, 255, 255}));
+  EXPECT_EQ(assettest::pixelAt(0.5f, 0.5f), (assettest::Rgb{0, 0, 0}));
+  glDeleteTextures(1, &red);
 }
