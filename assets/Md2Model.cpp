@@ -161,8 +161,9 @@ std::vector<Md2TexCoord> decodeTexCoords(const unsigned char* data, const Md2Hea
   std::vector<Md2TexCoord> texCoords(static_cast<std::size_t>(h.numTexCoords));
   const float width = static_cast<float>(h.skinWidth);
   const float height = static_cast<float>(h.skinHeight);
+  // The block's start is taken only when it holds something: an empty one may point anywhere.
   for (std::size_t i = 0; i < texCoords.size(); ++i) {
-    const unsigned char* p = data + h.offsetTexCoords + static_cast<std::int64_t>(i) * texCoordBytes;
+    const unsigned char* p = data + h.offsetTexCoords + texCoordBytes * static_cast<long>(i);
     texCoords[i].u = static_cast<float>(readInt16(p)) / width;
     texCoords[i].v = 1.0f - static_cast<float>(readInt16(p + 2)) / height;
   }
