@@ -162,7 +162,6 @@ TEST(Md2Loading, MalformedFilesAreRefusedAndLeaveTheModelAlone) {
       {"negative end offset", fieldOffsetEnd, -1},
       {"no frames", fieldNumFrames, 0},
       {"no vertices", fieldNumVertices, 0},
-      {"no texcoords", fieldNumTexCoords, 0},
       {"no triangles", fieldNumTriangles, 0},
       {"negative skins", fieldNumSkins, -1},
       {"huge frames", fieldNumFrames, huge},
