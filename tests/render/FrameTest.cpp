@@ -78,15 +78,12 @@ TEST_F(FrameTest, DoorwayStripsDecideTheRoomAndWhereTheWallsCollide) {
       {1, 54, 380, true, 4},
       {1, 400, 160, true, 2},  // inside zones 1 and 3: the first zone decides
       // Hall: the two strips that change no room, bounds included.
-      {1, 30, 45, true, 1},
       {1, 20, 38, true, 1},
       {1, 56, 54, true, 1},
       {1, 19.9f, 45, false, 1},
       {1, 30, 54.1f, false, 1},
-      {1, 30, 269, true, 1},
       {1, 56, 278, true, 1},
       {1, 30, 278.1f, false, 1},
-      {1, 30, 100, false, 1},
       // Room 2.
       {2, 395, 54, true, 2},
       {2, 395, 50, true, 1},
@@ -105,7 +102,6 @@ TEST_F(FrameTest, DoorwayStripsDecideTheRoomAndWhereTheWallsCollide) {
       {3, 282, 160, true, 2},
       {3, 170, 272, true, 3},
       {3, 170, 276, true, 4},
-      {3, 170, 160, false, 3},
       // Room 4.
       {4, 395, 278, true, 4},
       {4, 395, 274, true, 2},
@@ -114,7 +110,6 @@ TEST_F(FrameTest, DoorwayStripsDecideTheRoomAndWhereTheWallsCollide) {
       {4, 56, 380, true, 4},
       {4, 52, 380, true, 1},
       {4, 56, 375, false, 4},
-      {4, 300, 300, false, 4},
   };
   for (const ZoneCase& c : cases) {
     currentRoom = c.room;
