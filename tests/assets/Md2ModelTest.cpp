@@ -330,17 +330,4 @@ TEST(Md2Clock, OddStatesNeverLeaveTheFrames) {
   EXPECT_EQ(2, walk.currentFrame);
 }
 
-TEST(Md2Release, FreesTheFrameArraysAndKeepsTheModel) {
-  Md2Model model = loaded(Md2File::withFrames(Md2File::numberedNames("walk", 3)));
-  releaseMd2Model(model);
-  for (const Md2Frame& frame : model.frames) {
-    EXPECT_TRUE(frame.vertices.empty());
-    EXPECT_TRUE(frame.texCoords.empty());
-    EXPECT_TRUE(frame.triangles.empty());
-  }
-  Md2Pose pose;
-  EXPECT_TRUE(model.advanceAnimation(pose));
-  releaseMd2Model(model);
-}
-
 }  // namespace

@@ -26,7 +26,7 @@ void expectVector(Vector3 expected, Vector3 actual, float tolerance = 1e-5f) {
   EXPECT_NEAR(expected.z, actual.z, tolerance);
 }
 
-TEST(SphereSideOfPlane, StraddlingInFrontAndBehindAtTheExactRadius) {
+TEST(SphereSideOfPlane, StraddlingInFrontAndBehindAtTheExactRadiusAndBehindWithoutANormal) {
   const Vector3 up(0.0f, 1.0f, 0.0f);
   const Vector3 onPlane(3.0f, 0.0f, -7.0f);
   float distance = 99.0f;
@@ -38,12 +38,9 @@ TEST(SphereSideOfPlane, StraddlingInFrontAndBehindAtTheExactRadius) {
   EXPECT_EQ(InFront, sphereSideOfPlane(Vector3(2.0f, 50.0f, 2.0f), up, onPlane, 2.2f, distance));
   EXPECT_EQ(Behind, sphereSideOfPlane(Vector3(2.0f, -2.2f, 2.0f), up, onPlane, 2.2f, distance));
   EXPECT_EQ(Behind, sphereSideOfPlane(Vector3(2.0f, -50.0f, 2.0f), up, onPlane, 2.2f, distance));
-}
-
-TEST(SphereSideOfPlane, NonFiniteNormalIsBehind) {
+  // A triangle with two equal corners has no finite normal: behind.
   const Vector3 degenerate[3] = {Vector3(0.0f, 0.0f, 0.0f), Vector3(0.0f, 0.0f, 0.0f),
                                  Vector3(0.0f, 0.0f, 10.0f)};
-  float distance = 0.0f;
   EXPECT_EQ(Behind, sphereSideOfPlane(Vector3(0.0f, 1.0f, 5.0f), triangleNormal(degenerate),
                                       degenerate[0], 2.2f, distance));
 }
