@@ -83,6 +83,7 @@ void pressSpecialKey(int key) {
 }  // namespace
 
 void specialDown(int key, int, int) {
+  if (gamePaused) return;
   if (!leaveWaitingScreen()) pressSpecialKey(key);
 }
 

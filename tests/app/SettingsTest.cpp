@@ -5,14 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
+
+#include "tests/robustness/GameProcess.h"
 
 namespace {
 
@@ -37,14 +34,11 @@ TEST(ParseSettings, LastLineIsTheModeAndIsCutAtFixedPositions) {
   EXPECT_EQ(1024, s.width);
   EXPECT_EQ(768, s.height);
   EXPECT_EQ(60, s.refresh);
-}
-
-TEST(ParseSettings, ThreeDigitWidthDoesNotShiftTheFields) {
-  const ScreenSettings s = parsed("800x600:32@60");
-  EXPECT_EQ("800x600:32@60", s.modeString);
-  EXPECT_EQ(800, s.width);
-  EXPECT_EQ(0, s.height);
-  EXPECT_EQ(0, s.refresh);
+  // A three-digit width does not shift the fields.
+  const ScreenSettings narrow = parsed("800x600:32@60");
+  EXPECT_EQ(800, narrow.width);
+  EXPECT_EQ(0, narrow.height);
+  EXPECT_EQ(0, narrow.refresh);
 }
 
 TEST(ParseSettings, TrailingLineFeedsBlankLinesAndCarriageReturnsAreAccepted) {
@@ -59,7 +53,7 @@ TEST(ParseSettings, TrailingLineFeedsBlankLinesAndCarriageReturnsAreAccepted) {
   }
 }
 
-TEST(ParseSettings, LineLengthLimits) {
+TEST(ParseSettings, LineLengthLimitsNulBytesAndEmptyFilesAreRefused) {
   // Twelve characters are enough; the refresh field past the end then reads 0.
   EXPECT_EQ(0, parsed("1024x768:32@").refresh);
   EXPECT_NE(std::string::npos, refusal("1024x768:32").find("12"));
@@ -70,9 +64,6 @@ TEST(ParseSettings, LineLengthLimits) {
   EXPECT_NE(std::string::npos, refusal(longest + " ").find("99"));
   EXPECT_NE(std::string::npos, refusal(std::string(200, 'x') + "\n1024x768:32@60").find("99"));
   EXPECT_NE(std::string::npos, refusal("1024x768:32@60" + std::string(186, '0')).find("99"));
-}
-
-TEST(ParseSettings, NulByteAndEmptyFilesAreRefused) {
   refusal(std::string("1024x768:32@60\0", 15));
   refusal(std::string("1024x\0""768:32@60", 15));
   refusal("");
@@ -88,98 +79,52 @@ TEST(ParseSettings, FieldsSkipBlanksAndStopAtTheFirstNonDigit) {
   EXPECT_EQ(0, settingsFieldValue("1024x768:32@", 12, 2));
 }
 
-// A scratch working folder for one run of the game, removed afterwards.
-class GameBinary : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/vaultrun-settings-XXXXXX";
-    ASSERT_NE(nullptr, mkdtemp(pattern));
-    folder = pattern;
-    std::filesystem::create_directory(folder / "data");
-  }
-
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
-
-  void writeSettings(const std::string& contents) {
-    std::ofstream file(folder / "data" / "settings.ini", std::ios::binary);
-    file << contents;
-  }
-
-  // Runs the game in the folder without an X display, so it can never open a window here.
-  // Returns its standard output; `status` receives the exit status (-1 for a signal).
-  std::string run(int& status) {
-    const std::string command = "cd '" + folder.string() +
-                                "' && env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy "
-                                "timeout 60 '" VAULTRUN_GAME_BINARY "' 2>stderr.txt";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-      ADD_FAILURE() << "cannot run " << command;
-      status = -1;
-      return "";
-    }
-    std::string output;
-    char chunk[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) {
-      output.append(chunk, got);
-    }
-    const int raw = pclose(pipe);
-    status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream errors(folder / "stderr.txt", std::ios::binary);
-    errorOutput.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
-    // The game ends on its own terms, never inside the toolkit.
-    EXPECT_EQ(std::string::npos, errorOutput.find("freeglut")) << errorOutput;
-    return output;
-  }
-
-  std::filesystem::path folder;
-  std::string errorOutput;  // the run's standard error
+// The game run in a scratch folder holding only data/settings.ini (or nothing) and no X
+// display, so it can never open a window here: what it prints and its exit status.
+struct GameRun {
+  int status = 0;
+  std::string output;
 };
 
-constexpr const char* loadingLine = "The Vaultrun is loading - please wait!\n";
+GameRun runWithSettings(const char* contents) {
+  char pattern[] = "/tmp/vaultrun-settings-XXXXXX";
+  GameRun run;
+  if (mkdtemp(pattern) == nullptr) return run;
+  const std::filesystem::path folder = pattern;
+  std::filesystem::create_directory(folder / "data");
+  if (contents != nullptr) std::ofstream(folder / "data" / "settings.ini") << contents;
+  {
+    robustness::GameProcess game(folder, {"DISPLAY=", "WAYLAND_DISPLAY="});
+    run.status = game.waitForExit(60.0);
+    run.output = game.output();
+    // The game ends on its own terms, never inside the toolkit.
+    EXPECT_FALSE(robustness::hasCrashReport(game.errors())) << game.errors();
+  }
+  std::filesystem::remove_all(folder);
+  return run;
+}
 
-TEST_F(GameBinary, MissingSettingsFileEndsWithStatusOne) {
-  int status = 0;
-  const std::string output = run(status);
-  EXPECT_EQ(1, status) << output;
-  EXPECT_EQ(0u, output.find(loadingLine)) << output;
+TEST(GameBinary, BadOrMissingSettingsOrNoDisplayEndWithStatusOneAndAClearLine) {
+  const std::string loading = "The Vaultrun is loading - please wait!\n";
+  const GameRun missing = runWithSettings(nullptr);
+  EXPECT_EQ(1, missing.status) << missing.output;
+  EXPECT_EQ(0u, missing.output.find(loading)) << missing.output;
   EXPECT_NE(std::string::npos,
-            output.find("Error: File with windows settings could be opened\n"))
-      << output;
-}
+            missing.output.find("Error: File with windows settings could be opened\n"))
+      << missing.output;
 
-TEST_F(GameBinary, ShortModeLineIsAClearErrorNamingTheFile) {
-  writeSettings("1024x768");
-  int status = 0;
-  const std::string output = run(status);
-  EXPECT_EQ(1, status) << output;
-  EXPECT_NE(std::string::npos, output.find("Error: data/settings.ini")) << output;
-  EXPECT_EQ(std::string::npos, output.find("X display")) << output;
-}
+  const GameRun shortLine = runWithSettings("1024x768");
+  EXPECT_EQ(1, shortLine.status) << shortLine.output;
+  EXPECT_NE(std::string::npos, shortLine.output.find("Error: data/settings.ini")) << shortLine.output;
+  EXPECT_EQ(std::string::npos, shortLine.output.find("X display")) << shortLine.output;
 
-TEST_F(GameBinary, OverlongLineIsAClearErrorNamingTheFile) {
-  writeSettings(std::string(200, '1') + "\n1024x768:32@60");
-  int status = 0;
-  const std::string output = run(status);
-  EXPECT_EQ(1, status) << output;
-  EXPECT_NE(std::string::npos, output.find("Error: data/settings.ini")) << output;
-  EXPECT_EQ(std::string::npos, output.find("X display")) << output;
-}
-
-TEST_F(GameBinary, ValidSettingsWithoutADisplayEndWithStatusOne) {
-  writeSettings("1024x768:32@60\n");
-  int status = 0;
-  const std::string output = run(status);
-  EXPECT_EQ(1, status) << output;
-  const std::size_t loading = output.find(loadingLine);
-  EXPECT_EQ(0u, loading) << output;
-  const std::size_t error = output.find("Error:");
-  ASSERT_NE(std::string::npos, error) << output;
-  EXPECT_NE(std::string::npos, output.find("X display", error)) << output;
-  EXPECT_EQ(std::string::npos, output.find("Error: data/settings.ini")) << output;
+  const GameRun valid = runWithSettings("1024x768:32@60\n");
+  EXPECT_EQ(1, valid.status) << valid.output;
+  EXPECT_EQ(0u, valid.output.find(loading)) << valid.output;
+  const std::size_t error = valid.output.find("Error:");
+  ASSERT_NE(std::string::npos, error) << valid.output;
+  EXPECT_NE(std::string::npos, valid.output.find("X display", error)) << valid.output;
+  EXPECT_EQ(std::string::npos, valid.output.find("Error: data/settings.ini")) << valid.output;
 }
 
 }  // namespace
