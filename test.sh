@@ -24,6 +24,8 @@ build_and_test() {
 }
 
 export SDL_AUDIODRIVER=dummy
+# A settings file of the player's own would win over the data/ trees the tests read.
+export XDG_CONFIG_HOME=/nonexistent/vaultrun-tests
 export LIBGL_ALWAYS_SOFTWARE=1
 export GALLIUM_DRIVER=llvmpipe
 preload=""

@@ -124,7 +124,8 @@ std::string usageText() {
          "  e                  walk / run             left button   shoot\n"
          "  t                  take what is in reach  g             empty the bag (drop zone)\n"
          "  q                  leave (exit zone)      m             music on / off\n"
-         "  Enter              choose / new game      Esc           menu / quit\n"
+         "  p                  pause / go on          Esc           menu / quit\n"
+         "  Enter              choose / new game\n"
          "  F1 controls  F2 frames per second  F3 wireframe  F4 texture filter\n";
 }
 

@@ -5,6 +5,7 @@
 #include <GL/glx.h>
 
 #include "app/Idle.h"
+#include "app/Pause.h"
 #include "audio/GameSounds.h"
 #include "platform/Focus.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 void readFocusWatch(int) {
   if (platform::keyboardFocusLost()) {
-    releaseHeldDirections();
+    keyboardLost();
   }
   glutTimerFunc(focusCheckMs, readFocusWatch, 0);
 }
@@ -27,15 +28,20 @@ void releaseHeldDirections() {
   }
 }
 
+void keyboardLost() {
+  releaseHeldDirections();
+  pauseGame();
+}
+
 void windowStatus(int state) {
   if (state == GLUT_HIDDEN || state == GLUT_FULLY_COVERED) {
-    releaseHeldDirections();
+    keyboardLost();
   }
 }
 
 void windowEntry(int state) {
   if (state == GLUT_LEFT && !platform::windowHasKeyboardFocus()) {
-    releaseHeldDirections();
+    keyboardLost();
   }
 }
 

@@ -1,15 +1,19 @@
 // The window losing the keyboard: a key released while another window has the focus never
 // reaches the game, so losing the focus (or the window being hidden or fully covered) counts
-// as releasing every movement key. The player never walks on by himself.
+// as releasing every movement key. The player never walks on by himself, and play pauses
+// until the player presses 'p' (getting the keyboard back does not resume by itself).
 #pragma once
 
 // Clears the held walking directions and stops the footsteps, as the key releases would.
 void releaseHeldDirections();
 
-// The GLUT window-status callback: hidden or fully covered releases the held directions.
+// The keyboard gone: releases the held directions and, in play, pauses.
+void keyboardLost();
+
+// The GLUT window-status callback: hidden or fully covered counts as the keyboard lost.
 void windowStatus(int state);
 
-// The GLUT entry callback: the pointer leaving the window releases the held directions when
+// The GLUT entry callback: the pointer leaving the window counts as the keyboard lost when
 // the keyboard focus has gone with it (as under focus-follows-mouse window managers).
 void windowEntry(int state);
 

@@ -3,10 +3,12 @@
 
 #include <GL/freeglut.h>
 
+#include "app/Shutdown.h"
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "platform/Clock.h"
+#include "platform/Signals.h"
 
 float frameInterval = 0.0f;
 float moveStep = 0.0f;
@@ -42,6 +44,10 @@ void noticePlayer(Guard* guard) {
 }  // namespace
 
 void idle() {
+  // A termination signal is acted on here, on the GLUT thread, never inside its handler.
+  if (platform::terminationRequested()) {
+    shutdownOnSignal();
+  }
   if (camera == nullptr) {
     return;
   }
@@ -49,6 +55,11 @@ void idle() {
   frameInterval = camera->updateFrameTime();
   // Step 2: this frame's walking step; the two floats first, then the pace.
   moveStep = frameInterval * camera->walkSpeed * static_cast<float>(camera->walkPace);
+  // Paused: the clock stands, so the interval is 0; nobody sees, walks or is redrawn moving.
+  if (gamePaused) {
+    glutPostRedisplay();
+    return;
+  }
   // Step 3: no guard notices anything while the menu is shown.
   if (!menuActive) {
     noticePlayer(guard1);

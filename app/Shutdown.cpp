@@ -1,5 +1,6 @@
 // Shutdown in its fixed order: textures, level, camera, most sounds, the two-second wait for
-// the shutdown sound, the guards, then out of the game mode and the process.
+// the shutdown sound, the guards, then out of the game mode and the process. A termination
+// signal takes the same road without the wait.
 #include "app/Shutdown.h"
 
 #include <GL/freeglut.h>
@@ -10,12 +11,19 @@
 #include "assets/LevelMesh.h"
 #include "assets/Textures.h"
 #include "audio/GameSounds.h"
+#include "audio/Siren.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/World.h"
 #include "platform/Clock.h"
+#include "platform/Pointer.h"
+#include "platform/Signals.h"
 
-void shutdown() {
+namespace {
+
+[[noreturn]] void releaseAndLeave(bool waitForShutdownSound) {
+  // From here a termination signal ends the process at once.
+  platform::markShuttingDown();
   deleteTextures(6, menuTextures);
   deleteTextures(3, hudIcons);
   deleteTextures(3, skylineTextures);
@@ -29,8 +37,10 @@ void shutdown() {
   releaseSound(clapsSound);
   releaseSound(gunshotSound);
   releaseSound(footstepSound);
+  silenceSiren();
+  releaseSound(sirenSound);
   // Sleep, not spin: the last frame stays on screen while the shutdown sound plays.
-  platform::sleepMs(2000);
+  if (waitForShutdownSound) platform::sleepMs(2000);
   releaseSound(shutdownSound);
   delete guard1;
   guard1 = nullptr;
@@ -41,6 +51,18 @@ void shutdown() {
   }
   std::fflush(stdout);
   std::exit(0);
+}
+
+}  // namespace
+
+void shutdown() {
+  releaseAndLeave(true);
+}
+
+void shutdownOnSignal() {
+  // The desktop gets its pointer back even if the toolkit's exit leaves the window a moment.
+  platform::showPointer();
+  releaseAndLeave(false);
 }
 
 void quitGame() {

@@ -5,5 +5,9 @@
 // the game mode and ends the process with exit status 0. Never returns.
 [[noreturn]] void shutdown();
 
+// The same without the wait and without a sound: what Ctrl+C, kill or a closed terminal
+// lead to, from the idle update. The pointer is shown again. Never returns.
+[[noreturn]] void shutdownOnSignal();
+
 // What the menu's quit entry does: the shutdown sound, then shutdown().
 [[noreturn]] void quitGame();

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/DataFolder.h"
 #include "app/Focus.h"
 #include "app/Idle.h"
+#include "app/SettingsPath.h"
 #include "game/GameState.h"
 #include "app/Shutdown.h"
 #include "audio/GameSounds.h"
@@ -23,6 +25,7 @@
 #include "game/World.h"
 #include "platform/Pointer.h"
 #include "platform/Screen.h"
+#include "platform/Signals.h"
 #include "platform/VSync.h"
 #include "render/Frame.h"
 
@@ -39,10 +42,12 @@ void writeLoadingLine() {
   std::fflush(stdout);
 }
 
-// Steps 4 to 7: the settings file. Returns false after writing the error line.
+// Steps 4 to 7: the settings file, the player's own when there is one. Returns false after
+// writing the error line.
 bool loadScreenSettings(ScreenSettings& settings) {
+  const std::string path = chooseSettingsPath();
   std::string errorLine;
-  if (!readSettingsFile(settingsPath, settings, errorLine)) {
+  if (!readSettingsFile(path.c_str(), settings, errorLine)) {
     std::printf("%s\n", errorLine.c_str());
     std::fflush(stdout);
     return false;
@@ -173,6 +178,14 @@ int startGame(int argc, char** argv) {
     std::printf("%s\n", versionLine().c_str());
     return 0;
   }
+  // Every file is read as data/... relative to the working folder, so --data moves that.
+  if (!commandLine.dataFolder.empty() && !enterDataFolder(commandLine.dataFolder, error)) {
+    std::printf("Error: %s\n", error.c_str());
+    return 1;
+  }
+  // Ctrl+C, kill and a closed terminal end the game through its shutdown, from the first
+  // idle update on; until then the flag waits.
+  platform::catchTerminationSignals();
   // GLUT sees only the program name and its own X options.
   std::vector<char*> toolkitArgv;
   for (std::string& arg : commandLine.toolkitArgs) toolkitArgv.push_back(&arg[0]);

@@ -16,7 +16,8 @@ extern CommandLine commandLine;    // parsed by startGame before anything else; 
 
 // The whole start-up of the game, ending in the GLUT main loop. Returns the exit status
 // (only when start-up fails or the main loop returns after the window was closed): 0 after
-// --help or --version, 2 for a command line it cannot read.
+// --help or --version, 2 for a command line it cannot read, 1 when --data names a folder
+// without data/.
 int startGame(int argc, char** argv);
 
 // Start-up up to, not including, the callbacks and the main loop: the loading line, the

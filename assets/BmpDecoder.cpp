@@ -50,8 +50,9 @@ struct Layout {
 
 class Decoder {
  public:
-  Decoder(const std::uint8_t* data, std::size_t size, const std::string& name)
-      : data_(data), size_(size), name_(name) {}
+  Decoder(const std::uint8_t* data, std::size_t size, const std::string& name,
+          const ImageLimits& limits)
+      : data_(data), size_(size), name_(name), limits_(limits) {}
 
   std::unique_ptr<RgbImage> run(std::string& error);
 
@@ -70,6 +71,7 @@ class Decoder {
   const std::uint8_t* data_;
   std::size_t size_;
   const std::string& name_;
+  const ImageLimits limits_;
   std::string error_;
   Layout layout_;
   std::size_t infoStart_ = 0;
@@ -120,10 +122,9 @@ bool Decoder::readHeaders() {
   if (layout_.rows == 0) {
     return fail(conversionError, "height 0");
   }
-  if (info.width > maxBmpDimension || layout_.rows > maxBmpDimension) {
-    return fail(outOfMemory, std::to_string(info.width) + " x " + std::to_string(layout_.rows) +
-                                 " pixels is more than " + std::to_string(maxBmpDimension) + " x " +
-                                 std::to_string(maxBmpDimension));
+  const std::string tooLarge = imageSizeRefusal(info.width, layout_.rows, limits_);
+  if (!tooLarge.empty()) {
+    return fail(outOfMemory, tooLarge);
   }
   const std::uint32_t bits = info.bitCount;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
@@ -248,20 +249,26 @@ std::unique_ptr<RgbImage> Decoder::run(std::string& error) {
 }  // namespace
 
 std::unique_ptr<RgbImage> decodeBmp(const std::uint8_t* data, std::size_t size,
-                                    const std::string& nameForMessages, std::string& error) {
+                                    const std::string& nameForMessages, std::string& error,
+                                    const ImageLimits& limits) {
   error.clear();
-  Decoder decoder(data, size, nameForMessages);
+  Decoder decoder(data, size, nameForMessages, limits);
   return decoder.run(error);
 }
 
-std::unique_ptr<RgbImage> loadBmpImage(const std::string& fileName) {
+std::unique_ptr<RgbImage> loadBmpImage(const std::string& fileName, const ImageLimits& limits) {
   std::vector<std::uint8_t> bytes;
   std::string error;
   std::unique_ptr<RgbImage> image;
-  if (!readWholeFile(fileName, bytes) || bytes.empty()) {
-    error = "Failed to open DIB file " + fileName + ".";
-  } else {
-    image = decodeBmp(bytes.data(), bytes.size(), fileName, error);
+  try {
+    if (!readWholeFile(fileName, bytes) || bytes.empty()) {
+      error = "Failed to open DIB file " + fileName + ".";
+    }
+  } catch (const std::bad_alloc&) {
+    error = std::string(outOfMemory) + " (" + fileName + ": no room for the file's bytes)";
+  }
+  if (error.empty()) {
+    image = decodeBmp(bytes.data(), bytes.size(), fileName, error, limits);
   }
   if (image == nullptr && showErrorMessages) {
     platform::showError(error);

@@ -1,6 +1,8 @@
+// Whole-file reads for the loaders, the file closed on every way out.
 #include "assets/FileBytes.h"
 
 #include <cstdio>
+#include <memory>
 #include <sys/stat.h>
 
 namespace {
@@ -14,6 +16,10 @@ std::size_t reportedSize(std::FILE* file) {
   return static_cast<std::size_t>(status.st_size);
 }
 
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
 }  // namespace
 
 // Reads in one go into a buffer of the reported size (the images run to megabytes, and a buffer
@@ -21,7 +27,8 @@ std::size_t reportedSize(std::FILE* file) {
 // holds beyond that size (it may grow while read, or report none) is read on in chunks.
 bool readWholeFile(const std::string& fileName, std::vector<std::uint8_t>& bytes) {
   bytes.clear();
-  std::FILE* file = std::fopen(fileName.c_str(), "rb");
+  const std::unique_ptr<std::FILE, FileCloser> opened(std::fopen(fileName.c_str(), "rb"));
+  std::FILE* const file = opened.get();
   if (file == nullptr) {
     return false;
   }
@@ -41,7 +48,6 @@ bool readWholeFile(const std::string& fileName, std::vector<std::uint8_t>& bytes
       }
     }
   }
-  std::fclose(file);
   if (!ok) {
     bytes.clear();
   }

@@ -32,12 +32,39 @@ void LevelMesh::draw() const {
       glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material->ambient);
       glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material->diffuse);
       glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material->specular);
+      // The lamps, the signs and the floor markings glow; everything else must not keep the
+      // glow of whatever was drawn before.
+      glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, material->emission);
     }
     drawMeshObject(object);
   }
   glPopAttrib();
   glDisable(GL_TEXTURE_2D);
   glCullFace(GL_FRONT);
+}
+
+namespace {
+
+bool outsideBand(const Vector3* corners, float yLow, float yHigh) {
+  const bool below = corners[0].y < yLow && corners[1].y < yLow && corners[2].y < yLow;
+  const bool above = corners[0].y > yHigh && corners[1].y > yHigh && corners[2].y > yHigh;
+  return below || above;
+}
+
+}  // namespace
+
+Vector3* LevelMesh::buildTriangleListWithin(float yLow, float yHigh, std::int32_t* count) const {
+  std::int32_t all = 0;
+  Vector3* list = buildTriangleList(&all);
+  std::int32_t kept = 0;
+  for (std::int32_t i = 0; i + 2 < all; i += 3) {
+    if (outsideBand(list + i, yLow, yHigh)) continue;
+    list[kept++] = list[i];
+    list[kept++] = list[i + 1];
+    list[kept++] = list[i + 2];
+  }
+  *count = kept;
+  return list;
 }
 
 Vector3* LevelMesh::buildTriangleList(std::int32_t* count) const {

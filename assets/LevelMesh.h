@@ -27,6 +27,9 @@ class LevelMesh {
   // A new array (release with delete[]) of the three corners of every triangle of every
   // object, in file order, and their number in count.
   Vector3* buildTriangleList(std::int32_t* count) const;
+  // The same, without the triangles that lie wholly below yLow or wholly above yHigh: the
+  // finely cut floors and ceilings, which are there for the lighting, not for the collision.
+  Vector3* buildTriangleListWithin(float yLow, float yHigh, std::int32_t* count) const;
 };
 
 // ---- Set once by the world set-up right after the level is loaded; read every frame by the

@@ -20,7 +20,12 @@ void Md2Model::drawAnimated() {
   const bool textured = !first.texCoords.empty();
   const float t = pose.t;
 
-  glPushAttrib(GL_CURRENT_BIT);
+  // A model without texture coordinates would spread the one texel at the current coordinate
+  // over every triangle: it is drawn in the current colour instead, with texturing off.
+  glPushAttrib(textured ? GL_CURRENT_BIT : (GL_CURRENT_BIT | GL_ENABLE_BIT));
+  if (!textured) {
+    glDisable(GL_TEXTURE_2D);
+  }
   // MD2 triangles wind clockwise seen from outside. The cull face is left at GL_FRONT.
   glCullFace(GL_FRONT);
   glBegin(GL_TRIANGLES);

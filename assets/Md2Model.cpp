@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "assets/FileBytes.h"
 #include "platform/Clock.h"
@@ -94,7 +95,7 @@ bool checkHeader(const Md2Header& h, std::size_t size, std::string& reason) {
   const struct { const char* what; std::int32_t count; std::int32_t minimum; } counts[] = {
       {"skin count", h.numSkins, 0},
       {"vertex count", h.numVertices, 1},
-      {"texture coordinate count", h.numTexCoords, 1},
+      {"texture coordinate count", h.numTexCoords, 0},  // none: the model is drawn untextured
       {"triangle count", h.numTriangles, 1},
   };
   for (const auto& c : counts) {
@@ -130,6 +131,9 @@ bool checkHeader(const Md2Header& h, std::size_t size, std::string& reason) {
       {"frames", h.offsetFrames, h.numFrames, h.frameSize},
   };
   for (const Block& b : blocks) {
+    if (b.count == 0) {
+      continue;  // nothing is read from an empty block, wherever it points
+    }
     const std::int64_t blockEnd = static_cast<std::int64_t>(b.offset) + b.count * b.recordBytes;
     if (b.offset < 0) {
       std::snprintf(text, sizeof text, "%s at negative offset %d", b.what, b.offset);
@@ -142,7 +146,8 @@ bool checkHeader(const Md2Header& h, std::size_t size, std::string& reason) {
       reason = text;
       return false;
     }
-    if (blockEnd > h.offsetEnd) {
+    // An end offset of 0 leaves the end unsaid, as exporters may: the file's length alone holds.
+    if (h.offsetEnd != 0 && blockEnd > h.offsetEnd) {
       std::snprintf(text, sizeof text, "end offset %d shorter than the %s ending at %lld",
                     h.offsetEnd, b.what, static_cast<long long>(blockEnd));
       reason = text;
@@ -156,16 +161,17 @@ std::vector<Md2TexCoord> decodeTexCoords(const unsigned char* data, const Md2Hea
   std::vector<Md2TexCoord> texCoords(static_cast<std::size_t>(h.numTexCoords));
   const float width = static_cast<float>(h.skinWidth);
   const float height = static_cast<float>(h.skinHeight);
-  const unsigned char* p = data + h.offsetTexCoords;
-  for (Md2TexCoord& tc : texCoords) {
-    tc.u = static_cast<float>(readInt16(p)) / width;
-    tc.v = 1.0f - static_cast<float>(readInt16(p + 2)) / height;
-    p += texCoordBytes;
+  // The block's start is taken only when it holds something: an empty one may point anywhere.
+  for (std::size_t i = 0; i < texCoords.size(); ++i) {
+    const unsigned char* p = data + h.offsetTexCoords + texCoordBytes * static_cast<long>(i);
+    texCoords[i].u = static_cast<float>(readInt16(p)) / width;
+    texCoords[i].v = 1.0f - static_cast<float>(readInt16(p + 2)) / height;
   }
   return texCoords;
 }
 
 // The triangles, widened to 32 bits; false (with reason) for an index outside its array.
+// Without texture coordinates their indices point nowhere and are not used, so not checked.
 bool decodeTriangles(const unsigned char* data, const Md2Header& h,
                      std::vector<Md2Triangle>& triangles, std::string& reason) {
   triangles.resize(static_cast<std::size_t>(h.numTriangles));
@@ -182,7 +188,8 @@ bool decodeTriangles(const unsigned char* data, const Md2Header& h,
         bad = "vertex";
         index = tri.vertexIndices[c];
         limit = h.numVertices;
-      } else if (tri.texCoordIndices[c] < 0 || tri.texCoordIndices[c] >= h.numTexCoords) {
+      } else if (h.numTexCoords > 0 &&
+                 (tri.texCoordIndices[c] < 0 || tri.texCoordIndices[c] >= h.numTexCoords)) {
         bad = "texture coordinate";
         index = tri.texCoordIndices[c];
         limit = h.numTexCoords;
@@ -258,12 +265,62 @@ std::vector<Md2Animation> groupAnimations(const std::vector<std::string>& frameN
   return animations;
 }
 
+// Steps 3 to 7 on a checked header: everything is decoded into locals, so the model is
+// replaced in one go or not at all.
+bool decodeModel(Md2Model& model, const unsigned char* data, const Md2Header& h,
+                 const std::string& fileName, const char* skinFileName) {
+  // Step 3: texture coordinates, triangles and frames (the skins are not used).
+  std::vector<Md2Triangle> triangles;
+  std::string reason;
+  if (!decodeTriangles(data, h, triangles, reason)) {
+    refuse(fileName, reason);
+    return false;
+  }
+  std::vector<Md2TexCoord> texCoords = decodeTexCoords(data, h);
+  std::vector<Md2Frame> frames(static_cast<std::size_t>(h.numFrames));
+  std::vector<std::string> frameNames(frames.size());
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    Md2Frame& frame = frames[i];
+    frame.numVertices = h.numVertices;
+    frame.numTriangles = h.numTriangles;
+    frame.numTexCoords = h.numTexCoords;
+    const unsigned char* record =
+        data + h.offsetFrames + static_cast<std::int64_t>(i) * h.frameSize;
+    decodeFrame(record, h.numVertices, frame.vertices, frameNames[i]);
+  }
+  // Step 6: all frames share frame 0's triangles and texture coordinates.
+  frames[0].texCoords = std::move(texCoords);
+  frames[0].triangles = std::move(triangles);
+
+  // Steps 4, 5 and 7.
+  Md2Model loaded;
+  loaded.numFrames = h.numFrames;
+  loaded.animations = groupAnimations(frameNames);
+  loaded.numAnimations = static_cast<std::int32_t>(loaded.animations.size());
+  loaded.frames = std::move(frames);
+  if (skinFileName != nullptr) {
+    loaded.materials.push_back(Md2Material{skinFileName, 0, 1.0f});
+    loaded.numMaterials = 1;
+  }
+  model = std::move(loaded);
+  return true;
+}
+
+void refuseForMemory(const std::string& fileName) {
+  platform::showError("Not enough memory for the file: " + fileName + "!");
+}
+
 }  // namespace
 
 bool Md2Loader::load(Md2Model& model, const std::string& fileName, const char* skinFileName) {
   std::vector<unsigned char> bytes;
-  if (!readWholeFile(fileName, bytes)) {
-    platform::showError("Unable to find the file: " + fileName + "!");
+  try {
+    if (!readWholeFile(fileName, bytes)) {
+      platform::showError("Unable to find the file: " + fileName + "!");
+      return false;
+    }
+  } catch (const std::bad_alloc&) {
+    refuseForMemory(fileName);
     return false;
   }
   return loadFromBytes(model, bytes.data(), bytes.size(), fileName, skinFileName);
@@ -286,41 +343,12 @@ bool Md2Loader::loadFromBytes(Md2Model& model, const unsigned char* data, std::s
     refuse(fileName, reason);
     return false;
   }
-
-  // Step 3: texture coordinates, triangles and frames, into locals (the skins are not used).
-  std::vector<Md2Triangle> triangles;
-  if (!decodeTriangles(data, h, triangles, reason)) {
-    refuse(fileName, reason);
+  try {
+    return decodeModel(model, data, h, fileName, skinFileName);
+  } catch (const std::bad_alloc&) {
+    refuseForMemory(fileName);
     return false;
   }
-  std::vector<Md2TexCoord> texCoords = decodeTexCoords(data, h);
-  std::vector<Md2Frame> frames(static_cast<std::size_t>(h.numFrames));
-  std::vector<std::string> frameNames(frames.size());
-  for (std::size_t i = 0; i < frames.size(); ++i) {
-    Md2Frame& frame = frames[i];
-    frame.numVertices = h.numVertices;
-    frame.numTriangles = h.numTriangles;
-    frame.numTexCoords = h.numTexCoords;
-    const unsigned char* record =
-        data + h.offsetFrames + static_cast<std::int64_t>(i) * h.frameSize;
-    decodeFrame(record, h.numVertices, frame.vertices, frameNames[i]);
-  }
-  // Step 6: all frames share frame 0's triangles and texture coordinates.
-  frames[0].texCoords = std::move(texCoords);
-  frames[0].triangles = std::move(triangles);
-
-  // Steps 4, 5 and 7: everything decoded, so the model is replaced in one go.
-  Md2Model loaded;
-  loaded.numFrames = h.numFrames;
-  loaded.animations = groupAnimations(frameNames);
-  loaded.numAnimations = static_cast<std::int32_t>(loaded.animations.size());
-  loaded.frames = std::move(frames);
-  if (skinFileName != nullptr) {
-    loaded.materials.push_back(Md2Material{skinFileName, 0, 1.0f});
-    loaded.numMaterials = 1;
-  }
-  model = std::move(loaded);
-  return true;
 }
 
 float Md2Model::stepTime(std::int32_t nextFrame) {

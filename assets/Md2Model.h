@@ -29,7 +29,7 @@ struct Md2TexCoord {
 
 struct Md2Triangle {
   std::int32_t vertexIndices[3];    // into each frame's vertices, checked at loading
-  std::int32_t texCoordIndices[3];  // into frame 0's texCoords, checked at loading
+  std::int32_t texCoordIndices[3];  // into frame 0's texCoords; checked at loading when it has any
 };
 
 // One key frame. Only frame 0 carries the triangles and texture coordinates that all share.
@@ -38,7 +38,7 @@ struct Md2Frame {
   std::int32_t numTriangles = 0;
   std::int32_t numTexCoords = 0;
   std::vector<Vector3> vertices;        // y up, in model units
-  std::vector<Md2TexCoord> texCoords;   // frame 0 only
+  std::vector<Md2TexCoord> texCoords;   // frame 0 only; none in an untextured model
   std::vector<Md2Triangle> triangles;   // frame 0 only
 };
 

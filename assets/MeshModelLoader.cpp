@@ -1,25 +1,42 @@
 // Loading a text model file: read, parse, then make the material textures (the GL step).
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 
 #include "assets/FileBytes.h"
 #include "assets/MeshModel.h"
 #include "assets/Textures.h"
 
-MeshModel* loadMeshModel(const char* fileName, bool readNormals) {
-  std::vector<std::uint8_t> bytes;
-  if (!readWholeFile(fileName, bytes)) {
-    std::printf("File Not Found: %s\n", fileName);
-    std::fflush(stdout);
-    std::exit(1);
+namespace {
+
+[[noreturn]] void modelLoadFailed(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
+  std::exit(1);
+}
+
+// The file as text; ends the program when it can't be read or held in memory.
+std::string modelText(const char* fileName) {
+  try {
+    std::vector<std::uint8_t> bytes;
+    if (!readWholeFile(fileName, bytes)) {
+      modelLoadFailed(std::string("File Not Found: ") + fileName);
+    }
+    return std::string(bytes.begin(), bytes.end());
+  } catch (const std::bad_alloc&) {
+    modelLoadFailed(std::string("Malformed model file ") + fileName +
+                    ": not enough memory for the model");
   }
+}
+
+}  // namespace
+
+MeshModel* loadMeshModel(const char* fileName, bool readNormals) {
   std::string error;
-  const std::string text(bytes.begin(), bytes.end());
+  const std::string text = modelText(fileName);
   std::unique_ptr<MeshModel> model = parseMeshModel(text, readNormals, error);
   if (model == nullptr) {
-    std::printf("Malformed model file %s: %s\n", fileName, error.c_str());
-    std::fflush(stdout);
-    std::exit(1);
+    modelLoadFailed(std::string("Malformed model file ") + fileName + ": " + error);
   }
   for (MeshMaterial& material : model->materials) {
     material.textureId = loadMaterialTexture(material.textureName);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <new>
 #include <vector>
 
 #include "assets/BmpDecoder.h"
@@ -53,6 +54,13 @@ void applyFilterToBound(bool hasMipmaps) {
   std::printf("An error has occured by loading the texture %s\n", fileName);
   std::fflush(stdout);
   std::exit(1);
+}
+
+// The decoders' size limits, with the side widened to the largest texture this GL takes.
+ImageLimits textureImageLimits() {
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  return imageLimitsForTextureSide(largest);
 }
 
 GLuint newBoundTexture() {
@@ -179,7 +187,7 @@ GLuint uploadRgbImage(const RgbImage& image) {
 }
 
 GLuint uploadBmpTexture(const char* fileName) {
-  const std::unique_ptr<RgbImage> image = loadBmpImage(fileName);
+  const std::unique_ptr<RgbImage> image = loadBmpImage(fileName, textureImageLimits());
   const GLuint name = image ? uploadRgbImage(*image) : 0;
   if (name == 0) {
     textureLoadFailed(fileName);
@@ -209,11 +217,18 @@ GLuint load_tga_texture(const char* fileName, std::uint32_t flags) {
   std::vector<std::uint8_t> bytes;
   TgaImage image;
   std::string error;
-  if (!readWholeFile(fileName, bytes)) {
-    error = "File not found";
-  } else {
-    decodeTga(bytes.data(), bytes.size(), flags, image, error);  // sets error when it refuses
+  try {
+    if (!readWholeFile(fileName, bytes)) {
+      error = "File not found";
+    }
+  } catch (const std::bad_alloc&) {
+    error = "Out of memory";
   }
+  if (error.empty()) {
+    // Sets error when it refuses.
+    decodeTga(bytes.data(), bytes.size(), flags, image, error, textureImageLimits());
+  }
+  std::vector<std::uint8_t>().swap(bytes);  // freed before the upload, the load's peak
   const GLuint name = newBoundTexture();
   if (error.empty() && !uploadTga(image, flags)) {
     error = "Image refused by the texture upload";

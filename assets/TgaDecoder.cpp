@@ -3,11 +3,13 @@
 #include "assets/TgaDecoder.h"
 
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace {
 
 const std::size_t headerSize = 18;
+const char* const pastTheFile = "Image data runs past the end of the file";
 
 class Reader {
  public:
@@ -89,7 +91,7 @@ void storePixel(const std::uint8_t* from, std::uint8_t* to, std::int32_t bytesPe
 const char* readUncompressed(Reader& in, TgaImage& t) {
   const std::size_t size = static_cast<std::size_t>(t.image_size);
   if (in.left() < size) {
-    return "Image data runs past the end of the file";
+    return pastTheFile;
   }
   const std::uint8_t* from = in.take(size);
   for (std::size_t i = 0; i < size; i += static_cast<std::size_t>(t.bytes_per_pixel)) {
@@ -106,7 +108,7 @@ const char* readRunLength(Reader& in, TgaImage& t) {
   std::size_t produced = 0;
   while (produced < size) {
     if (in.left() < 1) {
-      return "Image data runs past the end of the file";
+      return pastTheFile;
     }
     const std::uint8_t h = in.u8();
     const std::size_t count = static_cast<std::size_t>(h & 0x7F) + 1;
@@ -115,7 +117,7 @@ const char* readRunLength(Reader& in, TgaImage& t) {
     }
     const bool repeated = (h & 0x80) != 0;
     if (in.left() < (repeated ? bpp : count * bpp)) {
-      return "Image data runs past the end of the file";
+      return pastTheFile;
     }
     const std::uint8_t* from = in.take(repeated ? bpp : count * bpp);
     for (std::size_t i = 0; i < count; ++i) {
@@ -126,33 +128,26 @@ const char* readRunLength(Reader& in, TgaImage& t) {
   return nullptr;
 }
 
-}  // namespace
-
-bool decodeTga(const std::uint8_t* bytes, std::size_t size, std::uint32_t flags, TgaImage& image,
-               std::string& error) {
-  error.clear();
-  if (size < headerSize) {
-    error = "File too short for the header";
-    return false;
+// Steps 3 and 4 and every check that can refuse the file before its pixels take memory; in is
+// left at the first pixel byte. Returns the refusal's message, or empty.
+std::string readCheckedHeader(Reader& in, std::uint32_t flags, const ImageLimits& limits,
+                              TgaImage& t) {
+  if (in.left() < headerSize) {
+    return "File too short for the header";
   }
-  Reader in(bytes, size);
-  TgaImage t;
   readHeader(in, t);
   if (in.left() < t.id_length) {
-    error = "Identification field runs past the end of the file";
-    return false;
+    return "Identification field runs past the end of the file";
   }
   in.take(t.id_length);
   if (const char* refused = chooseFormat(t, flags)) {
-    error = refused;
-    return false;
+    return refused;
   }
   if (t.width <= 0 || t.height <= 0) {
-    error = "Unsupported image size";
-    return false;
+    return "Unsupported image size";
   }
-  // At most 32767 * 32767 * 4 bytes: computed wide, and refused before any allocation when
-  // the file can't hold it even at the best compression (one header and pixel per 128).
+  // Computed wide, and refused when the file can't hold the pixels even at the best
+  // compression (one header and pixel per 128).
   const std::uint64_t pixels =
       static_cast<std::uint64_t>(t.width) * static_cast<std::uint64_t>(t.height);
   const std::uint64_t wanted = pixels * static_cast<std::uint64_t>(t.bytes_per_pixel);
@@ -161,11 +156,47 @@ bool decodeTga(const std::uint8_t* bytes, std::size_t size, std::uint32_t flags,
           ? (pixels + 127) / 128 * (1 + static_cast<std::uint64_t>(t.bytes_per_pixel))
           : wanted;
   if (wanted > 0x7fffffffu || fewestBytes > in.left()) {
-    error = "Image data runs past the end of the file";
-    return false;
+    return pastTheFile;
+  }
+  // Run-length packets multiply: a file that holds its pixels at 128 to one can still ask for
+  // far more memory than the game has.
+  const std::string tooLarge = imageSizeRefusal(t.width, t.height, limits);
+  if (!tooLarge.empty()) {
+    return "Image too large: " + tooLarge;
   }
   t.image_size = static_cast<std::int32_t>(wanted);
-  t.data.assign(static_cast<std::size_t>(t.image_size), 0);
+  return std::string();
+}
+
+}  // namespace
+
+bool readTgaHeader(const std::uint8_t* bytes, std::size_t size, std::uint32_t flags,
+                   const ImageLimits& limits, TgaImage& header, std::string& error) {
+  Reader in(bytes, size);
+  TgaImage t;
+  error = readCheckedHeader(in, flags, limits, t);
+  if (!error.empty()) {
+    return false;
+  }
+  header = std::move(t);
+  return true;
+}
+
+bool decodeTga(const std::uint8_t* bytes, std::size_t size, std::uint32_t flags, TgaImage& image,
+               std::string& error, const ImageLimits& limits) {
+  TgaImage t;
+  if (!readTgaHeader(bytes, size, flags, limits, t, error)) {
+    return false;
+  }
+  Reader in(bytes, size);
+  in.take(headerSize + t.id_length);
+  // Step 5.
+  try {
+    t.data.assign(static_cast<std::size_t>(t.image_size), 0);
+  } catch (const std::bad_alloc&) {
+    error = "Out of memory";
+    return false;
+  }
   const char* failed = t.image_type == 10 ? readRunLength(in, t) : readUncompressed(in, t);
   if (failed != nullptr) {
     error = failed;

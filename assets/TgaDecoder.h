@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "assets/ImageLimits.h"
+
 // Pixel formats, with the values of the GL enumerants of the same name, so the uploader can
 // pass `format` on unchanged.
 constexpr std::uint32_t tgaFormatAlpha = 0x1906;      // GL_ALPHA
@@ -48,9 +50,16 @@ constexpr int checkerSquare = 16;
 
 // Decodes a TGA held in memory with the given flags. On failure returns false and sets error to
 // the message alone (for example "Unsupported RGB format"); the caller adds " - " and the name.
-// image is filled only on success.
+// image is filled only on success. An image larger than limits is refused before any memory is
+// taken for it, and so is one that a failed allocation leaves without room ("Out of memory").
 bool decodeTga(const std::uint8_t* bytes, std::size_t size, std::uint32_t flags, TgaImage& image,
-               std::string& error);
+               std::string& error, const ImageLimits& limits = ImageLimits());
+
+// The checks decodeTga makes before it allocates: the header, the format, the size against
+// limits and against what the file could hold at best. On success header holds the header
+// fields, format and image_size (the bytes decodeTga would allocate for the pixels), no data.
+bool readTgaHeader(const std::uint8_t* bytes, std::size_t size, std::uint32_t flags,
+                   const ImageLimits& limits, TgaImage& header, std::string& error);
 
 // The 128 x 128 single-channel checkerboard: 255 where ((x ^ y) & 16) is 0, else 0.
 // The buffer is the pattern maker's own and lives until the program ends.

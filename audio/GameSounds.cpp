@@ -1,4 +1,4 @@
-// The eleven sound globals and their files.
+// The twelve sound globals and their files.
 #include "audio/GameSounds.h"
 
 Sound* menuMusic = nullptr;
@@ -12,6 +12,7 @@ Sound* sorrySound = nullptr;
 Sound* crySound = nullptr;
 Sound* footstepSound = nullptr;
 Sound* pistolShotSound = nullptr;
+Sound* sirenSound = nullptr;
 
 namespace {
 
@@ -36,6 +37,7 @@ const SoundEntry soundTable[] = {
     {&crySound, "data/audio/cry.wav", 2, false, false},
     {&footstepSound, "data/audio/footstep.wav", 4, false, false},
     {&pistolShotSound, "data/audio/pistolshot.wav", 5, false, false},
+    {&sirenSound, "data/audio/siren.wav", 6, false, true},
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The game's eleven sounds: two music streams sharing channel 3 and nine effects.
+// The game's twelve sounds: two music streams sharing channel 3, nine effects and the siren.
 #pragma once
 
 #include "audio/Sound.h"
@@ -17,8 +17,9 @@ extern Sound* sorrySound;       // channel 2: the bag is full
 extern Sound* crySound;         // channel 2: a guard hit
 extern Sound* footstepSound;    // channel 4: walking
 extern Sound* pistolShotSound;  // channel 5: a guard fires
+extern Sound* sirenSound;       // channel 6, loops: the alarm runs (audio/Siren.h)
 
-// Creates the eleven sounds in their fixed order from data/audio (any made before are
+// Creates the twelve sounds in their fixed order from data/audio (any made before are
 // deleted first). Missing files give silent sounds.
 void createSounds();
 

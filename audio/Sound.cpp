@@ -23,6 +23,13 @@ bool silenceAnnounced = false;
 Mix_Music* musicPlaying = nullptr;
 std::int32_t musicChannel = -1;
 
+// Set while the game is paused: the music goes on at half its volume.
+bool musicDimmed = false;
+
+// The player's volumes in percent, set once at start-up from the settings file's options.
+int musicPercent = 100;
+int effectsPercent = 100;
+
 bool recording = false;
 std::vector<SoundRecord> soundLog;
 
@@ -47,6 +54,15 @@ int mixerVolume(std::int32_t volume) {
   return v * MIX_MAX_VOLUME / 255;
 }
 
+// A sound's 0..255 volume on the mixer's scale, the player's volume applied: effects for
+// samples, music (halved while paused) for streams.
+int effectVolume(std::int32_t volume) {
+  return mixerVolume(volume) * effectsPercent / 100;
+}
+int musicMixerVolume(std::int32_t volume) {
+  return mixerVolume(volume) * musicPercent / 100 / (musicDimmed ? 2 : 1);
+}
+
 // Only the mixer's own channels: -1 would mean "any" or "all" to it, and others lie outside.
 bool mixerChannel(std::int32_t channel) {
   return channel >= 0 && channel < mixChannels;
@@ -64,6 +80,9 @@ void initSound() {
   if (mixerOpen) {
     return;
   }
+  // SDL would otherwise take SIGINT and SIGTERM for a quit event that the game never reads,
+  // and Ctrl+C or kill would no longer stop it.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     announceSilence(SDL_GetError());
     return;
@@ -117,7 +136,7 @@ void Sound::play() {
   if (!mixerOpen || !mixerChannel(channel)) {
     return;
   }
-  Mix_Volume(channel, mixerVolume(volume));
+  Mix_Volume(channel, effectVolume(volume));
   if (sample != nullptr) {
     if (channel == musicChannel) {
       haltMusic();
@@ -125,7 +144,7 @@ void Sound::play() {
     Mix_PlayChannel(channel, sample, loop ? -1 : 0);
   } else if (stream != nullptr) {
     Mix_HaltChannel(channel);
-    Mix_VolumeMusic(mixerVolume(volume));
+    Mix_VolumeMusic(musicMixerVolume(volume));
     if (Mix_PlayMusic(stream, loop ? -1 : 1) == 0) {
       musicPlaying = stream;
       musicChannel = channel;
@@ -156,6 +175,30 @@ bool Sound::isPlaying() const {
     return true;
   }
   return channel == musicChannel && Mix_PlayingMusic() != 0;
+}
+
+void dimMusic(bool dimmed) {
+  musicDimmed = dimmed;
+  if (mixerOpen) {
+    Mix_VolumeMusic(musicMixerVolume(255));
+  }
+}
+
+int musicVolume() {
+  return mixerOpen ? Mix_VolumeMusic(-1) : -1;
+}
+
+void setPlayerVolumes(int musicPercentage, int effectsPercentage) {
+  const auto clampPercent = [](int p) { return p < 0 ? 0 : (p > 100 ? 100 : p); };
+  musicPercent = clampPercent(musicPercentage);
+  effectsPercent = clampPercent(effectsPercentage);
+  if (mixerOpen) {
+    Mix_VolumeMusic(musicMixerVolume(255));
+  }
+}
+
+int channelVolume(std::int32_t channel) {
+  return mixerOpen && mixerChannel(channel) ? Mix_Volume(channel, -1) : -1;
 }
 
 void startSoundRecording() {

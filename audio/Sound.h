@@ -42,6 +42,17 @@ class Sound {
   std::string fileName;
 };
 
+// Halves the music's volume (true) or gives it back (false), for what plays now and what
+// starts later.
+void dimMusic(bool dimmed);
+// The mixer's music volume, 0..128 (-1 without an audio device).
+int musicVolume();
+// The player's music and effects volumes in percent (0..100, default 100): every sample plays
+// at its volume times the effects' share, the music at its volume times the music's share.
+void setPlayerVolumes(int musicPercent, int effectsPercent);
+// The mixer's volume of a channel, 0..128 (-1 without an audio device or for no channel).
+int channelVolume(std::int32_t channel);
+
 // The sound log: while recording, every play() and stop() call is appended, audible or not.
 enum class SoundAction { play, stop };
 

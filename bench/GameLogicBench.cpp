@@ -53,7 +53,8 @@ const Level& realLevel() {
     }
     loaded.mesh = std::make_unique<LevelMesh>(model.release());
     std::int32_t count = 0;
-    Vector3* list = loaded.mesh->buildTriangleList(&count);
+    Vector3* list =
+        loaded.mesh->buildTriangleListWithin(collisionBandLow, collisionBandHigh, &count);
     loaded.triangles.assign(list, list + count);
     delete[] list;
     return loaded;

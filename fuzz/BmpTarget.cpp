@@ -21,8 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   FUZZ_CHECK(error.empty());
-  FUZZ_CHECK(image->width >= 1 && image->width <= maxBmpDimension);
-  FUZZ_CHECK(image->height >= 1 && image->height <= maxBmpDimension);
+  // Within the default limits, so no decode took more than 2^26 pixels' memory.
+  const ImageLimits limits;
+  FUZZ_CHECK(image->width >= 1 && image->width <= limits.maxSide);
+  FUZZ_CHECK(image->height >= 1 && image->height <= limits.maxSide);
+  FUZZ_CHECK(std::int64_t{image->width} * image->height <= limits.maxPixels);
   const std::size_t expected = static_cast<std::size_t>(image->width) *
                                static_cast<std::size_t>(image->height) * 3;
   FUZZ_CHECK(image->pixels.size() == expected);

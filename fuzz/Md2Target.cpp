@@ -21,13 +21,15 @@ void checkModel(const Md2Model& model) {
   FUZZ_CHECK(model.animations.size() == static_cast<std::size_t>(model.numAnimations));
   FUZZ_CHECK(model.numMaterials == 1 && model.materials.size() == 1);
   const Md2Frame& first = model.frames[0];
-  FUZZ_CHECK(first.numVertices >= 1 && first.numTriangles >= 1 && first.numTexCoords >= 1);
+  FUZZ_CHECK(first.numVertices >= 1 && first.numTriangles >= 1 && first.numTexCoords >= 0);
   FUZZ_CHECK(first.triangles.size() == static_cast<std::size_t>(first.numTriangles));
   FUZZ_CHECK(first.texCoords.size() == static_cast<std::size_t>(first.numTexCoords));
   for (const Md2Triangle& tri : first.triangles) {
     for (int c = 0; c < 3; ++c) {
       FUZZ_CHECK(tri.vertexIndices[c] >= 0 && tri.vertexIndices[c] < first.numVertices);
-      FUZZ_CHECK(tri.texCoordIndices[c] >= 0 && tri.texCoordIndices[c] < first.numTexCoords);
+      // Without texture coordinates the indices are never used (the model draws untextured).
+      FUZZ_CHECK(first.numTexCoords == 0 ||
+                 (tri.texCoordIndices[c] >= 0 && tri.texCoordIndices[c] < first.numTexCoords));
     }
   }
   for (const Md2TexCoord& tc : first.texCoords) {

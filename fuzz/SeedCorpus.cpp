@@ -279,12 +279,14 @@ int makeImageSeeds(const fs::path& data, const fs::path& bmpOut, const fs::path&
 // ---- MD2 ----
 
 // The file with only its first `frames` frames and no GL commands: header, skins, texture
-// coordinates, triangles, frames, with the offsets and the end moved to match.
-bool shortenedMd2(const Bytes& file, std::uint32_t frames, Bytes& out) {
+// coordinates, triangles, frames, with the offsets and the end moved to match. Untextured, it
+// also loses its texture coordinates and leaves the end offset 0, as some exporters write.
+bool shortenedMd2(const Bytes& file, std::uint32_t frames, bool untextured, Bytes& out) {
   if (file.size() < 68 || get32(file, 4) != 8) return false;
   std::uint32_t h[17];
   for (int i = 0; i < 17; ++i) h[i] = get32(file, 4 * static_cast<std::size_t>(i));
-  const std::uint32_t frameSize = h[4], skins = h[5], texCoords = h[7], triangles = h[8];
+  const std::uint32_t frameSize = h[4], skins = h[5], triangles = h[8];
+  const std::uint32_t texCoords = untextured ? 0 : h[7];
   frames = std::min(frames, h[10]);
   const struct { std::uint32_t offset, bytes; } blocks[] = {
       {h[11], skins * 64}, {h[12], texCoords * 4}, {h[13], triangles * 12},
@@ -298,6 +300,7 @@ bool shortenedMd2(const Bytes& file, std::uint32_t frames, Bytes& out) {
                 file.begin() + blocks[i].offset + blocks[i].bytes);
   }
   const std::uint32_t end = 68 + static_cast<std::uint32_t>(body.size());
+  h[7] = texCoords;
   h[9] = 0;        // GL commands
   h[10] = frames;
   h[11] = offsets[0];
@@ -305,7 +308,7 @@ bool shortenedMd2(const Bytes& file, std::uint32_t frames, Bytes& out) {
   h[13] = offsets[2];
   h[14] = offsets[3];
   h[15] = end;
-  h[16] = end;
+  h[16] = untextured ? 0 : end;
   out.clear();
   for (const std::uint32_t v : h) put32(out, v);
   out.insert(out.end(), body.begin(), body.end());
@@ -319,10 +322,13 @@ int makeMd2Seeds(const fs::path& data, const fs::path& out) {
     const std::string name = seedName(data, path);
     if (bytes.size() <= wholeFileLimit && writeFile(out / name, bytes)) ++made;
     for (const std::uint32_t frames : {1u, 3u}) {
-      Bytes shortened;
-      if (shortenedMd2(bytes, frames, shortened) &&
-          writeFile(out / (name + "." + std::to_string(frames) + "-frames.md2"), shortened)) {
-        ++made;
+      for (const bool untextured : {false, true}) {
+        Bytes shortened;
+        const std::string form = std::to_string(frames) + (untextured ? "-untextured" : "-frames");
+        if (shortenedMd2(bytes, frames, untextured, shortened) &&
+            writeFile(out / (name + "." + form + ".md2"), shortened)) {
+          ++made;
+        }
       }
     }
   }

@@ -1,6 +1,9 @@
 // Fuzz target of the Targa decoder, under the game's flags and both greyscale flags: any
 // bytes either decode into a buffer of width x height x bytes per pixel in a format that
-// matches the header, or are refused with a message and the image left untouched.
+// matches the header, or are refused with a message and the image left untouched. No decode
+// takes memory for more pixels than its limits allow: the header check that comes before the
+// allocation gives the size, and refuses what the decode refuses for its size. Limits small
+// enough for the fuzzer's inputs to reach them run beside the game's.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,11 +13,32 @@
 
 namespace {
 
-void decodeWith(const std::uint8_t* data, std::size_t size, std::uint32_t flags) {
+// What readTgaHeader reports is all decodeTga allocates, and it is within the limits.
+void checkPlannedSize(const std::uint8_t* data, std::size_t size, std::uint32_t flags,
+                      const ImageLimits& limits, bool decoded, const std::string& decodeError,
+                      const TgaImage& image) {
+  TgaImage header;
+  std::string error;
+  if (!readTgaHeader(data, size, flags, limits, header, error)) {
+    FUZZ_CHECK(!decoded && error == decodeError);
+    return;
+  }
+  FUZZ_CHECK(header.data.empty());
+  FUZZ_CHECK(header.width <= limits.maxSide && header.height <= limits.maxSide);
+  FUZZ_CHECK(std::int64_t{header.width} * header.height <= limits.maxPixels);
+  FUZZ_CHECK(header.image_size <= limits.maxPixels * 4);
+  if (decoded) {
+    FUZZ_CHECK(image.data.size() == static_cast<std::size_t>(header.image_size));
+  }
+}
+
+void decodeWith(const std::uint8_t* data, std::size_t size, std::uint32_t flags,
+                const ImageLimits& limits) {
   TgaImage image;
   image.width = -5;  // a refusal must leave this as it was
   std::string error;
-  const bool ok = decodeTga(data, size, flags, image, error);
+  const bool ok = decodeTga(data, size, flags, image, error, limits);
+  checkPlannedSize(data, size, flags, limits, ok, error, image);
   if (!ok) {
     FUZZ_CHECK(!error.empty());
     FUZZ_CHECK(image.width == -5 && image.data.empty());
@@ -47,8 +71,12 @@ void decodeWith(const std::uint8_t* data, std::size_t size, std::uint32_t flags)
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  decodeWith(data, size, 1);
-  decodeWith(data, size, tgaAcceptAlpha);
-  decodeWith(data, size, tgaAcceptLuminance | tgaAcceptAlpha | tgaLevelZeroOnly);
+  const ImageLimits game;
+  ImageLimits small;
+  small.maxSide = 64;
+  small.maxPixels = 2048;
+  decodeWith(data, size, 1, game);
+  decodeWith(data, size, tgaAcceptAlpha, small);
+  decodeWith(data, size, tgaAcceptLuminance | tgaAcceptAlpha | tgaLevelZeroOnly, game);
   return 0;
 }

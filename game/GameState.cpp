@@ -8,6 +8,7 @@ bool creditsShown = false;
 bool helpFromGame = false;
 bool gameOver = false;
 bool heistFinished = false;
+bool gamePaused = false;
 
 bool musicOn = true;
 bool wireframeOn = false;
@@ -23,6 +24,9 @@ std::int16_t messageDuration = 0;
 TextMessage* endMessage = nullptr;
 float fpsTime = 0.0f;
 float fpsLastTime = 0.0f;
+
+std::uint32_t heistStartMs = 0;
+std::int32_t guardsShotDown = 0;
 
 Camera* camera = nullptr;
 Guard* guard1 = nullptr;

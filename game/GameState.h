@@ -18,6 +18,7 @@ extern bool creditsShown;          // the menu shows its credits page
 extern bool helpFromGame;          // the controls page was opened with F1 during play
 extern bool gameOver;              // the player's health reached 0
 extern bool heistFinished;         // the player left through the exit
+extern bool gamePaused;            // play stands still ('p', or the keyboard lost) until 'p'
 
 // ---- Toggles ----
 extern bool musicOn;               // true
@@ -36,6 +37,10 @@ extern std::int16_t messageDuration; // seconds it stays
 extern TextMessage* endMessage;    // the verdict after leaving; owned here
 extern float fpsTime;              // seconds, frames-per-second sampling
 extern float fpsLastTime;
+
+// ---- This heist (reset by newGame) ----
+extern std::uint32_t heistStartMs; // the game clock at the new game (paused time not counted)
+extern std::int32_t guardsShotDown; // guards the player brought down
 
 // ---- The player and the guards (replaced by every new game; the old ones are freed) ----
 extern Camera* camera;

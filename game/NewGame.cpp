@@ -7,9 +7,11 @@
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "game/Results.h"
 #include "game/StatusLine.h"
 #include "game/World.h"
 #include "platform/Screen.h"
+#include "platform/Clock.h"
 #include "render/Frame.h"
 #include "render/Lights.h"
 #include "render/TextMessage.h"
@@ -86,4 +88,7 @@ void newGame() {
   statusMessage = nullptr;
   cornerMessage->setText(nullptr);
   postStatusMessage(355, 390, textYellow, "It's your turn now, baby!");
+  heistStartMs = platform::clockMs();
+  guardsShotDown = 0;
+  lastHeist = HeistSummary();
 }

@@ -7,6 +7,7 @@
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/World.h"
+#include "game/Results.h"
 #include "platform/Clock.h"
 #include "render/Frame.h"
 #include "render/TextMessage.h"
@@ -48,6 +49,7 @@ std::string gameStateReport() {
   report += line("menu.selection %d", menuSelection);
   report += line("room %d", currentRoom);
   report += line("alarm %d", alarmActive ? 1 : 0);
+  report += line("paused %d", gamePaused ? 1 : 0);
   if (camera != nullptr) {
     report += line("camera.position %.3f %.3f %.3f", camera->position.x, camera->position.y,
                    camera->position.z);
@@ -71,6 +73,11 @@ std::string gameStateReport() {
   }
   if (heistFinished && endMessage != nullptr && endMessage->text != nullptr) {
     report += line("verdict-text %s", endMessage->text);
+  }
+  if ((gameOver || heistFinished) && lastHeist.ended) {
+    for (const std::string& text : resultsPanelLines(lastHeist)) {
+      report += line("results-text %s", text.c_str());
+    }
   }
   return report;
 }

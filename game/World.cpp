@@ -232,10 +232,11 @@ void loadTextFaces() {
   }
 }
 
-// Step 4.
+// Step 4, with the collision list cut to the band of heights the player's sphere can reach.
 void loadLevel() {
   levelMesh = new LevelMesh("data/models/level.txt", true);
-  levelTriangles = levelMesh->buildTriangleList(&levelTriangleVertexCount);
+  levelTriangles = levelMesh->buildTriangleListWithin(collisionBandLow, collisionBandHigh,
+                                                      &levelTriangleVertexCount);
 }
 
 // Step 5.
@@ -374,8 +375,27 @@ void createFurniture() {
   }
 }
 
+// The exhibits' colours as the night museum lights them. The room lights' ambient adds up to
+// about (1.2, 1.2, 1.7) everywhere, their diffuse reaches only 0.2 to 0.3: with the ambient
+// share above half the diffuse colour, a solid showed one flat tint from every side. Less
+// ambient and more diffuse keep each exhibit's hue and give it a lit and a shadowed side; the
+// lamps' bluish diffuse is warmed a little. Filled at set-up; the exhibits point into them.
+constexpr float exhibitAmbientShare = 0.3f;
+constexpr float exhibitDiffuseGain = 1.8f;
+const float exhibitDiffuseTint[3] = {1.0f, 0.95f, 0.8f};
+float exhibitAmbient[roomRows][maxExhibitsPerRoom][4];
+float exhibitDiffuse[roomRows][maxExhibitsPerRoom][4];
+
+void shadeExhibitColours(const ColourSet& day, float* ambient, float* diffuse) {
+  for (int k = 0; k < 3; ++k) {
+    ambient[k] = day.ambient[k] * exhibitAmbientShare;
+    diffuse[k] = day.diffuse[k] * exhibitDiffuseGain * exhibitDiffuseTint[k];
+  }
+  ambient[3] = diffuse[3] = 1.0f;
+}
+
 // Step 14.
-ModelObject* createExhibit(const ExhibitRow& row) {
+ModelObject* createExhibit(const ExhibitRow& row, float* ambient, float* diffuse) {
   ModelObject* exhibit = nullptr;
   switch (row.shape) {
     case Shape::Sphere: exhibit = new ModelObject(row.first, row.slices, row.stacks); break;
@@ -391,7 +411,8 @@ ModelObject* createExhibit(const ExhibitRow& row) {
   if (row.angle != 0.0f) {
     exhibit->setRotation(row.angle, row.ax, row.ay, row.az);
   }
-  exhibit->setMaterial(row.colours.ambient, row.colours.diffuse, row.specular, row.shininess,
+  shadeExhibitColours(row.colours, ambient, diffuse);
+  exhibit->setMaterial(ambient, diffuse, row.specular, row.shininess,
                        row.emission);
   return exhibit;
 }
@@ -399,7 +420,8 @@ ModelObject* createExhibit(const ExhibitRow& row) {
 void createExhibits() {
   for (int row = 0; row < roomRows; ++row) {
     for (int i = 0; i < exhibitCount[row]; ++i) {
-      exhibits[row][i] = createExhibit(exhibitRows[row][i]);
+      exhibits[row][i] =
+          createExhibit(exhibitRows[row][i], exhibitAmbient[row][i], exhibitDiffuse[row][i]);
     }
   }
 }

@@ -22,6 +22,12 @@ constexpr std::int16_t chairCount = 6;
 constexpr std::int16_t sofaCount = 3;
 constexpr std::int16_t tableCount = 3;
 constexpr int maxExhibitsPerRoom = 13;
+
+// The player's eye stays at y = 1 and its sphere reaches 2.2 around it: the floor, the
+// ceiling, the sills and the door heads, cut finely for the lighting, can never push it, so
+// the collision walks only the triangles within this band (a unit of slack either side).
+constexpr float collisionBandLow = 1.0f - 2.2f - 1.0f;
+constexpr float collisionBandHigh = 1.0f + 2.2f + 1.0f;
 constexpr int maxSwordsPerRoom = 4;
 
 // ---- Created once by initWorld, kept until the program ends ----

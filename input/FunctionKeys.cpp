@@ -97,6 +97,7 @@ void specialDown(int key, int, int) {
     toggleFullScreen();
     return;
   }
+  if (gamePaused) return;
   if (!leaveWaitingScreen()) pressSpecialKey(key);
 }
 

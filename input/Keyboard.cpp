@@ -5,11 +5,13 @@
 #include <GL/freeglut.h>
 
 #include "app/Idle.h"
+#include "app/Pause.h"
 #include "app/Shutdown.h"
 #include "assets/ModelObject.h"
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
 #include "game/NewGame.h"
+#include "game/Results.h"
 #include "game/StatusLine.h"
 #include "game/World.h"
 #include "platform/Clock.h"
@@ -56,6 +58,7 @@ void pressEscape() {
   if (menuActive) {
     quitGame();
   }
+  resumeGame();
   if (wireframeOn) glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   menuActive = true;
   menuSelection = 0;
@@ -99,6 +102,7 @@ void leaveMuseum() {
     endMessage = new TextMessage(300, 400, textRed);
     endMessage->setText("Hey man, you should stay in bed next time!");
   }
+  finishHeist(false);
 }
 
 // ---- 't': take what is within reach ----
@@ -188,6 +192,7 @@ void pressKey(unsigned char key) {
     case 'g': emptyBag(); break;
     case 'q': leaveMuseum(); break;
     case 't': takeWithinReach(); break;
+    case 'p': if (inPlay()) togglePause(); break;
     default: break;
   }
 }
@@ -220,6 +225,11 @@ bool leaveWaitingScreen() {
 }
 
 void keyboardDown(unsigned char key, int, int) {
+  // While paused only 'p' (go on) and Esc (to the menu) count.
+  if (gamePaused) {
+    if (key == 'p' || key == 27) pressKey(key);
+    return;
+  }
   if (!leaveWaitingScreen()) pressKey(key);
 }
 

@@ -7,6 +7,7 @@
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "platform/Clock.h"
+#include "render/PlayerPistol.h"
 
 namespace {
 
@@ -20,21 +21,26 @@ void shootAt(Guard* guard) {
   }
   guard->health = static_cast<std::int16_t>(guard->health - 40);
   crySound->play();
-  if (guard->health <= 0) guard->down = true;
+  if (guard->health <= 0) {
+    guard->down = true;
+    ++guardsShotDown;
+  }
 }
 
 }  // namespace
 
 void mouseButton(int button, int state, int, int) {
-  if (heistFinished || gameOver) return;
+  if (heistFinished || gameOver || gamePaused) return;
   if (button != GLUT_LEFT_BUTTON || state != GLUT_DOWN) return;
   gunshotSound->play();
+  firePlayerPistol();
   shootAt(guard1);
   shootAt(guard2);
 }
 
 void mouseMotion(int x, int y) {
-  if (menuActive || gameOver || heistFinished) return;
+  // Paused, the pointer is the player's to move out of the window.
+  if (menuActive || gameOver || heistFinished || gamePaused) return;
   camera->lookWithMouse(x, y);
 }
 

@@ -1,4 +1,5 @@
-// The monotonic millisecond clock and its virtual replacement.
+// The monotonic millisecond clock and its virtual replacement, and the pause that stops the
+// game's reading of either.
 #include "platform/Clock.h"
 
 #include <chrono>
@@ -17,15 +18,51 @@ const SteadyClock::time_point programStart = SteadyClock::now();
 bool virtualActive = false;
 std::uint64_t virtualMicros = 0;
 
+// The pause, owned by pauseClock and resumeClock: the source's time spent paused before the
+// current pause, and while paused the source's reading when it began.
+std::uint64_t pausedMicros = 0;
+bool paused = false;
+std::uint64_t pauseStartMicros = 0;
+
+// The source the game's clock runs on: microseconds since program start, or the virtual
+// reading.
+std::uint64_t sourceMicros() {
+  if (virtualActive) {
+    return virtualMicros;
+  }
+  const auto elapsed = SteadyClock::now() - programStart;
+  return static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
+}
+
+// The game's time: the source less the paused time; it stands still during a pause.
+std::uint64_t gameMicros() {
+  const std::uint64_t source = paused ? pauseStartMicros : sourceMicros();
+  return source >= pausedMicros ? source - pausedMicros : 0;
+}
+
 }  // namespace
 
 std::uint32_t clockMs() {
-  if (virtualActive) {
-    return static_cast<std::uint32_t>(virtualMicros / 1000u);
-  }
-  const auto elapsed = SteadyClock::now() - programStart;
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
-  return static_cast<std::uint32_t>(ms);
+  return static_cast<std::uint32_t>(gameMicros() / 1000u);
+}
+
+void pauseClock() {
+  if (paused) return;
+  pauseStartMicros = sourceMicros();
+  paused = true;
+}
+
+void resumeClock() {
+  if (!paused) return;
+  const std::uint64_t source = sourceMicros();
+  // A virtual clock set back during the pause adds no negative time.
+  if (source > pauseStartMicros) pausedMicros += source - pauseStartMicros;
+  paused = false;
+}
+
+bool clockPaused() {
+  return paused;
 }
 
 float clockSeconds() {
@@ -39,10 +76,14 @@ double clockSecondsDouble() {
 void useVirtualClock(std::uint64_t startMicros) {
   virtualActive = true;
   virtualMicros = startMicros;
+  pausedMicros = 0;
+  paused = false;
 }
 
 void useRealClock() {
   virtualActive = false;
+  pausedMicros = 0;
+  paused = false;
 }
 
 bool virtualClockInUse() {

@@ -1,13 +1,22 @@
-// The game's one clock: milliseconds since program start, from a monotonic source.
-// Tests, the replay driver and the benchmark replace the source with a virtual clock.
+// The game's one clock: milliseconds since program start, from a monotonic source, less the
+// time spent paused. Tests, the replay driver and the benchmark replace the source with a
+// virtual clock; the pause works the same on either.
 #pragma once
 
 #include <cstdint>
 
 namespace platform {
 
-// Milliseconds since program start (or the virtual clock's reading), wrapping at 2^32.
+// Milliseconds since program start (or the virtual clock's reading), less the paused time,
+// wrapping at 2^32.
 std::uint32_t clockMs();
+
+// The pause: from pauseClock to resumeClock every reading above stays where it stood, and
+// afterwards the clock goes on from there, so every timer of the game, the animations and the
+// next frame interval see no paused time. A second pause or resume does nothing.
+void pauseClock();
+void resumeClock();
+bool clockPaused();
 
 // The game's time in seconds: clockMs() converted to float and multiplied by 0.001f.
 float clockSeconds();
@@ -16,7 +25,8 @@ float clockSeconds();
 double clockSecondsDouble();
 
 // Virtual clock: once enabled, clockMs() returns the virtual reading, which only
-// advanceVirtualClock / setVirtualClockMicros change. Kept in microseconds so that a
+// advanceVirtualClock / setVirtualClockMicros change. Choosing a source ends any pause and
+// forgets the paused time. Kept in microseconds so that a
 // 1/60 s frame step does not drift.
 void useVirtualClock(std::uint64_t startMicros = 0);
 void useRealClock();

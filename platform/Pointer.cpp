@@ -21,6 +21,10 @@ void hidePointer() {
   glutSetCursor(GLUT_CURSOR_NONE);
 }
 
+void showPointer() {
+  glutSetCursor(GLUT_CURSOR_INHERIT);
+}
+
 void setWarpHook(WarpHook hook) {
   warpHook = hook;
 }

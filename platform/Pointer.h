@@ -10,6 +10,9 @@ void warpPointer(int x, int y);
 // Hides the pointer over the game window.
 void hidePointer();
 
+// Shows the desktop's pointer over the game window again.
+void showPointer();
+
 // Replaces the warp (nullptr restores the real one). The replay driver and tests use this.
 using WarpHook = void (*)(int x, int y);
 void setWarpHook(WarpHook hook);

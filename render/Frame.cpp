@@ -9,18 +9,24 @@
 #include "app/Idle.h"
 #include "assets/LevelMesh.h"
 #include "assets/ModelObject.h"
+#include "audio/Siren.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/GuardRespawn.h"
+#include "game/Results.h"
 #include "game/World.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "platform/Screen.h"
 #include "platform/Swap.h"
 #include "render/Furniture.h"
+#include "render/HitFlash.h"
 #include "render/Hud.h"
 #include "render/Lights.h"
 #include "render/Menu.h"
+#include "render/PlayerPistol.h"
+#include "render/PauseScreen.h"
+#include "render/ResultsPanel.h"
 #include "render/StaticGeometry.h"
 
 std::int16_t currentRoom = 0;
@@ -130,10 +136,11 @@ void trackRoomAndCollide() {
   }
 }
 
-// Step 11. The blink may end the alarm; this frame's lamps still show it.
+// Step 11. The blink may end the alarm; this frame's lamps still show it. The blink counts
+// frames, so a paused frame does not count.
 void colourAlarmLamps() {
   const bool alarm = alarmActive;
-  if (alarm) blinkAlarmLights();
+  if (alarm && !gamePaused) blinkAlarmLights();
   const float* redEmission = alarm ? redLampLit : lampBlack;
   const float* greenEmission = alarm ? lampBlack : greenLampLit;
   for (int pair = 0; pair < alarmLampCount; pair += 2) {
@@ -164,14 +171,15 @@ void drawMuseumObjects() {
   }
 }
 
-// Step 15.
+// Step 15. Paused, the clock stands and the interval is 0: the guards are drawn as they stood,
+// and no respawn wait begins.
 void updateGuards() {
   Guard* guards[2] = {guard1, guard2};
   const Vector3* paths[2] = {guard1Path, guard2Path};
   const Vector3* headings[2] = {&guard1StartHeading, &guard2StartHeading};
   for (int g = 0; g < 2; ++g) {
     if (!guards[g]->gone && !gameOver) guards[g]->update(frameInterval, *camera);
-    if (guards[g]->gone && !gameOver) {
+    if (guards[g]->gone && !gameOver && !gamePaused) {
       runRespawnWait(*guards[g], guardDownTime[g], paths[g], *headings[g]);
     }
   }
@@ -186,11 +194,21 @@ void drawAlarmLamps() {
   for (ModelObject* lamp : alarmLamps) lamp->draw();
 }
 
+// The first frame with no health left ends the game; the results of a heist that already
+// ended at the exit stand as they were entered.
+void checkCaught() {
+  if (camera->health > 0.0f || gameOver) return;
+  gameOver = true;
+  if (!heistFinished) finishHeist(true);
+}
+
 void drawMuseumFrame() {
-  if (camera->health <= 0.0f) gameOver = true;
+  checkCaught();
   glLoadIdentity();
-  pushPlayerAway();
-  trackRoomAndCollide();
+  if (!gamePaused) {
+    pushPlayerAway();
+    trackRoomAndCollide();
+  }
   camera->applyView();
   setRoomLights();
   colourAlarmLamps();
@@ -201,8 +219,12 @@ void drawMuseumFrame() {
   drawAlarmLamps();
   glDisable(GL_LIGHTING);
   glCallList(skylineList);
-  // Last, so that the HUD's text blends over the scene.
+  drawPlayerPistol();
+  drawHitFlash();
+  // After the scene, so that the HUD's text blends over it; the pause and the results over all.
   drawHud();
+  if (gamePaused) drawPauseScreen();
+  if (gameOver || heistFinished) drawResultsPanel();
 }
 
 }  // namespace
@@ -227,5 +249,6 @@ void display() {
   } else {
     drawMuseumFrame();
   }
+  updateSiren();
   platform::swapBuffers();
 }

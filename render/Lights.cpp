@@ -31,6 +31,10 @@ const float roomLightPositions[5][4] = {
     {395.0f, 10.0f, 164.0f, 1.0f}, {281.0f, 10.0f, 386.0f, 1.0f},
 };
 
+// World positions of the alarm lights 5 to 7: over rooms 3, 2 and 4, where lights 2 to 4 hang.
+const float alarmLightPositions[3][4] = {
+    {177.0f, 10.0f, 164.0f, 1.0f}, {395.0f, 10.0f, 164.0f, 1.0f}, {281.0f, 10.0f, 386.0f, 1.0f}};
+
 void switchAlarmLights(bool on) {
   for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) {
     if (on) {
@@ -52,6 +56,9 @@ void setRoomLights() {
     glLightfv(light, GL_SPECULAR, colours.specular);
     glLightfv(light, GL_POSITION, roomLightPositions[i]);
   }
+  // A light's position is taken through the model-view matrix in force: set after the view,
+  // the alarm lights stand over the rooms instead of hanging at fixed places around the eye.
+  for (int i = 0; i < 3; ++i) glLightfv(GL_LIGHT5 + i, GL_POSITION, alarmLightPositions[i]);
 }
 
 void blinkAlarmLights() {

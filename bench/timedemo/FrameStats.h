@@ -11,6 +11,7 @@ double percentile(std::vector<double> values, double fraction);
 struct TimedemoSummary {
   std::vector<double> routeMs;  // measured frames, warm-up dropped
   std::vector<double> floorMs;
+  std::vector<double> layerMs;
   double startupMs = 0.0;
   double peakMegabytes = 0.0;
   int threads = 0;
@@ -18,5 +19,5 @@ struct TimedemoSummary {
 };
 
 // "vaultrun-timedemo frames=... seconds=... fps=... p50=...ms p99=...ms max=...ms
-// floor-p50=...ms ratio=... startup=...ms peak=...MB threads=... renderer=\"...\""
+// floor-p50=...ms ratio=... layer-p50=...ms layer-ratio=... startup=...ms peak=...MB threads=... renderer=\"...\""
 std::string summaryLine(const TimedemoSummary& summary);

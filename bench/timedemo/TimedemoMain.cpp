@@ -2,13 +2,14 @@
 // a fixed route through the museum in this process with the game's own start-up, callbacks
 // and frame, one fixed virtual step (1/60 s) a frame and no frame cap, each frame finished
 // with glFinish after its swap. Then the same number of floor frames (clear, HUD, swap: what
-// any frame costs at all). Prints one summary line.
+// any frame costs at all) and of layer frames (clear, one lit and textured quad over the whole
+// view, HUD, swap: every pixel shaded once). Prints one summary line.
 //
 //   vaultrun-timedemo [--short] [--frames N] [--warmup N] [--startup-runs N] [--csv FILE]
-//                     [--trace] [--shots DIR] [--game PATH] [--probe PATH]
+//                     [--trace] [--shots DIR] [--game PATH] [--probe PATH] [--size WxH]
 //
 // Run it from the folder that holds data/, under an X server (xvfb-run at 1024x768 for the
-// figures in the README) and with SDL_AUDIODRIVER=dummy.
+// figures in the README; a screen at least as large as --size) and with SDL_AUDIODRIVER=dummy.
 #include <GL/freeglut.h>
 #include <unistd.h>
 
@@ -22,6 +23,7 @@
 #include <vector>
 
 #include "FrameStats.h"
+#include "LayerFrame.h"
 #include "Route.h"
 #include "Screenshot.h"
 #include "StartupTime.h"
@@ -45,6 +47,7 @@ struct Options {
   bool trace = false;
   std::string game = VAULTRUN_GAME_BINARY;
   std::string probe = VAULTRUN_PROBE_LIBRARY;
+  int width = 0, height = 0;  // --size: the window's size; 0 keeps the full-screen window
 };
 
 constexpr std::uint64_t stepMicros = 16667;  // 1/60 s of virtual time a frame
@@ -54,7 +57,8 @@ constexpr double shotEveryMs = 5000.0;
 int usage() {
   std::fprintf(stderr,
                "usage: vaultrun-timedemo [--short] [--frames N] [--warmup N] [--startup-runs N] "
-               "[--csv FILE] [--trace] [--shots DIR] [--game PATH] [--probe PATH]\n");
+               "[--csv FILE] [--trace] [--shots DIR] [--game PATH] [--probe PATH] "
+               "[--size WxH]\n");
   return 2;
 }
 
@@ -80,6 +84,11 @@ bool parseOptions(int argc, char** argv, Options& options) {
       options.game = argv[++i];
     } else if (arg == "--probe" && hasValue) {
       options.probe = argv[++i];
+    } else if (arg == "--size" && hasValue) {
+      if (std::sscanf(argv[++i], "%dx%d", &options.width, &options.height) != 2 ||
+          options.width < 64 || options.height < 64) {
+        return false;
+      }
     } else {
       return false;
     }
@@ -137,6 +146,20 @@ bool startGameHere(const char* programName) {
   return true;
 }
 
+// The window at the asked size, once the X server has carried the change out (at most 2 s).
+bool resizeWindow(int width, int height) {
+  glutReshapeWindow(width, height);
+  for (int i = 0; i < 200; ++i) {
+    glutMainLoopEvent();
+    if (glutGet(GLUT_WINDOW_WIDTH) == width && glutGet(GLUT_WINDOW_HEIGHT) == height) {
+      reshape(width, height);
+      return true;
+    }
+    usleep(10000);
+  }
+  return false;
+}
+
 // Frames of the route: idle, the route's input, display, glFinish.
 FrameTimes playRoute(RouteDriver& driver, const Options& options) {
   FrameTimes times;
@@ -166,17 +189,22 @@ FrameTimes playRoute(RouteDriver& driver, const Options& options) {
   return times;
 }
 
-// What every frame costs at all: clear, the HUD, swap, glFinish.
-FrameTimes playFloor(std::size_t frames, std::uint64_t firstFrame) {
+// What every frame costs at all: clear, the HUD, swap.
+void drawFloorFrame() {
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  drawHud();
+  platform::swapBuffers();
+}
+
+// Frames of one kind (floor or layer), each ended with glFinish.
+FrameTimes playFixedFrames(void (*drawFrame)(), std::size_t frames, std::uint64_t firstFrame) {
   FrameTimes times;
   for (std::size_t i = 0; i < frames; ++i) {
     platform::setVirtualClockMicros((firstFrame + i) * stepMicros);
     const double cpuStart = processCpuMs();
     const auto start = std::chrono::steady_clock::now();
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawHud();
-    platform::swapBuffers();
+    drawFrame();
     glFinish();
     times.add(start, cpuStart);
   }
@@ -202,14 +230,16 @@ long processStatus(const char* field) {
   return value;
 }
 
-// One row a frame: its number, then real and CPU milliseconds of the route and of the floor.
-bool writeCsv(const std::string& path, const FrameTimes& route, const FrameTimes& floor) {
+// One row a frame: its number, then real and CPU milliseconds of the route, the floor and
+// the layer.
+bool writeCsv(const std::string& path, const FrameTimes& route, const FrameTimes& floor,
+              const FrameTimes& layer) {
   FILE* file = std::fopen(path.c_str(), "w");
   if (file == nullptr) return false;
-  std::fprintf(file, "frame,route_ms,route_cpu_ms,floor_ms,floor_cpu_ms\n");
-  for (std::size_t i = 0; i < std::max(route.real.size(), floor.real.size()); ++i) {
+  std::fprintf(file, "frame,route_ms,route_cpu_ms,floor_ms,floor_cpu_ms,layer_ms,layer_cpu_ms\n");
+  for (std::size_t i = 0; i < route.real.size(); ++i) {
     std::fprintf(file, "%zu", i);
-    for (const FrameTimes* times : {&route, &floor}) {
+    for (const FrameTimes* times : {&route, &floor, &layer}) {
       if (i < times->real.size()) {
         std::fprintf(file, ",%.4f,%.4f", times->real[i], times->cpu[i]);
       } else {
@@ -253,15 +283,23 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!startGameHere(argv[0])) return 1;
+  if (options.width > 0 && !resizeWindow(options.width, options.height)) {
+    std::fprintf(stderr, "Error: the window cannot be made %dx%d (is the screen that large?)\n",
+                 options.width, options.height);
+    return 1;
+  }
 
   RouteDriver driver(museumRoute());
   const FrameTimes routeTimes = playRoute(driver, options);
   TimedemoSummary summary;
   summary.threads = static_cast<int>(processStatus("Threads:"));
   const std::size_t frames = routeTimes.real.size();
-  const FrameTimes floorTimes = playFloor(frames, frames);
+  const FrameTimes floorTimes = playFixedFrames(drawFloorFrame, frames, frames);
+  if (!options.shotsDir.empty()) pendingShot = options.shotsDir + "/layer.png";
+  const FrameTimes layerTimes = playFixedFrames(drawLayerFrame, frames, 2 * frames);
   summary.routeMs = withoutWarmup(routeTimes.real, options.warmup);
   summary.floorMs = withoutWarmup(floorTimes.real, options.warmup);
+  summary.layerMs = withoutWarmup(layerTimes.real, options.warmup);
   summary.startupMs = percentile(startups, 0.5);
   summary.peakMegabytes =
       std::max(gamePeakMb, static_cast<double>(processStatus("VmHWM:")) / 1024.0);
@@ -272,7 +310,7 @@ int main(int argc, char** argv) {
     const std::string shortcomings = driver.shortcomings();
     if (!shortcomings.empty()) std::fprintf(stderr, "route:\n%s", shortcomings.c_str());
   }
-  if (!options.csvPath.empty() && !writeCsv(options.csvPath, routeTimes, floorTimes)) {
+  if (!options.csvPath.empty() && !writeCsv(options.csvPath, routeTimes, floorTimes, layerTimes)) {
     std::fprintf(stderr, "Error: cannot write %s\n", options.csvPath.c_str());
   }
   std::fprintf(summaryOut, "%s\n", summaryLine(summary).c_str());

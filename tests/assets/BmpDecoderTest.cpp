@@ -112,18 +112,3 @@ TEST(BmpDecoder, EveryTruncationIsRefused) {
   std::string error;  // only the last row's padding may be missing
   EXPECT_NE(decodeBmp(whole.data(), whole.size() - 1, "pic.bmp", error), nullptr) << error;
 }
-
-TEST(BmpDecoder, LoadingShowsFailuresWithTheFileName) {
-  const std::string missing = assettest::tempFolder() + "/missing.bmp";
-  const std::string empty = assettest::writeFile("empty.bmp", Bytes());
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(loadBmpImage(missing), nullptr);
-  EXPECT_EQ(loadBmpImage(empty), nullptr);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Failed to open DIB file " + missing +
-                                                        ".\nError: Failed to open DIB file " +
-                                                        empty + ".\n");
-  const auto image =
-      loadBmpImage(assettest::writeFile("one.bmp", assettest::bmp24(1, 1, {7, 8, 9})));
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->pixels, (Bytes{7, 8, 9}));
-}

@@ -1,5 +1,5 @@
 // Drawing an MD2 pose, caught in GL feedback mode: blended vertices, texture coordinates, the
-// limited blend factor, the GL state left behind, and a released model drawing nothing.
+// GL state left behind, and a released model drawing nothing.
 #include "assets/Md2Model.h"
 
 #include <GL/gl.h>
@@ -107,15 +107,6 @@ TEST_F(Md2Drawing, SendsTheBlendedPoseWithTexCoords) {
   GLint cullFace = 0;
   glGetIntegerv(GL_CULL_FACE_MODE, &cullFace);
   EXPECT_EQ(GL_FRONT, cullFace);
-}
-
-TEST_F(Md2Drawing, ALateDrawStopsAtTheNextFrame) {
-  Md2Model model = rightMovingTriangle();
-  model.lastTime = 500.0f;  // 560 ms ago: unlimited, t would be 4.48
-  const std::vector<FedVertex> corners = drawCaught(model);
-  ASSERT_EQ(3u, corners.size());
-  EXPECT_NEAR(70.0f, corners[0].x, 1e-3f);
-  EXPECT_EQ(1, model.currentFrame);
 }
 
 TEST_F(Md2Drawing, ReleasedOrEmptyModelsDrawNothing) {

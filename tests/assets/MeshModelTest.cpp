@@ -1,5 +1,5 @@
 // The text model parser: the grammar's number rules, both vertex-normal rules, materials and
-// texture names, malformed files refused with the line and the reason, and the loader's exits.
+// texture names, and malformed files refused with the line and the reason.
 #include <cmath>
 
 #include "assets/MeshModel.h"
@@ -165,26 +165,4 @@ TEST(MeshModel, EveryTruncationAtALineIsRefused) {
   for (std::size_t cut = text.find('\n'); cut < end; cut = text.find('\n', cut + 1)) {
     EXPECT_FALSE(refusal(text.substr(0, cut + 1), true).empty()) << cut;
   }
-}
-
-TEST(MeshModelDeathTest, LoadingEndsTheProgramOnMissingOrMalformedFiles) {
-  const std::string good = assettest::writeFile(
-      "plain.txt", model({object(0, folded, {}, foldedTriangles)}, {material("")}));
-  MeshModel* m = loadMeshModel(good.c_str(), false);
-  ASSERT_NE(m, nullptr);
-  EXPECT_EQ(m->materials[0].textureId, 0u);  // an empty name makes no texture, needs no GL
-  freeMeshModel(m);
-
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  // Paths that are the same in the re-executed child; dup2 lets the death test see stdout.
-  const std::string missing = testing::TempDir() + "vaultrun_no_such_folder/level.txt";
-  EXPECT_EXIT((dup2(2, 1), loadMeshModel(missing.c_str(), true)), testing::ExitedWithCode(1),
-              "File Not Found: " + missing + "\n");
-  const std::string broken = testing::TempDir() + "vaultrun_broken_model.txt";
-  // Ten vertices announced, one vertex line and one more line follow.
-  std::ofstream(broken, std::ios::trunc)
-      << fileStart << "Meshes: 1\nbox 0 0\n10\n0 0 0 0 0 0 0\n0\n";
-  EXPECT_EXIT((dup2(2, 1), loadMeshModel(broken.c_str(), false)), testing::ExitedWithCode(1),
-              "Malformed model file " + broken +
-                  ": line 8: 10 vertices announced, but only 2 lines follow\n");
 }

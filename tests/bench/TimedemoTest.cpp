@@ -52,14 +52,15 @@ TEST(Timedemo, ShortRoutePrintsOneWellFormedLine) {
   const std::string number = "[0-9]+(\\.[0-9]+)?";
   const std::regex line("vaultrun-timedemo frames=[0-9]+ seconds=" + number + " fps=" + number +
                         " p50=" + number + "ms p99=" + number + "ms max=" + number +
-                        "ms floor-p50=" + number + "ms ratio=" + number + " startup=" + number +
+                        "ms floor-p50=" + number + "ms ratio=" + number + " layer-p50=" + number +
+                        "ms layer-ratio=" + number + " startup=" + number +
                         "ms peak=" + number + "MB threads=[0-9]+ renderer=\"[^\"\n]+\"\n");
   EXPECT_TRUE(std::regex_match(run.out, line)) << run.out << run.err;
   // Every frame of the short route and of its floor is in the file, after a header.
   std::ifstream file(csv);
   std::string header, row;
   std::getline(file, header);
-  EXPECT_EQ(header, "frame,route_ms,route_cpu_ms,floor_ms,floor_cpu_ms");
+  EXPECT_EQ(header, "frame,route_ms,route_cpu_ms,floor_ms,floor_cpu_ms,layer_ms,layer_cpu_ms");
   int rows = 0;
   while (std::getline(file, row)) ++rows;
   EXPECT_EQ(rows, 240);

@@ -92,28 +92,6 @@ TEST_P(GuardDownTest, FallsLiesTenSecondsAndComesBackFreshAtCornerZero) {
 
 INSTANTIATE_TEST_SUITE_P(AlertedOrNot, GuardDownTest, ::testing::Bool());
 
-TEST(GuardRespawnWait, SpawnsWhenMoreThanEightWholeSecondsHavePassed) {
-  platform::useVirtualClock(100400000);  // 100.4 s
-  Guard guard(guard2Path, guard2StartHeading);
-  std::int32_t downTime = -1;
-  runRespawnWait(guard, downTime, guard2Path, guard2StartHeading);
-  EXPECT_EQ(-1, downTime);  // not gone: no wait
-
-  guard.gone = guard.down = guard.alerted = true;
-  guard.heading = headingNegZ;
-  runRespawnWait(guard, downTime, guard2Path, guard2StartHeading);
-  EXPECT_EQ(100, downTime);
-  platform::setVirtualClockMicros(108999000);
-  runRespawnWait(guard, downTime, guard2Path, guard2StartHeading);
-  EXPECT_TRUE(guard.gone);
-  platform::setVirtualClockMicros(109000000);
-  runRespawnWait(guard, downTime, guard2Path, guard2StartHeading);
-  EXPECT_FALSE(guard.gone);
-  EXPECT_EQ(-1, downTime);
-  EXPECT_EQ(guard2StartHeading, guard.heading);
-  platform::useRealClock();
-}
-
 TEST_F(GuardTest, ReleasingAGuardLeavesTheOtherGuardsModelsAndSkins) {
   Md2Model otherModels[6];
   for (int i = 0; i < 6; ++i) {

@@ -157,33 +157,25 @@ TEST_F(WalkingCollision, SlidesAlongAWallWalkedIntoAtAnAngle) {
   EXPECT_LT(player.position.x, boxSize - player.radius);
 }
 
-TEST_F(WalkingCollision, WalkingStepFollowsTheFrameTimeAndPace) {
+TEST_F(WalkingCollision, TheStepFollowsTheFrameTimeAndPaceAndADiagonalTakesHalfOnEachAxis) {
   startAt(Vector3(20.0f, 1.0f, 20.0f), 0.0);
   frame(50000);
   EXPECT_NEAR(0.05f, frameInterval, 1e-5f);
   EXPECT_NEAR(1.0f, moveStep, 1e-4f);
-  player.walkPace = 4;
-  frame(50000);
-  EXPECT_NEAR(2.0f, moveStep, 2e-4f);
   // Standing still: the step is measured but nothing moves.
   EXPECT_TRUE(player.position == Vector3(20.0f, 1.0f, 20.0f));
-}
-
-TEST_F(WalkingCollision, ForwardAndRightMovesHalfAStepOnEachAxis) {
-  startAt(Vector3(20.0f, 1.0f, 20.0f), 0.0);
   forwardDirection = 1;
   strafeDirection = 1;
   frame(50000);
-  const float half = moveStep / 2.0f;
-  EXPECT_NEAR(0.5f, half, 1e-4f);
-  EXPECT_NEAR(20.0f + half, player.position.x, 1e-5f);
-  EXPECT_NEAR(20.0f - half, player.position.z, 1e-5f);
-  // Backward and left undoes it.
+  EXPECT_NEAR(20.5f, player.position.x, 1e-4f);
+  EXPECT_NEAR(19.5f, player.position.z, 1e-4f);
+  player.walkPace = 4;
   forwardDirection = -1;
   strafeDirection = -1;
   frame(50000);
-  EXPECT_NEAR(20.0f, player.position.x, 1e-4f);
-  EXPECT_NEAR(20.0f, player.position.z, 1e-4f);
+  EXPECT_NEAR(2.0f, moveStep, 2e-4f);
+  EXPECT_NEAR(19.5f, player.position.x, 1e-4f);
+  EXPECT_NEAR(20.5f, player.position.z, 1e-4f);
 }
 
 }  // namespace

@@ -97,6 +97,10 @@ TEST_F(HudTest, HealthBarSplitsIntoColouredAndBlackAtTheHealthValue) {
   EXPECT_TRUE(near(overlayPixel(W - 88, row), 0.7f, 0.3f, 0.0f));
   EXPECT_TRUE(isBlack(overlayPixel(W - 86, row)));
   EXPECT_TRUE(isBlack(overlayPixel(W - 18, row)));
+  // The bar fills rows H - 55 to H - 46, the frame's colour is round it.
+  EXPECT_TRUE(near(overlayPixel(W - 116, H - 55), 0.7f, 0.3f, 0.0f));
+  EXPECT_TRUE(near(overlayPixel(W - 116, H - 46), 0.7f, 0.3f, 0.0f));
+  EXPECT_FALSE(near(overlayPixel(W - 116, H - 45), 0.7f, 0.3f, 0.0f));
   // The frame, drawn after the bar, shows only as a border around it.
   EXPECT_TRUE(near(overlayPixel(W - 15, row), barFrame[0], barFrame[1], barFrame[2]));
   EXPECT_TRUE(near(overlayPixel(W - 60, H - 57), barFrame[0], barFrame[1], barFrame[2]));

@@ -57,13 +57,11 @@ class LightsTest : public ::testing::Test {
   }
 };
 
-TEST_F(LightsTest, AlarmLightsToggleEveryBlinkPeriod) {
+TEST_F(LightsTest, AlarmLightsToggleEveryBlinkPeriodAndNeverWithAPeriodOfZero) {
   alarmBlinkFrames = 60;
   EXPECT_EQ(togglesOver(200), (std::vector<int>{60, 120, 180}));
   EXPECT_TRUE(alarmLightsLit);
-}
-
-TEST_F(LightsTest, ABlinkPeriodOfZeroLeavesTheLightsAsTheyWere) {
+  // A blink period of zero leaves the lights as they were.
   alarmBlinkFrames = 0;
   EXPECT_TRUE(togglesOver(2000).empty());
   alarmLightsLit = true;

@@ -39,9 +39,9 @@ void frames(int count) {
 
 TEST(KeyboardFocus, HiddenOrCoveredWindowReleasesTheHeldDirectionsAndStopsTheFootsteps) {
   if (!testsupport::ensureWorld()) GTEST_SKIP() << "no X display";
-  testsupport::startGame();
   for (const int state : {GLUT_HIDDEN, GLUT_FULLY_COVERED}) {
     SCOPED_TRACE(state);
+    testsupport::startGame();  // a fresh game each time: losing the keyboard also pauses
     holdForwardAndLeft();
     frames(3);
     if (soundAvailable()) {

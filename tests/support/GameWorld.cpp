@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/Idle.h"
+#include "app/Pause.h"
 #include "app/Startup.h"
 #include "audio/GameSounds.h"
 #include "audio/Sound.h"
@@ -39,6 +40,7 @@ bool ensureWorld() {
 }
 
 void resetToMenu() {
+  resumeGame();
   menuActive = true;
   menuSelection = 0;
   controlsShown = creditsShown = helpFromGame = false;

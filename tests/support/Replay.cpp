@@ -1,9 +1,14 @@
-// Runs vaultrun-replay as a child process.
+// Runs vaultrun-replay as a child process, and builds its timelines.
 #include "support/Replay.h"
 
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -28,6 +33,8 @@ ReplayResult runReplay(const std::string& timeline, const std::string& arguments
     const int status = pclose(pipe);
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
+  struct rusage usage {};
+  if (getrusage(RUSAGE_CHILDREN, &usage) == 0) result.peakKilobytes = usage.ru_maxrss;
   std::remove(path);
   std::istringstream lines(result.output);
   std::string line;
@@ -45,6 +52,81 @@ ReplayResult runReplay(const std::string& timeline, const std::string& arguments
     if (!name.empty() && !values.empty()) result.numbers[name] = values;
   }
   return result;
+}
+
+std::string reportLine(const ReplayResult& r, const std::string& name) {
+  const std::size_t at = r.output.find("\n" + name + " ");
+  if (at == std::string::npos) return "";
+  const std::size_t from = at + name.size() + 2;
+  return r.output.substr(from, r.output.find('\n', from) - from);
+}
+
+double reportNumber(const ReplayResult& r, const std::string& name, std::size_t i) {
+  const auto it = r.numbers.find(name);
+  if (it == r.numbers.end() || it->second.size() <= i) return NAN;
+  return it->second[i];
+}
+
+void Script::add(const std::string& event) { text += std::to_string(now) + " " + event + "\n"; }
+
+Script& Script::wait(int ms) {
+  now += ms;
+  return *this;
+}
+
+Script& Script::walk(int ms) {
+  add("key-down w");
+  now += ms;
+  add("key-up w");
+  now += scriptFrameMs;
+  return *this;
+}
+
+Script& Script::turn(int pixels) {
+  for (int left = pixels; left != 0;) {
+    const int step = std::max(-200, std::min(200, left));
+    add("motion " + std::to_string(512 + step) + " 384");
+    left -= step;
+  }
+  now += scriptFrameMs;
+  return *this;
+}
+
+Script& Script::look(int dx, int dy) {
+  add("motion " + std::to_string(512 + dx) + " " + std::to_string(384 + dy));
+  now += scriptFrameMs;
+  return *this;
+}
+
+Script& Script::key(const std::string& name) {
+  add("key-down " + name);
+  now += scriptFrameMs;
+  add("key-up " + name);
+  now += scriptFrameMs;
+  return *this;
+}
+
+Script& Script::click() {
+  add("button left down 512 384");
+  now += scriptFrameMs;
+  add("button left up 512 384");
+  now += scriptFrameMs;
+  return *this;
+}
+
+Script& Script::screenshot(const std::string& name) {
+  add("screenshot " + shotPath(name));
+  now += scriptFrameMs;
+  return *this;
+}
+
+std::string Script::end(int ms) const { return text + std::to_string(now + ms) + " end\n"; }
+
+std::string Script::shotPath(const std::string& name) {
+  const std::string folder = std::string(VAULTRUN_BINARY_DIR) + "/scenario-shots";
+  mkdir(folder.c_str(), 0755);
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  return folder + "/" + test->name() + "-" + name + ".png";
 }
 
 }  // namespace testsupport

@@ -1,4 +1,5 @@
-// Running the replay driver on a timeline and reading its end-of-run statement.
+// Running the replay driver on a timeline and reading its end-of-run statement, and the
+// timelines themselves, written as the player acts.
 #pragma once
 
 #include <map>
@@ -11,10 +12,59 @@ struct ReplayResult {
   int exitStatus = -1;
   std::string output;                                   // everything it printed
   std::map<std::string, std::vector<double>> numbers;   // "name v1 v2 ..." lines
+  long peakKilobytes = 0;  // the largest resident size of any child of this process so far
 };
 
 // Writes the timeline to a temporary file and runs vaultrun-replay on it from the source
 // folder (which holds data/), with extra command-line arguments.
 ReplayResult runReplay(const std::string& timeline, const std::string& arguments = "");
+
+// The text after "name " on its line of the statement, or "" when there is none.
+std::string reportLine(const ReplayResult& r, const std::string& name);
+
+// Value i of a "name v1 v2 ..." line, or NaN.
+double reportNumber(const ReplayResult& r, const std::string& name, std::size_t i = 0);
+
+// One frame every 80 ms of virtual time (the guards' animations step every 160 ms, as at
+// 25 frames a second); every event of a Script falls on a frame.
+constexpr int scriptFrameMs = 80;
+
+// Pointer pixels for a quarter turn: 1/500 radian a pixel.
+constexpr int quarterTurn = 785;
+
+// A timeline written as the player acts, each action starting where the last one ended.
+// It begins in the menu as the game starts, with "Start" selected.
+class Script {
+ public:
+  // Enter in the menu: a new game at the entrance, looking along -x.
+  static Script newGame() { return Script().key("enter"); }
+
+  Script& wait(int ms);
+  // Walks forward for ms (a multiple of the frame): 20 units a second.
+  Script& walk(int ms);
+  // Turns about the vertical; positive pixels turn right, as a mouse moved right does. A long
+  // turn comes as several moves in one frame, as from a real mouse: one event turns the view
+  // by at most a quarter screen width.
+  Script& turn(int pixels);
+  Script& look(int dx, int dy);
+  Script& turnLeft() { return turn(-quarterTurn); }
+  Script& turnRight() { return turn(quarterTurn); }
+  Script& turnAround() { return turn(quarterTurn).turn(quarterTurn); }
+  Script& key(const std::string& name);
+  Script& click();
+  // A screenshot to shotPath(name).
+  Script& screenshot(const std::string& name);
+  // The timeline, ended ms after the last action.
+  std::string end(int ms = scriptFrameMs) const;
+  int time() const { return now; }
+
+  // <build>/scenario-shots/<test>-<name>.png: tests running side by side never share a file.
+  static std::string shotPath(const std::string& name);
+
+ private:
+  void add(const std::string& event);
+  std::string text;
+  int now = 0;
+};
 
 }  // namespace testsupport

@@ -1,4 +1,4 @@
-// The game's sounds: nine effects as 16-bit mono WAV samples and the two music loops as MP3
+// The game's sounds: ten effects as 16-bit mono WAV samples and the two music loops as MP3
 // streams, all synthesised here.
 #include <cstdio>
 #include <functional>
@@ -22,6 +22,7 @@ bool writeAudioAssets(const std::string& dataDir) {
       {"cry.wav", effects::cry},
       {"footstep.wav", effects::footstep},
       {"pistolshot.wav", effects::pistolShot},
+      {"siren.wav", effects::siren},
   };
   for (const auto& effect : effects) {
     if (!writeFileAtomically(dir + effect.first, encodeWav(effect.second(), synth::kSampleRate))) {

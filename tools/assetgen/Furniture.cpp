@@ -14,20 +14,17 @@
 
 #include "AssetGen.h"
 #include "MuseumLayout.h"
+#include "NightLight.h"
 #include "TextModelWriter.h"
 
 namespace assetgen {
 namespace {
 
+// The furniture's day values (ambient and diffuse as a room in daylight would show them),
+// turned into night materials: dark where no lamp reaches, warm in the pools.
 MaterialSpec material(const char* name, float ambient, float diffuse, float specular,
                       const char* texture) {
-  MaterialSpec m;
-  m.name = name;
-  m.ambient = {ambient, ambient, ambient};
-  m.diffuse = {diffuse, diffuse, diffuse};
-  m.specular = {specular, specular, specular};
-  m.texture = texture;
-  return m;
+  return night::nightMaterial(name, 0.2f * ambient, 1.8f * diffuse, texture, 0.0f, specular);
 }
 
 constexpr unsigned kNoBottom = kAllFaces & ~kFaceMinY;

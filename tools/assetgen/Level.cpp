@@ -11,6 +11,7 @@
 
 #include "AssetGen.h"
 #include "MuseumLayout.h"
+#include "NightLight.h"
 #include "TextModelWriter.h"
 
 using namespace museum;
@@ -20,8 +21,12 @@ namespace {
 
 constexpr double kWallTile = 20.0;      // wall texture repeat along a wall
 constexpr double kWallHeight = kCeilingY - kFloorY;
-constexpr double kFloorCell = 42.0;     // floor grid, fine enough for the lights' pools
-constexpr double kCeilingCell = 120.0;
+// The lights are lit per vertex: the floor grid is fine enough that the pool under a lamp
+// shows round (its brightness halves about 28 units out); the dark ceiling needs less, its
+// glow round a lamp being faint. Neither is in the collision list (see World.h). Finer
+// grids cost frame time out of proportion under a software renderer.
+constexpr double kFloorCell = 18.0;
+constexpr double kCeilingCell = 40.0;
 constexpr double kWallPiece = 50.0;     // longest wall quad, for the lighting along a wall
 constexpr double kTrimWidth = 1.2;      // doorway architrave
 constexpr double kTrimProud = 0.1;      // how far trim and signs stand off the wall
@@ -40,19 +45,13 @@ enum Material {
   kMatDoor,
   kMatWindow,
   kMatSigns,
+  kMatExitSign,
   kMatLamp,
+  kMatHallOuterWall,
+  kMatRoom2OuterWall,
+  kMatRoom4OuterWall,
   kMaterialCount
 };
-
-MaterialSpec material(const char* name, float ambient, float diffuse, const char* texture,
-                      float tintR = 1.0f, float tintG = 1.0f, float tintB = 1.0f) {
-  MaterialSpec m;
-  m.name = name;
-  m.ambient = {ambient * tintR, ambient * tintG, ambient * tintB};
-  m.diffuse = {diffuse * tintR, diffuse * tintG, diffuse * tintB};
-  m.texture = texture;
-  return m;
-}
 
 // A plane face of the building: constant z (faces along z) or constant x; s runs along it.
 struct Plane {
@@ -80,20 +79,31 @@ struct WallRun {
 class LevelBuilder {
  public:
   LevelBuilder() {
+    using night::nightMaterial;
+    // Dark at night: the building shows mostly where the lamps reach. Walls take less of the
+    // lamps than floors (they face them squarely, with no falloff); their textures darken
+    // towards the ceiling and carry the wall-washers' pools. The markings, the doorway signs
+    // and the exit sign glow by themselves so that they stay easy to find.
     model_.materials = {
-        material("hall_floor", 0.42f, 0.75f, tex::kHallFloor),
-        material("room_floor", 0.42f, 0.8f, tex::kRoomFloor),
-        material("zones", 0.6f, 0.8f, tex::kZones),
-        material("hall_wall", 0.42f, 0.8f, tex::kHallWall),
-        material("room3_wall", 0.45f, 0.85f, tex::kRoom3Wall),
-        material("room2_wall", 0.45f, 0.85f, tex::kRoom2Wall),
-        material("room4_wall", 0.45f, 0.85f, tex::kRoom4Wall),
-        material("ceiling", 0.3f, 0.7f, tex::kCeiling),
-        material("door_frame", 0.45f, 0.8f, tex::kDoorFrame),
-        material("entrance", 0.5f, 0.8f, tex::kEntranceDoor),
-        material("windows", 0.45f, 0.7f, tex::kWindowFrame),
-        material("signs", 0.75f, 0.6f, tex::kSigns),
-        material("lamps", 0.85f, 0.6f, tex::kLamp),
+        nightMaterial("hall_floor", 0.06f, 2.2f, tex::kHallFloor),
+        nightMaterial("room_floor", 0.06f, 2.3f, tex::kRoomFloor),
+        nightMaterial("zones", 0.15f, 2.6f, tex::kZones, 0.42f),
+        nightMaterial("hall_wall", 0.08f, 1.5f, tex::kHallWall),
+        nightMaterial("room3_wall", 0.1f, 1.7f, tex::kRoom3Wall),
+        nightMaterial("room2_wall", 0.1f, 1.7f, tex::kRoom2Wall),
+        nightMaterial("room4_wall", 0.08f, 1.5f, tex::kRoom4Wall),
+        nightMaterial("ceiling", 0.05f, 1.4f, tex::kCeiling),
+        nightMaterial("door_frame", 0.12f, 2.0f, tex::kDoorFrame),
+        nightMaterial("entrance", 0.12f, 2.0f, tex::kEntranceDoor),
+        nightMaterial("windows", 0.12f, 1.6f, tex::kWindowFrame),
+        nightMaterial("signs", 0.15f, 1.5f, tex::kSigns, 0.55f),
+        nightMaterial("exit_sign", 0.1f, 0.5f, tex::kSigns, 1.0f),
+        nightMaterial("lamps", 0.1f, 0.5f, tex::kLamp, 1.0f),
+        // The outer walls face into the building, so every one of the five lamps shines on
+        // them square (nothing casts a shadow): they take a third of an inner wall's share.
+        nightMaterial("hall_outer", 0.08f, 0.55f, tex::kHallWall),
+        nightMaterial("room2_outer", 0.1f, 0.65f, tex::kRoom2Wall),
+        nightMaterial("room4_outer", 0.08f, 0.55f, tex::kRoom4Wall),
     };
     for (int i = 0; i < kMaterialCount; ++i) model_.addPart(model_.materials[i].name, i);
   }
@@ -131,13 +141,35 @@ class LevelBuilder {
     wallSpan(run.material, run.plane, cursor, run.s1, kFloorY, kCeilingY);
   }
 
-  // A horizontal rectangle x0..x1 by z0..z1 at height y, seen from above (up) or below.
-  void flat(int material, double x0, double z0, double x1, double z1, double y, bool up,
-            double tile) {
-    const std::array<Vec3, 4> c = {Vec3{x0, y, z0}, Vec3{x1, y, z0}, Vec3{x1, y, z1}, Vec3{x0, y, z1}};
-    auto uv = [&](Vec3 v) { return Uv{v.x / tile, -v.z / tile}; };
-    part(material).addQuad(c, {uv(c[0]), uv(c[1]), uv(c[2]), uv(c[3])},
-                           Vec3{0.0, up ? 1.0 : -1.0, 0.0});
+  // A horizontal grid over the cut positions xs by zs at height y, seen from above (up) or
+  // below, its corners shared between neighbouring cells: the lighting is worked out once per
+  // grid point, not four times. Cells whose centre lies in hole are left out.
+  void flatGrid(int material, const std::vector<double>& xs, const std::vector<double>& zs,
+                double y, bool up, double tile, const Area* hole) {
+    MeshPart& out = part(material);
+    const Vec3 normal{0.0, up ? 1.0 : -1.0, 0.0};
+    const int base = static_cast<int>(out.vertices.size());
+    const int columns = static_cast<int>(xs.size());
+    for (const double z : zs) {
+      for (const double x : xs) {
+        out.vertices.push_back({Vec3{x, y, z}, Uv{x / tile, -z / tile}, normal});
+      }
+    }
+    for (std::size_t j = 0; j + 1 < zs.size(); ++j) {
+      for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
+        if (hole && hole->contains(0.5 * (xs[i] + xs[i + 1]), 0.5 * (zs[j] + zs[j + 1]))) continue;
+        const int a = base + static_cast<int>(j) * columns + static_cast<int>(i);
+        const int b = a + 1, c = a + columns + 1, d = a + columns;
+        // From above, x to the right and z towards the viewer: a, d, c, b runs anticlockwise.
+        if (up) {
+          out.triangles.push_back({a, d, c});
+          out.triangles.push_back({a, c, b});
+        } else {
+          out.triangles.push_back({a, b, c});
+          out.triangles.push_back({a, c, d});
+        }
+      }
+    }
   }
 
   // A reveal face across a wall's thickness: in the plane s = s (facing +s or -s), from the
@@ -222,7 +254,7 @@ class LevelBuilder {
     const double y1 = y0 + 2.2;
     const double v1 = 1.0 - static_cast<double>(row) / kSignRows;
     const double v0 = 1.0 - static_cast<double>(row + 1) / kSignRows;
-    picture(kMatSigns, front, centre - halfWidth, centre + halfWidth, y0, y1, 0.0, 1.0, v0, v1);
+    picture(row == kSignExit ? kMatExitSign : kMatSigns, front, centre - halfWidth, centre + halfWidth, y0, y1, 0.0, 1.0, v0, v1);
   }
 
  private:
@@ -270,14 +302,7 @@ void gridArea(LevelBuilder& b, int material, const Area& a, double y, bool up, d
   }
   const std::vector<double> xs = cuts(a.x0, a.x1, cell, wantX, lightX);
   const std::vector<double> zs = cuts(a.z0, a.z1, cell, wantZ, lightZ);
-  for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
-    for (std::size_t j = 0; j + 1 < zs.size(); ++j) {
-      const double cx = 0.5 * (xs[i] + xs[i + 1]);
-      const double cz = 0.5 * (zs[j] + zs[j + 1]);
-      if (hole && hole->contains(cx, cz)) continue;
-      b.flat(material, xs[i], zs[j], xs[i + 1], zs[j + 1], y, up, tile);
-    }
-  }
+  b.flatGrid(material, xs, zs, y, up, tile, hole);
 }
 
 void addFloorsAndCeilings(LevelBuilder& b) {
@@ -310,7 +335,7 @@ void addFloorsAndCeilings(LevelBuilder& b) {
                             Vec3{0.0, 1.0, 0.0});
   // Ceiling lamps over the five lights.
   for (const auto& l : kLights) {
-    const double r = 3.0;
+    const double r = 3.5;
     const std::array<Vec3, 4> c = {Vec3{l[0] - r, kCeilingY - 0.05, l[1] - r},
                                    Vec3{l[0] + r, kCeilingY - 0.05, l[1] - r},
                                    Vec3{l[0] + r, kCeilingY - 0.05, l[1] + r},
@@ -358,10 +383,10 @@ void addWalls(LevelBuilder& b) {
 
   const std::vector<WallRun> runs = {
       // The hall.
-      {frontOuter, 0.0, 500.0, kMatHallWall, front},
-      {leftOuter, 0.0, 485.0, kMatHallWall, windows(kLeftWindows, 0.0, 485.0)},
-      {rightOuter, 0.0, 50.0, kMatHallWall, windows(kRightWindows, 0.0, 50.0)},
-      {backOuter, 0.0, 52.0, kMatHallWall, {}},
+      {frontOuter, 0.0, 500.0, kMatHallOuterWall, front},
+      {leftOuter, 0.0, 485.0, kMatHallOuterWall, windows(kLeftWindows, 0.0, 485.0)},
+      {rightOuter, 0.0, 50.0, kMatHallOuterWall, windows(kRightWindows, 0.0, 50.0)},
+      {backOuter, 0.0, 52.0, kMatHallOuterWall, {}},
       {Plane{true, 50.0, {0, 0, -1}}, 52.0, 500.0, kMatHallWall, doorHoles(true, 50.0, 52.0, 500.0)},
       {Plane{false, 52.0, {-1, 0, 0}}, 50.0, 485.0, kMatHallWall, doorHoles(false, 52.0, 50.0, 485.0)},
       // Room 3.
@@ -373,12 +398,12 @@ void addWalls(LevelBuilder& b) {
       {Plane{false, 282.0, {1, 0, 0}}, 52.0, 273.0, kMatRoom2Wall, doorHoles(false, 280.0, 52.0, 273.0)},
       {Plane{true, 52.0, {0, 0, 1}}, 282.0, 500.0, kMatRoom2Wall, doorHoles(true, 50.0, 282.0, 500.0)},
       {Plane{true, 273.0, {0, 0, -1}}, 282.0, 500.0, kMatRoom2Wall, doorHoles(true, 273.0, 282.0, 500.0)},
-      {rightOuter, 52.0, 273.0, kMatRoom2Wall, windows(kRightWindows, 52.0, 273.0)},
+      {rightOuter, 52.0, 273.0, kMatRoom2OuterWall, windows(kRightWindows, 52.0, 273.0)},
       // Room 4.
       {Plane{false, 54.0, {1, 0, 0}}, 275.0, 485.0, kMatRoom4Wall, doorHoles(false, 52.0, 275.0, 485.0)},
       {Plane{true, 275.0, {0, 0, 1}}, 54.0, 500.0, kMatRoom4Wall, doorHoles(true, 273.0, 54.0, 500.0)},
-      {rightOuter, 275.0, 485.0, kMatRoom4Wall, windows(kRightWindows, 275.0, 485.0)},
-      {backOuter, 54.0, 500.0, kMatRoom4Wall, {}},
+      {rightOuter, 275.0, 485.0, kMatRoom4OuterWall, windows(kRightWindows, 275.0, 485.0)},
+      {backOuter, 54.0, 500.0, kMatRoom4OuterWall, {}},
   };
   for (const WallRun& run : runs) b.wall(run);
 }
@@ -441,12 +466,18 @@ void addWindows(LevelBuilder& b, const Plane& inner, const double* centres, std:
   }
 }
 
-// Dark wooden boards on the back wall behind the two swords hung there.
+// Dark wooden boards behind the swords of room 4: two on the back wall, two on the wall to
+// rooms 3 and 2, where the swords hang a unit off the wall.
 void addSwordBoards(LevelBuilder& b) {
   for (double x : kSwordBoards) {
     const Vec3 lo{x - kSwordBoardHalfWidth, -4.5, kRoom4.z1 - kSwordBoardDepth};
     const Vec3 hi{x + kSwordBoardHalfWidth, 6.5, kRoom4.z1};
     addBox(b.part(kMatDoorFrame), lo, hi, kAllFaces & ~kFaceMaxZ, 4.0);
+  }
+  for (double x : kFrontSwordBoards) {
+    const Vec3 lo{x - kSwordBoardHalfWidth, -4.5, kRoom4.z0};
+    const Vec3 hi{x + kSwordBoardHalfWidth, 6.5, kRoom4.z0 + kFrontSwordBoardDepth};
+    addBox(b.part(kMatDoorFrame), lo, hi, kAllFaces & ~kFaceMinZ, 4.0);
   }
 }
 

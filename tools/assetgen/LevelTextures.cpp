@@ -161,6 +161,24 @@ void wainscot(Canvas& c, Colour woodLight, Colour woodDark, Colour rail) {
   });
 }
 
+// Night on a wall: the lamps light the lower wall, where the pictures hang, and leave the top
+// in the dark; wall-washers under the cornice throw a pool down the wall once every texture
+// width (20 units). Baked in, since the lights are lit per vertex and walls are tall quads.
+void nightWall(Canvas& c) {
+  const float width = static_cast<float>(c.width());
+  c.shade([&](int x, int y, Colour& p) {
+    const double worldY = museum::kCeilingY - (y + 0.5) / 256.0 * (museum::kCeilingY - museum::kFloorY);
+    const float yw = static_cast<float>(worldY);
+    const float base = 0.32f + 0.45f * (1.0f - smoothstep(4.0f, 12.5f, yw));
+    // The pool opens downwards from the washer at y = 12.5, widest around the pictures.
+    const float spread = clamp01((12.5f - yw) / 9.0f);
+    const float across = std::fabs((x + 0.5f) - width * 0.5f) / (width * 0.5f);
+    const float inside = 1.0f - smoothstep(spread * 0.7f - 0.2f, spread * 0.7f + 0.15f, across);
+    const float fade = smoothstep(-6.0f, 2.0f, yw) * (1.0f - 0.4f * smoothstep(6.0f, 12.5f, yw));
+    p = scaled(p, base + 0.5f * inside * fade * spread);
+  });
+}
+
 Canvas hallWall() {
   // Dressed stone in courses of 32 pixels (2.5 units), blocks 64 long, every other course
   // shifted by half a block.
@@ -175,6 +193,7 @@ Canvas hallWall() {
     if (y % 32 < 2 || shifted % 64 < 2) p = scaled(p, 0.6f);
   });
   wallTrim(c, rgb(200, 190, 170), rgb(70, 64, 58));
+  nightWall(c);
   return c;
 }
 
@@ -195,6 +214,7 @@ Canvas damaskWall() {
   });
   wainscot(c, rgb(110, 70, 40), rgb(60, 36, 22), rgb(190, 150, 70));
   wallTrim(c, rgb(196, 160, 90), rgb(44, 28, 20));
+  nightWall(c);
   return c;
 }
 
@@ -211,6 +231,7 @@ Canvas stripedWall() {
   });
   wainscot(c, rgb(96, 64, 40), rgb(54, 34, 22), rgb(170, 140, 80));
   wallTrim(c, rgb(190, 184, 160), rgb(40, 30, 24));
+  nightWall(c);
   return c;
 }
 
@@ -222,6 +243,7 @@ Canvas whiteWall() {
     p = scaled(rgb(236, 224, 200), 0.93f + 0.08f * n);
   });
   wallTrim(c, rgb(230, 228, 222), rgb(90, 92, 96));
+  nightWall(c);
   return c;
 }
 
@@ -329,8 +351,18 @@ Canvas signs() {
       font->setSize(44.0f, stretch);
       font->drawCentred(c, w * 0.5f, y0 + 48.0f, "EXIT", rgb(245, 255, 245));
     } else if (row < 4) {
-      font->setSize(28.0f, stretch);
-      font->drawCentred(c, w * 0.5f, y0 + 42.0f, texts[row], rgb(236, 200, 110));
+      // The longest names would run past the rim at the usual size: shrink each to fit the
+      // plate with a margin, keeping its baseline.
+      const float room = w - 2.0f * 24.0f;
+      float size = 28.0f;
+      font->setSize(size, stretch);
+      const float width = font->measure(texts[row]);
+      if (width > room) {
+        size *= room / width;
+        font->setSize(size, stretch);
+      }
+      font->drawCentred(c, w * 0.5f, y0 + 42.0f - (28.0f - size) * 0.35f, texts[row],
+                        rgb(236, 200, 110));
     }
   }
   return c;

@@ -68,6 +68,10 @@ constexpr double kRightWindows[] = {25.0, 110.0, 215.0, 330.0, 430.0};         /
 constexpr double kSwordBoards[] = {391.0, 162.0};
 constexpr double kSwordBoardHalfWidth = 3.0;
 constexpr double kSwordBoardDepth = 1.0;
+// The two swords on the wall z = 275 hang a unit in front of it and reach 0.7 back from
+// there: their boards are as wide and tall, but thinner, so the swords rest against them.
+constexpr double kFrontSwordBoards[] = {355.0, 274.0};
+constexpr double kFrontSwordBoardDepth = 0.25;
 
 // Textures of the level and of the models, at most 31 characters each.
 namespace tex {

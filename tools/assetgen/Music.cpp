@@ -127,7 +127,7 @@ Signal bell(int note) {
 
 Signal plucked(int note, double length, Noise& noise) {
   Signal s = pluck(noteFrequency(note), length + 0.06, 0.996, noise);
-  Biquad tone = Biquad::lowPass(1100.0, 0.7);
+  Biquad tone = Biquad::lowPass(2400.0, 0.7);
   for (std::size_t i = 0; i < s.size(); ++i) {
     const double t = timeOf(i);
     s[i] = tone.run(s[i]) * static_cast<float>(gate(t, 0.002, length, 0.06));
@@ -154,7 +154,7 @@ Signal strings(int note, double length) {
   static const WaveTable saw = WaveTable::saw(30, 1.2);
   const double f = noteFrequency(note);
   const double release = 1.5;
-  Biquad tone = Biquad::lowPass(2400.0, 0.6);
+  Biquad tone = Biquad::lowPass(4000.0, 0.6);
   Signal s(static_cast<std::size_t>(samples(length + release)));
   double p[4] = {0.0, 0.25, 0.5, 0.75};
   const double detune[4] = {0.995, 0.998, 1.002, 1.005};
@@ -175,6 +175,17 @@ Signal hat(Noise& noise, double tau) {
   Biquad high = Biquad::highPass(7000.0, 0.7);
   Signal s(static_cast<std::size_t>(samples(tau * 6.0)));
   for (std::size_t i = 0; i < s.size(); ++i) s[i] = high.run(noise.next()) * static_cast<float>(decay(timeOf(i), tau));
+  return s;
+}
+
+// A grain of shaken seeds: noise around 6 kHz with a soft attack.
+Signal shaker(Noise& noise) {
+  Biquad band = Biquad::bandPass(6000.0, 1.2);
+  Signal s(static_cast<std::size_t>(samples(0.06)));
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const double t = timeOf(i);
+    s[i] = band.run(noise.next()) * static_cast<float>(std::min(1.0, t / 0.006) * decay(t, 0.015));
+  }
   return s;
 }
 
@@ -243,8 +254,8 @@ struct Note {
 }  // namespace
 
 StereoLoop menuTheme() {
-  const double beat = 1.0;  // 60 beats a minute, 8 bars of four
-  const double bars = 8;
+  const double beat = 1.0;  // 60 beats a minute, 16 bars of four: the progression twice
+  const double bars = 16;
   LoopMixer mix(bars * 4 * beat);
   Noise noise(0x4E16);
 
@@ -264,14 +275,16 @@ StereoLoop menuTheme() {
       {7, 0.5, 40, {52, 57, 59, 62}},     // E suspended
       {7.5, 0.5, 40, {52, 56, 59, 62}},   // E 7, leading home to A minor
   };
-  for (const Chord& c : chords) {
-    const double start = c.bar * 4 * beat;
-    const double length = c.bars * 4 * beat;
-    int voice = 0;
-    for (const int tone : c.tones) {
-      mix.add(pad(tone, length), start, 0.11, -0.5 + 0.25 * voice++, 0.6);
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const Chord& c : chords) {
+      const double start = (c.bar + 8 * pass) * 4 * beat;
+      const double length = c.bars * 4 * beat;
+      int voice = 0;
+      for (const int tone : c.tones) {
+        mix.add(pad(tone, length), start, 0.11, -0.5 + 0.25 * voice++, 0.6);
+      }
+      mix.add(softBass(c.bass, length - 0.2), start, 0.24, 0.0, 0.1);
     }
-    mix.add(softBass(c.bass, length - 0.2), start, 0.24, 0.0, 0.1);
   }
 
   const Note melody[] = {
@@ -281,25 +294,31 @@ StereoLoop menuTheme() {
       {24, 1, 65}, {25, 1, 69}, {26, 1, 72}, {27, 1, 76}, {28, 2, 74}, {30, 1, 71},
       {31, 1, 68},
   };
-  for (const Note& n : melody) {
-    const double humanise = noise.uniform(-0.012, 0.012);
-    mix.add(electricPiano(n.pitch, n.beats * beat * 0.9), n.beat * beat + 0.02 + humanise,
-            0.42 * noise.uniform(0.85, 1.0), 0.15, 0.5);
+  // The second time round the melody sinks an octave and the bells answer it.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const Note& n : melody) {
+      const double humanise = noise.uniform(0.0, 0.012);
+      mix.add(electricPiano(n.pitch - 12 * pass, n.beats * beat * 0.9),
+              (n.beat + 32 * pass) * beat + 0.02 + humanise, 0.42 * noise.uniform(0.85, 1.0),
+              0.15 - 0.3 * pass, 0.5);
+    }
   }
-  const Note bells[] = {{6.5, 0, 88}, {13.5, 0, 83}, {15.5, 0, 81}, {22.5, 0, 84},
-                        {28.5, 0, 83}, {30.5, 0, 80}};
+  const Note bells[] = {{6.5, 0, 88},  {13.5, 0, 83}, {15.5, 0, 81}, {22.5, 0, 84},
+                        {28.5, 0, 83}, {30.5, 0, 80}, {34.5, 0, 84}, {38.5, 0, 88},
+                        {42.5, 0, 86}, {46.5, 0, 83}, {50.5, 0, 84}, {54.5, 0, 88},
+                        {58.5, 0, 86}, {62.5, 0, 80}};
   for (const Note& n : bells) mix.add(bell(n.pitch), n.beat * beat, 0.1, 0.6, 0.8);
 
   mix.add(wind(bars * 4 * beat, noise), 0.0, 0.3, -0.2, 0.2);
-  const double chirps[] = {1.3, 11.1, 20.7, 26.2};
+  const double chirps[] = {1.3, 11.1, 20.7, 26.2, 37.9, 44.6, 52.3, 59.8};
   for (const double at : chirps) mix.add(cricket(), at * beat, 0.02, 0.8, 0.5);
   return mix.finish(0.86, 0.4, 0.45);
 }
 
 StereoLoop sneakingLoop() {
-  const double beat = 0.6;  // 100 beats a minute, 12 bars of four
+  const double beat = 0.6;  // 100 beats a minute, 28 bars of four
   const double eighth = beat / 2.0;
-  const int bars = 12;
+  const int bars = 28;
   LoopMixer mix(bars * 4 * beat);
   Noise noise(0x5EAC);
 
@@ -321,27 +340,39 @@ StereoLoop sneakingLoop() {
       mix.add(hat(noise, 0.025), (bar * 8 + slot) * eighth, 0.12 * noise.uniform(0.7, 1.0), 0.4, 0.2);
     }
     if (bar >= 4) mix.add(hat(noise, 0.012), (bar * 8 + 7.5) * eighth, 0.06, 0.5, 0.2);
+    // A shaker ticking sixteenths keeps the top of the mix alive.
+    if (bar % 8 >= 2) {
+      for (int sixteenth = 0; sixteenth < 16; ++sixteenth) {
+        const double accent = sixteenth % 4 == 2 ? 1.0 : 0.55;
+        mix.add(shaker(noise), (bar * 16 + sixteenth) * eighth / 2.0,
+                0.07 * accent * noise.uniform(0.8, 1.0), -0.45, 0.25);
+      }
+    }
   }
 
   // A low drone, swelling every four bars.
-  for (int section = 0; section < 3; ++section) {
+  for (int section = 0; section < bars / 4; ++section) {
     const double at = section * 16 * beat;
-    mix.add(strings(50, 16 * beat - 1.0), at, 0.10, -0.4, 0.6);
-    mix.add(strings(57, 16 * beat - 1.0), at, 0.08, 0.4, 0.6);
+    // Held to the next swell (and across the loop's end), so the drone never drops out.
+    mix.add(strings(50, 16 * beat - 0.2), at, 0.10, -0.4, 0.6);
+    mix.add(strings(57, 16 * beat - 0.2), at, 0.08, 0.4, 0.6);
   }
-  // The last four bars add a high, rubbing second.
-  mix.add(strings(74, 16 * beat - 1.5), 32 * beat, 0.035, -0.6, 0.8);
-  mix.add(strings(75, 16 * beat - 1.5), 32 * beat, 0.035, 0.6, 0.8);
+  // Two stretches add a high, rubbing second.
+  for (const int bar : {8, 24}) {
+    mix.add(strings(74, 16 * beat - 1.5), bar * 4 * beat, 0.035, -0.6, 0.8);
+    mix.add(strings(75, 16 * beat - 1.5), bar * 4 * beat, 0.035, 0.6, 0.8);
+  }
 
   // Creeping marimba from bar 5: eighth slot within two bars, pitch.
   const std::pair<int, int> creepA[] = {{0, 62}, {2, 65}, {3, 67}, {4, 68}, {6, 67},
                                         {8, 65}, {11, 62}, {14, 61}};
   const std::pair<int, int> creepB[] = {{0, 62}, {2, 65}, {3, 67}, {4, 69}, {5, 70},
                                         {6, 69}, {9, 67}, {10, 65}, {12, 64}, {14, 62}};
-  for (int pair = 0; pair < 4; ++pair) {
-    const int startBar = 4 + pair * 2;
-    const int octave = pair >= 2 ? 12 : 0;
-    const double gain = pair >= 2 ? 0.16 : 0.22;
+  // Twice: bars 4 to 11 and 16 to 23.
+  for (int pair = 0; pair < 8; ++pair) {
+    const int startBar = (pair < 4 ? 4 : 8) + pair * 2;
+    const int octave = pair % 4 >= 2 ? 12 : 0;
+    const double gain = pair % 4 >= 2 ? 0.16 : 0.22;
     const auto play = [&](const std::pair<int, int>* notes, int count) {
       for (int i = 0; i < count; ++i) {
         mix.add(marimba(notes[i].second + octave), (startBar * 8 + notes[i].first) * eighth,

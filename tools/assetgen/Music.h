@@ -10,10 +10,11 @@ struct StereoLoop {
   synth::Signal left, right;
 };
 
-// The menu: a calm night-time piece, slow electric piano over a soft pad. 32 seconds.
+// The menu: a calm night-time piece, slow electric piano over a soft pad, twice round its
+// progression. 64 seconds.
 StereoLoop menuTheme();
 // The game: a tense sneaking loop, plucked bass, ticking percussion and creeping marimba.
-// 28.8 seconds.
+// 67.2 seconds.
 StereoLoop sneakingLoop();
 
 }  // namespace assetgen::music

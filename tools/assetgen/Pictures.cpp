@@ -7,6 +7,7 @@
 
 #include "AssetGen.h"
 #include "MuseumLayout.h"
+#include "NightLight.h"
 #include "Paintings.h"
 #include "TextModelWriter.h"
 
@@ -95,16 +96,11 @@ TextModel buildPicture(int index) {
   const FrameShape shape = frameShape(info.frame);
   const PictureSpace p(kHangings[index], kHangY);
   TextModel model;
-  MaterialSpec canvas;
-  canvas.name = "canvas";
-  canvas.ambient = {0.62f, 0.62f, 0.62f};
-  canvas.diffuse = {0.9f, 0.9f, 0.9f};
-  canvas.texture = paintingTextureName(index);
-  MaterialSpec frame;
-  frame.name = "frame";
-  frame.ambient = {0.55f, 0.55f, 0.55f};
-  frame.diffuse = {0.85f, 0.85f, 0.85f};
-  frame.texture = shape.texture;
+  // Each picture has a light of its own over it: a glow on top of the room's lamps, so
+  // that the paintings read in the dark galleries.
+  const MaterialSpec canvas =
+      night::nightMaterial("canvas", 0.3f, 2.2f, paintingTextureName(index).c_str(), 0.3f);
+  const MaterialSpec frame = night::nightMaterial("frame", 0.25f, 2.2f, shape.texture, 0.18f);
   model.addMaterial(canvas);
   model.addMaterial(frame);
 

@@ -13,15 +13,23 @@ namespace {
 
 double timeOf(std::size_t i) { return static_cast<double>(i) / kSampleRate; }
 
+// Every effect of play stands at the same loudness (RMS over its whole length), so a shot is
+// as loud as a click or a transfer; the limiter keeps the sharpest peaks under the ceiling.
+constexpr double kEffectRmsDb = -16.0;
+constexpr double kEffectCeilingDb = -1.0;
+
+void setEffectLevel(Signal& s) { setLoudness(s, kEffectRmsDb, kEffectCeilingDb); }
+
 // Adds a room to a dry signal: wet share mix, room size (comb feedback) and damping.
 void addRoom(Signal& s, double mix, double roomSize, double damping) {
   const Signal wet = reverbMono(s, roomSize, damping);
   for (std::size_t i = 0; i < s.size(); ++i) s[i] += static_cast<float>(mix) * wet[i];
 }
 
-// The common core of both shots: a noise crack, a body of filtered noise and a falling thump.
+// The common core of both shots: a crack of band-limited noise (the part a small speaker
+// plays: most of it between 1.5 and 6 kHz), a body of filtered noise and a short falling thump.
 struct ShotShape {
-  double crackTau, crackFrequency;
+  double crackTau, crackFrequency, crackGain;
   double bodyTau, bodyCutoff;
   double thumpTau, thumpLow, thumpHigh;
   double tailTau, tailCutoff, tailGain;
@@ -29,9 +37,13 @@ struct ShotShape {
 
 Signal shot(const ShotShape& shape, double seconds, std::uint64_t seed) {
   Noise noise(seed);
-  Biquad crack = Biquad::highPass(shape.crackFrequency, 0.7);
+  Biquad crack = Biquad::bandPass(shape.crackFrequency, 0.8);
+  Biquad crackEdge = Biquad::highPass(1400.0, 0.7);
   Biquad body = Biquad::lowPass(shape.bodyCutoff, 0.7);
   Biquad tail = Biquad::lowPass(shape.tailCutoff, 0.6);
+  // Below 150 Hz the body and the tail only boom; the thump alone gives the weight.
+  Biquad bodyFloor = Biquad::highPass(150.0, 0.7);
+  Biquad tailFloor = Biquad::highPass(150.0, 0.7);
   Signal s(static_cast<std::size_t>(samples(seconds)));
   double phase = 0.0;
   for (std::size_t i = 0; i < s.size(); ++i) {
@@ -40,10 +52,10 @@ Signal shot(const ShotShape& shape, double seconds, std::uint64_t seed) {
     const double attack = std::min(1.0, t / 0.0005);
     const double f = shape.thumpLow + shape.thumpHigh * decay(t, shape.thumpTau * 0.5);
     phase += 2.0 * kPi * f / kSampleRate;
-    const double v = crack.run(n) * decay(t, shape.crackTau) +
-                     0.8 * body.run(n) * decay(t, shape.bodyTau) +
-                     0.9 * std::sin(phase) * decay(t, shape.thumpTau) +
-                     shape.tailGain * tail.run(n) * decay(t, shape.tailTau);
+    const double v = shape.crackGain * crackEdge.run(crack.run(n)) * decay(t, shape.crackTau) +
+                     0.5 * bodyFloor.run(body.run(n)) * decay(t, shape.bodyTau) +
+                     0.2 * std::sin(phase) * decay(t, shape.thumpTau) +
+                     shape.tailGain * tailFloor.run(tail.run(n)) * decay(t, shape.tailTau);
     s[i] = static_cast<float>(attack * v);
   }
   return s;
@@ -77,7 +89,7 @@ Signal claps() {
   }
   addRoom(s, 0.15, 0.5, 0.4);
   fadeEdges(s, 0.0, 0.02);
-  normalise(s, -2.0);
+  setEffectLevel(s);
   return s;
 }
 
@@ -98,27 +110,28 @@ Signal shutdown() {
     const double envelope = std::min(1.0, t / 0.015) * std::pow(1.0 - t / length, 1.2);
     s[i] = static_cast<float>(envelope * tone.run(static_cast<float>(raw), cutoff));
   }
-  normalise(s, -1.5);
+  setEffectLevel(s);
   return s;
 }
 
 Signal gunshot() {
-  Signal s = shot({0.006, 1500.0, 0.05, 3000.0, 0.07, 50.0, 150.0, 0.25, 900.0, 0.25}, 0.8, 0x6075);
+  Signal s = shot({0.018, 3200.0, 3.0, 0.04, 3000.0, 0.045, 70.0, 150.0, 0.2, 1200.0, 0.2}, 0.6,
+                  0x6075);
   addRoom(s, 0.2, 0.6, 0.3);
   fadeEdges(s, 0.0, 0.05);
-  normalise(s, -1.0);
+  setEffectLevel(s);
   return s;
 }
 
 Signal pistolShot() {
   const Signal dry =
-      shot({0.01, 2200.0, 0.09, 1600.0, 0.12, 40.0, 110.0, 0.35, 700.0, 0.3}, 1.3, 0x9157);
+      shot({0.022, 2400.0, 3.0, 0.07, 1800.0, 0.07, 60.0, 110.0, 0.3, 900.0, 0.25}, 1.1, 0x9157);
   Signal s = dry;
   // The corridor answers: duller copies of the shot from the far walls.
   const double delays[] = {0.11, 0.23, 0.37};
   const float gains[] = {0.45f, 0.25f, 0.12f};
   for (int e = 0; e < 3; ++e) {
-    Biquad dull = Biquad::lowPass(1200.0 - 250.0 * e, 0.7);
+    Biquad dull = Biquad::lowPass(3500.0 - 700.0 * e, 0.7);
     Signal echo(dry.size());
     for (std::size_t i = 0; i < dry.size(); ++i) echo[i] = dull.run(dry[i]);
     echo.resize(dry.size() - static_cast<std::size_t>(samples(delays[e])));
@@ -126,7 +139,7 @@ Signal pistolShot() {
   }
   addRoom(s, 0.35, 0.84, 0.45);
   fadeEdges(s, 0.0, 0.15);
-  normalise(s, -1.0);
+  setEffectLevel(s);
   return s;
 }
 
@@ -144,7 +157,7 @@ Signal click() {
     s[i] = static_cast<float>(v);
   }
   fadeEdges(s, 0.0, 0.005);
-  normalise(s, -3.0);
+  setEffectLevel(s);
   return s;
 }
 
@@ -189,7 +202,7 @@ Signal transferData() {
     s[i] = static_cast<float>(v);
   }
   fadeEdges(s, 0.0, 0.01);
-  normalise(s, -2.0);
+  setEffectLevel(s);
   return s;
 }
 
@@ -213,7 +226,7 @@ Signal sorry() {
     s[i] = tone.run(static_cast<float>(v));
   }
   fadeEdges(s, 0.0, 0.01);
-  normalise(s, -2.0);
+  setEffectLevel(s);
   return s;
 }
 
@@ -257,7 +270,7 @@ Signal cry() {
     s[i] = static_cast<float>(envelope * (voiced + aspiration));
   }
   fadeEdges(s, 0.0, 0.01);
-  normalise(s, -1.5);
+  setEffectLevel(s);
   return s;
 }
 
@@ -267,26 +280,51 @@ Signal footstep() {
   const float strengths[] = {1.0f, 0.85f};
   for (int k = 0; k < 2; ++k) {
     Noise noise(0xF007 + k);
-    Biquad heel = Biquad::lowPass(350.0, 0.7);
-    Biquad scuff = Biquad::bandPass(1800.0, 1.2);
-    Biquad grit = Biquad::highPass(3000.0, 0.7);
+    Biquad heel = Biquad::bandPass(650.0, 1.1);
+    Biquad heelLow = Biquad::highPass(180.0, 0.7);
+    Biquad scuff = Biquad::bandPass(2000.0, 1.2);
+    Biquad grit = Biquad::highPass(3500.0, 0.7);
     Signal step(static_cast<std::size_t>(samples(0.25)));
     for (std::size_t i = 0; i < step.size(); ++i) {
       const double t = timeOf(i);
       const float n = noise.next();
       const double toe = t - 0.045;
-      double v = 2.5 * heel.run(n) * decay(t, 0.03) +
-                 0.6 * std::sin(2.0 * kPi * (85.0 + 6.0 * k) * t) * decay(t, 0.035) +
-                 0.08 * grit.run(n) * decay(t, 0.02);
+      // A hard heel on stone: its knock sits in the mids, with only a little low weight, so
+      // that a laptop's speaker plays it.
+      double v = 2.5 * heelLow.run(heel.run(n)) * decay(t, 0.025) +
+                 0.25 * std::sin(2.0 * kPi * (140.0 + 8.0 * k) * t) * decay(t, 0.02) +
+                 0.25 * grit.run(n) * decay(t, 0.015);
       const float scuffed = scuff.run(n);
-      if (toe >= 0.0) v += 0.35 * scuffed * decay(toe, 0.012) * std::min(1.0, toe / 0.002);
+      if (toe >= 0.0) v += 0.6 * scuffed * decay(toe, 0.012) * std::min(1.0, toe / 0.002);
       step[i] = static_cast<float>(v * std::min(1.0, t / 0.0015));
     }
     mixInto(s, step, samples(steps[k]), strengths[k]);
   }
   addRoom(s, 0.1, 0.5, 0.4);
   fadeEdges(s, 0.0, 0.01);
-  normalise(s, -3.0);
+  setEffectLevel(s);
+  return s;
+}
+
+// A wail rising and falling twice over the loop, from a reedy square-ish tone. Its mean pitch
+// times the wail's period is a whole number of cycles, so the tone's phase at the end joins
+// its start and the loop repeats without a click.
+Signal siren() {
+  const double period = 2.4;   // seconds a rise and fall
+  const double centre = 725.0; // Hz; 725 * 2.4 = 1740 whole cycles a period
+  const double swing = 325.0;
+  const int periods = 2;
+  const WaveTable reed = WaveTable::square(15);
+  Signal s(static_cast<std::size_t>(samples(period * periods)));
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const double t = timeOf(i);
+    // The pitch swing, integrated exactly: starts at the lowest pitch and comes back to it.
+    const double u = 2.0 * kPi * t / period;
+    const double phase = centre * t - swing * period / (2.0 * kPi) * std::sin(u);
+    const double tone = 0.6 * reed.at(phase) + 0.4 * std::sin(2.0 * kPi * phase);
+    s[i] = static_cast<float>(tone * (0.9 + 0.1 * std::sin(2.0 * kPi * 5.0 * t)));
+  }
+  setEffectLevel(s);
   return s;
 }
 

@@ -1,5 +1,5 @@
-// The game's nine sound effects, synthesised as mono signals at synth::kSampleRate and set to
-// their final level (peaks between -1 and -3 dB below full scale).
+// The game's ten sound effects, synthesised as mono signals at synth::kSampleRate and set to
+// one loudness (the same RMS, peaks limited under -1 dB below full scale).
 #pragma once
 
 #include "Synth.h"
@@ -15,5 +15,6 @@ synth::Signal transferData();   // emptying the bag: a rising stream of data chi
 synth::Signal sorry();          // the bag is full: two falling buzzes
 synth::Signal cry();            // a guard is hit: a short voiced cry
 synth::Signal footstep();       // two steps, played back to back while walking
+synth::Signal siren();          // the alarm: a rising and falling wail, seamless as a loop
 
 }  // namespace assetgen::effects

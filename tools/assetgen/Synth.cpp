@@ -255,6 +255,23 @@ void normalise(Signal& s, double peakDb) {
   for (float& v : s) v *= gain;
 }
 
+void setLoudness(Signal& s, double rmsDb, double ceilingDb) {
+  const double ceiling = dbToGain(ceilingDb);
+  const double knee = 0.5 * ceiling;
+  // Limiting lowers the RMS a little, so scale and limit again until it settles.
+  for (int pass = 0; pass < 6; ++pass) {
+    const double rms = rmsOf(s);
+    if (rms <= 0.0) return;
+    const double gain = dbToGain(rmsDb) / rms;
+    for (float& v : s) {
+      const double a = std::fabs(v * gain);
+      const double limited =
+          a <= knee ? a : knee + (ceiling - knee) * std::tanh((a - knee) / (ceiling - knee));
+      v = static_cast<float>(std::copysign(limited, static_cast<double>(v)));
+    }
+  }
+}
+
 void normaliseStereo(Signal& left, Signal& right, double peakDb) {
   const float peak = std::max(peakOf(left), peakOf(right));
   if (peak <= 0.0f) return;

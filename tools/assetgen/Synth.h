@@ -84,6 +84,10 @@ double rmsOf(const Signal& s);
 // Scales to the given peak in dB below full scale.
 void normalise(Signal& s, double peakDb);
 void normaliseStereo(Signal& left, Signal& right, double peakDb);
+// Sets the signal's RMS over its whole length to rmsDb below full scale; peaks that this would
+// push above ceilingDb are rounded off by a soft limiter, so short sharp sounds stand as loud
+// as long even ones without clipping.
+void setLoudness(Signal& s, double rmsDb, double ceilingDb);
 // Short linear fades at both ends, so a sample starts and stops without a click.
 void fadeEdges(Signal& s, double inSeconds, double outSeconds);
 

@@ -18,6 +18,7 @@
 
 #include "Screenshot.h"
 #include "Timeline.h"
+#include "app/Focus.h"
 #include "app/Idle.h"
 #include "app/Startup.h"
 #include "game/StateReport.h"
@@ -51,6 +52,18 @@ void takePendingScreenshots() {
   pendingScreenshots.clear();
 }
 
+// The state report now, every line prefixed with "<label>.".
+void printReport(const std::string& label) {
+  const std::string report = gameStateReport();
+  std::size_t start = 0;
+  while (start < report.size()) {
+    const std::size_t end = report.find('\n', start);
+    std::printf("%s.%s\n", label.c_str(), report.substr(start, end - start).c_str());
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+}
+
 void deliver(const TimelineEvent& event) {
   switch (event.kind) {
     case TimelineEvent::KeyDown: keyboardDown(static_cast<unsigned char>(event.code), 0, 0); break;
@@ -60,7 +73,10 @@ void deliver(const TimelineEvent& event) {
     case TimelineEvent::SpecialDown: specialDown(event.code, 0, 0); break;
     case TimelineEvent::SpecialUp: specialUp(event.code, 0, 0); break;
     case TimelineEvent::Button: mouseButton(event.code, event.state, event.x, event.y); break;
+    case TimelineEvent::FocusOut: keyboardLost(); break;
+    case TimelineEvent::Report: printReport(event.path); break;
     case TimelineEvent::Screenshot:
+    case TimelineEvent::Step:
     case TimelineEvent::End: break;
   }
 }
@@ -113,12 +129,12 @@ int main(int argc, char** argv) {
   reshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
 
   const double endMs = events.empty() ? 0.0 : events.back().timeMs;
-  const std::uint64_t stepMicros = static_cast<std::uint64_t>(std::llround(stepMs * 1000.0));
+  std::uint64_t stepMicros = static_cast<std::uint64_t>(std::llround(stepMs * 1000.0));
   std::size_t next = 0;
   std::vector<double> frameTimes;
   bool ended = false;
-  for (std::uint64_t frame = 0; !ended; ++frame) {
-    const std::uint64_t nowMicros = frame * stepMicros;
+  // The frames fall on multiples of the step until a step event changes it.
+  for (std::uint64_t nowMicros = 0; !ended; nowMicros += stepMicros) {
     platform::setVirtualClockMicros(nowMicros);
     const double nowMs = nowMicros / 1000.0;
     const auto start = std::chrono::steady_clock::now();
@@ -129,6 +145,7 @@ int main(int argc, char** argv) {
       deliver(event);
       if (event.kind == TimelineEvent::Screenshot) pendingScreenshots.push_back(event.path);
       if (event.kind == TimelineEvent::End) ended = true;
+      if (event.kind == TimelineEvent::Step) stepMicros = event.code * 1000u;
     }
     display();
     glFinish();

@@ -84,9 +84,17 @@ bool parseLine(std::istringstream& in, TimelineEvent& event) {
     else return false;
     return true;
   }
-  if (kind == "screenshot") {
-    event.kind = TimelineEvent::Screenshot;
+  if (kind == "screenshot" || kind == "report") {
+    event.kind = kind == "screenshot" ? TimelineEvent::Screenshot : TimelineEvent::Report;
     return static_cast<bool>(in >> event.path);
+  }
+  if (kind == "step") {
+    event.kind = TimelineEvent::Step;
+    return static_cast<bool>(in >> a) && parseInt(a, event.code) && event.code >= 1;
+  }
+  if (kind == "focus-out") {
+    event.kind = TimelineEvent::FocusOut;
+    return true;
   }
   if (kind == "end") {
     event.kind = TimelineEvent::End;

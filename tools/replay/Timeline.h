@@ -7,7 +7,10 @@
 //   <ms> motion <x> <y>          pointer moved with no button held
 //   <ms> drag <x> <y>            pointer moved with a button held
 //   <ms> button <left|middle|right> <down|up> <x> <y>
+//   <ms> focus-out               the window loses the keyboard
 //   <ms> screenshot <file.png>
+//   <ms> report <label>          the game's state now, each line as "<label>.<line>"
+//   <ms> step <ms>               frames from now on this far apart (a whole number, 1 or more)
 //   <ms> end
 #pragma once
 
@@ -15,13 +18,15 @@
 #include <vector>
 
 struct TimelineEvent {
-  enum Kind { KeyDown, KeyUp, SpecialDown, SpecialUp, Motion, Drag, Button, Screenshot, End };
+  enum Kind {
+    KeyDown, KeyUp, SpecialDown, SpecialUp, Motion, Drag, Button, FocusOut, Screenshot, Report, Step, End
+  };
   double timeMs = 0.0;
   Kind kind = End;
-  int code = 0;      // key, special key or button code
+  int code = 0;      // key, special key or button code; a step's milliseconds
   int state = 0;     // button: 0 down, 1 up (GLUT's values)
   int x = 0, y = 0;  // pointer position
-  std::string path;  // screenshot file
+  std::string path;  // screenshot file, or the report's label
 };
 
 // Reads a timeline; events come out sorted by time, file order kept for equal times.

@@ -1,0 +1,23 @@
+// The player's options: `name = value` lines before the mode line of the settings file
+// (mouse sensitivity and invert, music and effects volumes, field of view). A line that is
+// wrong costs only that option, never the start.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct GameOptions {
+  float mouseSensitivity = 1.0f;  // mouse-sensitivity: factor on 1/500 radian a pixel, 0.1..10
+  bool invertMouse = false;       // invert-mouse: yes swaps looking up and down
+  int musicVolume = 100;          // music-volume: percent, 0..100
+  int effectsVolume = 100;        // effects-volume: percent, 0..100 (the siren is an effect)
+  float fieldOfView = 45.0f;      // field-of-view: vertical degrees, 30..90
+};
+
+// Reads the option lines of a settings file's contents: every line before the last non-empty
+// one (the mode line); blank lines and lines starting with '#' are comments; a UTF-8
+// byte-order mark, CR-LF line ends and blanks around names and values are ignored. Each
+// unknown name, line without '=', or value unreadable or out of range leaves that option at
+// its default and adds one line "<fileName>: line N: <what>" to the returned list.
+std::vector<std::string> parseGameOptions(const std::string& contents, const std::string& fileName,
+                                          GameOptions& out);

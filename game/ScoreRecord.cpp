@@ -1,0 +1,337 @@
+// The record of heists: its text form, its rules, and the locked, crash-safe visit to its file.
+#include "game/ScoreRecord.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+
+namespace {
+
+const char* const versionLine = "vaultrun-scores 1";
+
+// ---- Text form ----
+
+// The named numbers of a result line, in their order, with the largest value each may hold.
+struct Field {
+  const char* name;
+  std::int32_t HeistResult::*value;
+  std::int32_t maximum;
+};
+const Field resultFields[] = {
+    {"score", &HeistResult::score, 32767},       {"seconds", &HeistResult::seconds, 999999999},
+    {"pictures", &HeistResult::pictures, 36},    {"exhibits", &HeistResult::exhibits, 33},
+    {"swords", &HeistResult::swords, 7},         {"health", &HeistResult::health, 100},
+    {"guards", &HeistResult::guards, 999999999},
+};
+constexpr std::size_t resultTokens = 2 + 2 * (sizeof resultFields / sizeof resultFields[0]);
+
+std::string resultLine(const char* kind, const HeistResult& r) {
+  std::string line = std::string(kind) + " " + r.date;
+  for (const Field& field : resultFields) {
+    line += std::string(" ") + field.name + " " + std::to_string(r.*field.value);
+  }
+  return line + "\n";
+}
+
+// Plain decimal digits, no sign, within 0..maximum (nine digits at most, so no overflow).
+bool readNumber(const std::string& text, std::int32_t maximum, std::int32_t& value) {
+  if (text.empty() || text.size() > 9) return false;
+  std::int32_t v = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');
+  }
+  if (v > maximum) return false;
+  value = v;
+  return true;
+}
+
+// "YYYY-MM-DDTHH:MM" with the month, day, hour and minute in range.
+bool readDate(const std::string& text) {
+  if (text.size() != 16) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char expected = i == 4 || i == 7 ? '-' : i == 10 ? 'T' : i == 13 ? ':' : '0';
+    if (expected == '0' ? (text[i] < '0' || text[i] > '9') : text[i] != expected) return false;
+  }
+  const auto two = [&text](std::size_t at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); };
+  return two(5) >= 1 && two(5) <= 12 && two(8) >= 1 && two(8) <= 31 && two(11) <= 23 &&
+         two(14) <= 59;
+}
+
+// Splits at single blanks; an empty token (two blanks, a blank at either end) fails.
+bool splitTokens(const std::string& line, std::vector<std::string>& tokens) {
+  tokens.clear();
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t blank = line.find(' ', start);
+    const std::string token = line.substr(start, blank - start);
+    if (token.empty()) return false;
+    tokens.push_back(token);
+    if (blank == std::string::npos) return true;
+    start = blank + 1;
+  }
+}
+
+bool readResult(const std::vector<std::string>& tokens, HeistResult& r) {
+  if (tokens.size() != resultTokens || !readDate(tokens[1])) return false;
+  r.date = tokens[1];
+  std::size_t at = 2;
+  for (const Field& field : resultFields) {
+    if (tokens[at] != field.name || !readNumber(tokens[at + 1], field.maximum, r.*field.value)) {
+      return false;
+    }
+    at += 2;
+  }
+  return true;
+}
+
+// ---- The file ----
+
+std::string systemReason(const std::string& what) {
+  return what + ": " + std::strerror(errno);
+}
+
+// Every directory of the path, as mkdir -p makes them.
+bool makeFolders(const std::string& folder, std::string& problem) {
+  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+    const std::string part = folder.substr(0, slash);
+    if (!part.empty() && mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) {
+      problem = systemReason("cannot make the folder " + part);
+      return false;
+    }
+    if (slash == std::string::npos) break;
+  }
+  struct stat info;
+  if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    problem = "cannot make the folder " + folder + ": a file of that name is in the way";
+    return false;
+  }
+  return true;
+}
+
+// The exclusive lock, held until the descriptor is closed. -1 with `problem` on failure.
+int lockFolder(const std::string& folder, std::string& problem) {
+  const std::string path = folder + "/scores.lock";
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    problem = systemReason("cannot open " + path);
+    return -1;
+  }
+  int locked;
+  while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+  }
+  if (locked != 0) {
+    problem = systemReason("cannot lock " + path);
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+enum class ReadOutcome { missing, read, refused, failed };
+
+// At most scoreFileMaxBytes + 1 bytes: one more than a record may hold tells a file too big.
+ReadOutcome readScoreFile(const std::string& path, std::string& text, std::string& reason) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return ReadOutcome::missing;
+    reason = systemReason("cannot open " + path);
+    return ReadOutcome::failed;
+  }
+  text.clear();
+  char buffer[8192];
+  ReadOutcome outcome = ReadOutcome::read;
+  while (text.size() <= scoreFileMaxBytes) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      // A directory, or a read error: whatever it is, it is no record.
+      reason = systemReason("cannot read it");
+      outcome = ReadOutcome::refused;
+      break;
+    }
+    if (n == 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  close(fd);
+  if (outcome == ReadOutcome::read && text.size() > scoreFileMaxBytes) {
+    reason = "it is larger than a record can be";
+    outcome = ReadOutcome::refused;
+  }
+  return outcome;
+}
+
+bool writeAll(int fd, const std::string& text) {
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// A temporary file in the folder, written, flushed to the disk and renamed over `path`; then
+// the folder itself is flushed, so the rename survives a power cut.
+bool replaceFile(const std::string& folder, const std::string& path, const std::string& text,
+                 std::string& problem) {
+  std::string temporary = folder + "/scores.XXXXXX";
+  const int fd = mkostemp(&temporary[0], O_CLOEXEC);
+  if (fd < 0) {
+    problem = systemReason("cannot write in " + folder);
+    return false;
+  }
+  bool written = writeAll(fd, text) && fsync(fd) == 0;
+  if (!written) problem = systemReason("cannot write " + temporary);
+  if (close(fd) != 0 && written) {
+    written = false;
+    problem = systemReason("cannot write " + temporary);
+  }
+  if (!written) {
+    unlink(temporary.c_str());
+    return false;
+  }
+  if (rename(temporary.c_str(), path.c_str()) != 0) {
+    problem = systemReason("cannot replace " + path);
+    unlink(temporary.c_str());
+    return false;
+  }
+  const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd >= 0) {
+    fsync(folderFd);
+    close(folderFd);
+  }
+  return true;
+}
+
+// Under the lock: the record as the file holds it, a file that is none moved aside.
+bool loadRecord(const std::string& folder, ScoreFileVisit& visit) {
+  const std::string path = folder + "/scores";
+  std::string text, reason;
+  switch (readScoreFile(path, text, reason)) {
+    case ReadOutcome::missing:
+      return true;
+    case ReadOutcome::failed:
+      visit.problem = reason;
+      return false;
+    case ReadOutcome::read:
+      if (parseScoreRecord(text, visit.record, reason)) return true;
+      break;
+    case ReadOutcome::refused:
+      break;
+  }
+  visit.record = ScoreRecord();
+  const std::string aside = path + ".bad";
+  if (rename(path.c_str(), aside.c_str()) != 0) {
+    visit.problem = systemReason(path + " is no score record (" + reason + ") and cannot be moved");
+    return false;
+  }
+  visit.movedAside = path + " is no score record (" + reason + "); it was moved to " + aside +
+                     " and a new record begins";
+  return true;
+}
+
+}  // namespace
+
+std::string formatScoreRecord(const ScoreRecord& record) {
+  std::string text = std::string(versionLine) + "\n";
+  if (record.hasBest) text += resultLine("best", record.best);
+  for (const HeistResult& r : record.recent) text += resultLine("heist", r);
+  return text;
+}
+
+bool parseScoreRecord(const std::string& text, ScoreRecord& out, std::string& problem) {
+  ScoreRecord record;
+  if (text.empty() || text.back() != '\n') {
+    problem = text.empty() ? "it is empty" : "its last line is cut short";
+    return false;
+  }
+  std::istringstream lines(text);
+  std::string line;
+  std::vector<std::string> tokens;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    const std::string where = "line " + std::to_string(number);
+    for (char c : line) {
+      if (c < ' ' || c > '~') {
+        problem = where + " holds a byte that is no printable character";
+        return false;
+      }
+    }
+    if (number == 1) {
+      if (line != versionLine) {
+        problem = "it does not begin with \"" + std::string(versionLine) + "\"";
+        return false;
+      }
+      continue;
+    }
+    HeistResult result;
+    if (!splitTokens(line, tokens) || !readResult(tokens, result)) {
+      problem = where + " is no result";
+      return false;
+    }
+    if (tokens[0] == "best" && !record.hasBest) {
+      record.hasBest = true;
+      record.best = result;
+    } else if (tokens[0] == "heist" && record.recent.size() < recentResultCount) {
+      record.recent.push_back(result);
+    } else {
+      problem = where + " is one result too many";
+      return false;
+    }
+  }
+  out = record;
+  return true;
+}
+
+bool addHeistResult(ScoreRecord& record, const HeistResult& result) {
+  record.recent.push_back(result);
+  if (record.recent.size() > recentResultCount) {
+    record.recent.erase(record.recent.begin(),
+                        record.recent.end() - static_cast<std::ptrdiff_t>(recentResultCount));
+  }
+  if (record.hasBest && result.score <= record.best.score) return false;
+  record.hasBest = true;
+  record.best = result;
+  return true;
+}
+
+std::string scoreFolder(const char* xdgDataHome, const char* home) {
+  // The base directory rules: a relative XDG_DATA_HOME is ignored.
+  if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
+    return std::string(xdgDataHome) + "/vaultrun";
+  }
+  if (home != nullptr && home[0] != '\0') {
+    return std::string(home) + "/.local/share/vaultrun";
+  }
+  return "";
+}
+
+ScoreFileVisit visitScoreFile(const std::string& folder, const HeistResult* result) {
+  ScoreFileVisit visit;
+  if (folder.empty()) {
+    visit.problem = "neither XDG_DATA_HOME nor HOME names a folder for it";
+    return visit;
+  }
+  if (!makeFolders(folder, visit.problem)) return visit;
+  const int lock = lockFolder(folder, visit.problem);
+  if (lock < 0) return visit;
+  visit.ok = loadRecord(folder, visit);
+  if (visit.ok && result != nullptr) {
+    visit.newBest = addHeistResult(visit.record, *result);
+    visit.ok = replaceFile(folder, folder + "/scores", formatScoreRecord(visit.record),
+                           visit.problem);
+  }
+  close(lock);
+  if (!visit.ok) {
+    visit.record = ScoreRecord();
+    visit.newBest = false;
+  }
+  return visit;
+}

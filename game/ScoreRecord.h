@@ -1,0 +1,66 @@
+// The player's record of heists: the best result and the last ten, kept per user in a small
+// text file (`scores` in $XDG_DATA_HOME/vaultrun). No GL, no game state: the results screen
+// hands a finished heist in and gets the record back.
+//
+// The file, one line each, fields separated by one blank:
+//   vaultrun-scores 1
+//   best 2026-12-07T21:04 score 420 seconds 612 pictures 12 exhibits 10 swords 3 health 80 guards 1
+//   heist <the same fields>                     (at most ten, oldest first)
+// Every line ends with a line feed; anything else is not a record of ours.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct HeistResult {
+  std::string date;            // local time of the end, "YYYY-MM-DDTHH:MM"
+  std::int32_t score = 0;      // 0..32767
+  std::int32_t seconds = 0;    // from the new game to the end, paused time not counted
+  std::int32_t pictures = 0;   // taken, 0..36
+  std::int32_t exhibits = 0;   // 0..33
+  std::int32_t swords = 0;     // 0..7
+  std::int32_t health = 0;     // left, 0..100
+  std::int32_t guards = 0;     // brought down
+};
+
+struct ScoreRecord {
+  bool hasBest = false;
+  HeistResult best;
+  std::vector<HeistResult> recent;  // oldest first, at most recentResultCount
+};
+
+constexpr std::size_t recentResultCount = 10;
+// A record of ours is a few hundred bytes; anything past this is not one, and is not read.
+constexpr std::size_t scoreFileMaxBytes = 64 * 1024;
+
+// The file's text for a record, and back. parseScoreRecord refuses anything it would not
+// have written (with `problem` saying what), so a damaged file is never half read.
+std::string formatScoreRecord(const ScoreRecord& record);
+bool parseScoreRecord(const std::string& text, ScoreRecord& out, std::string& problem);
+
+// Appends a result (the oldest beyond ten drop out). True when it beats the best score so
+// far, or is the first; it then becomes the best. An equal score keeps the older best.
+bool addHeistResult(ScoreRecord& record, const HeistResult& result);
+
+// The record's folder: $XDG_DATA_HOME/vaultrun when that is an absolute path, else
+// $HOME/.local/share/vaultrun; empty when neither is set.
+std::string scoreFolder(const char* xdgDataHome, const char* home);
+
+// What one visit to the file found and did.
+struct ScoreFileVisit {
+  bool ok = false;           // the record was read (and written back, when a result was added)
+  ScoreRecord record;        // as it stands after the visit (empty when not ok)
+  bool newBest = false;      // the added result became the best
+  std::string movedAside;    // set when a file that was no record went to scores.bad: why
+  std::string problem;       // set when the folder or the file could not be used: why
+};
+
+// Reads the record in `folder` and, when `result` is given, adds it and writes the record
+// back. The whole visit holds an exclusive lock on `scores.lock`, so two games ending at once
+// both count. A missing file is an empty record; a file that is no record is renamed to
+// `scores.bad` and a new record begins. The new text goes to a temporary file in the same
+// folder, flushed to the disk, then renamed over the old one: a crash leaves the old record
+// or the new, never a mix. The folder is made when missing.
+ScoreFileVisit visitScoreFile(const std::string& folder, const HeistResult* result);

@@ -1,0 +1,48 @@
+// The pause screen: a half-transparent black sheet over the frame and the line that says how
+// to go on, laid out like the other text lines on the 1024 x 768 screen.
+#include "render/PauseScreen.h"
+
+#include <GL/freeglut.h>
+
+#include "app/Startup.h"
+#include "render/Overlay.h"
+#include "render/TextMessage.h"
+
+namespace {
+
+const char* const pauseText = "PAUSED - press p to go on";
+const float pauseTextColour[3] = {1.0f, 1.0f, 1.0f};
+constexpr float sheetOpacity = 0.6f;
+
+}  // namespace
+
+void shadeRectangle(int left, int top, int right, int bottom, float opacity) {
+  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_CULL_FACE);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  beginOverlay(0, 0, screenWidth, screenHeight);
+  glColor4f(0.0f, 0.0f, 0.0f, opacity);
+  glRecti(left, top, right, bottom);
+  endOverlay();
+  glPopAttrib();
+}
+
+void drawPauseScreen() {
+  shadeRectangle(0, 0, screenWidth, screenHeight, sheetOpacity);
+  void* const font = GLUT_BITMAP_TIMES_ROMAN_24;
+  const int width = glutBitmapLength(font, reinterpret_cast<const unsigned char*>(pauseText));
+  TextMessage line(512 - width / 2, 384, pauseTextColour);
+  line.setText(pauseText);
+  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  beginOverlay(0, 0, screenWidth, screenHeight);
+  line.draw(font);
+  endOverlay();
+  glPopAttrib();
+}

@@ -1,0 +1,79 @@
+// The option lines before the settings file's mode line: bounds, comments and line ends, and
+// one complaint per bad line that leaves the option at its default.
+#include <gtest/gtest.h>
+
+#include "app/GameOptions.h"
+
+namespace {
+
+std::vector<std::string> parse(const std::string& contents, GameOptions& options) {
+  return parseGameOptions(contents, "settings.ini", options);
+}
+
+}  // namespace
+
+TEST(GameOptions, AFileWithoutOptionLinesKeepsEveryDefault) {
+  GameOptions options;
+  options.musicVolume = 3;
+  EXPECT_TRUE(parse("1024x768:32@60\n", options).empty());
+  EXPECT_EQ(options.musicVolume, 100);
+  EXPECT_FLOAT_EQ(options.mouseSensitivity, 1.0f);
+  EXPECT_FALSE(options.invertMouse);
+  EXPECT_FLOAT_EQ(options.fieldOfView, 45.0f);
+}
+
+TEST(GameOptions, EachOptionIsTakenAtItsBoundsAndRefusedJustOutside) {
+  GameOptions options;
+  EXPECT_TRUE(parse("\xEF\xBB\xBF# mine\r\n\r\n  mouse-sensitivity = 0.1 \r\n"
+                    "invert-mouse=yes\r\nmusic-volume = 0\r\neffects-volume = 100\r\n"
+                    "field-of-view = 90\r\n1024x768:32@60\r\n",
+                    options)
+                  .empty());
+  EXPECT_FLOAT_EQ(options.mouseSensitivity, 0.1f);
+  EXPECT_TRUE(options.invertMouse);
+  EXPECT_EQ(options.musicVolume, 0);
+  EXPECT_EQ(options.effectsVolume, 100);
+  EXPECT_FLOAT_EQ(options.fieldOfView, 90.0f);
+
+  EXPECT_TRUE(parse("mouse-sensitivity = 10\nfield-of-view = 30\n800x600\n", options).empty());
+  EXPECT_FLOAT_EQ(options.mouseSensitivity, 10.0f);
+  EXPECT_FLOAT_EQ(options.fieldOfView, 30.0f);
+
+  const std::vector<std::string> complaints =
+      parse("mouse-sensitivity = 0.09\nmouse-sensitivity = 10.5\ninvert-mouse = maybe\n"
+            "music-volume = -1\neffects-volume = 101\nfield-of-view = 29.9\n"
+            "field-of-view = 90.1\nmusic-volume = loud\nmusic-volume = 50%\n1024x768\n",
+            options);
+  ASSERT_EQ(complaints.size(), 9u);
+  EXPECT_EQ(complaints[0],
+            "settings.ini: line 1: mouse-sensitivity is \"0.09\", not a number from 0.1 to 10; "
+            "the default stays");
+  EXPECT_EQ(complaints[2].rfind("settings.ini: line 3: invert-mouse", 0), 0u) << complaints[2];
+  const GameOptions defaults;
+  EXPECT_FLOAT_EQ(options.mouseSensitivity, defaults.mouseSensitivity);
+  EXPECT_EQ(options.invertMouse, defaults.invertMouse);
+  EXPECT_EQ(options.musicVolume, defaults.musicVolume);
+  EXPECT_EQ(options.effectsVolume, defaults.effectsVolume);
+  EXPECT_FLOAT_EQ(options.fieldOfView, defaults.fieldOfView);
+}
+
+TEST(GameOptions, UnknownNamesAndLinesWithoutEqualsAreNamedByLine) {
+  GameOptions options;
+  const std::vector<std::string> complaints =
+      parse("# fine\nvolume = 3\nmusic-volume 40\n\n= 5\neffects-volume = 40\n1024x768\n",
+            options);
+  ASSERT_EQ(complaints.size(), 3u);
+  EXPECT_EQ(complaints[0], "settings.ini: line 2: unknown option \"volume\"; the default stays");
+  EXPECT_EQ(complaints[1], "settings.ini: line 3: \"music-volume 40\" is not a name = value line");
+  EXPECT_EQ(complaints[2].rfind("settings.ini: line 5: unknown option \"\"", 0), 0u);
+  EXPECT_EQ(options.effectsVolume, 40);
+}
+
+TEST(GameOptions, TheLastNonEmptyLineIsTheModeLineEvenWhenItLooksLikeAnOption) {
+  GameOptions options;
+  // An option after the mode line is the mode line (and the mode line's reader refuses it).
+  // The line above it is then reported, not fatal, as an old mode line above a new one is.
+  EXPECT_EQ(parse("1024x768:32@60\nmusic-volume = 10\n\n", options).size(), 1u);
+  EXPECT_EQ(options.musicVolume, 100);
+  EXPECT_EQ(parse("1024x768:32@60\n800x600:32@60\n", options).size(), 1u);
+}
