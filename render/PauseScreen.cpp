@@ -6,6 +6,7 @@
 
 #include "app/Startup.h"
 #include "render/Overlay.h"
+#include "render/GlyphText.h"
 #include "render/TextMessage.h"
 
 namespace {
@@ -34,8 +35,9 @@ void shadeRectangle(int left, int top, int right, int bottom, float opacity) {
 void drawPauseScreen() {
   shadeRectangle(0, 0, screenWidth, screenHeight, sheetOpacity);
   void* const font = GLUT_BITMAP_TIMES_ROMAN_24;
-  const int width = glutBitmapLength(font, reinterpret_cast<const unsigned char*>(pauseText));
-  TextMessage line(512 - width / 2, 384, pauseTextColour);
+  // Centred on the 1024x768 layout by the line's width there, in the face it is drawn with.
+  const float width = glyphTextWidth(TextFace::Serif, 1.0f, pauseText);
+  TextMessage line(static_cast<std::int32_t>(512.0f - width / 2.0f), 384, pauseTextColour);
   line.setText(pauseText);
   glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
   glDisable(GL_DEPTH_TEST);

@@ -9,6 +9,7 @@
 
 #include "app/Startup.h"
 #include "game/Results.h"
+#include "platform/Screen.h"
 #include "render/Overlay.h"
 #include "render/PauseScreen.h"
 #include "render/TextMessage.h"
@@ -34,7 +35,14 @@ void drawResultsPanel() {
   panelLines = resultsPanelLines(lastHeist);
   const int count = static_cast<int>(panelLines.size());
   const int bottom = firstBaseline + (count - 1) * lineHeight + 16;
-  shadeRectangle(panelLeft, panelTop, panelRight, bottom, panelOpacity);
+  // The box is laid out on the 1024x768 screen like the lines, and scaled with them.
+  const platform::WindowPoint topLeft =
+      platform::toWindow(panelLeft, panelTop, platform::Anchor::Centre);
+  const platform::WindowPoint bottomRight =
+      platform::toWindow(panelRight, static_cast<float>(bottom), platform::Anchor::Centre);
+  shadeRectangle(static_cast<int>(topLeft.x), static_cast<int>(topLeft.y),
+                 static_cast<int>(bottomRight.x + 0.5f), static_cast<int>(bottomRight.y + 0.5f),
+                 panelOpacity);
   glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_LIGHTING);
