@@ -12,16 +12,6 @@ std::vector<std::string> parse(const std::string& contents, GameOptions& options
 
 }  // namespace
 
-TEST(GameOptions, AFileWithoutOptionLinesKeepsEveryDefault) {
-  GameOptions options;
-  options.musicVolume = 3;
-  EXPECT_TRUE(parse("1024x768:32@60\n", options).empty());
-  EXPECT_EQ(options.musicVolume, 100);
-  EXPECT_FLOAT_EQ(options.mouseSensitivity, 1.0f);
-  EXPECT_FALSE(options.invertMouse);
-  EXPECT_FLOAT_EQ(options.fieldOfView, 45.0f);
-}
-
 TEST(GameOptions, EachOptionIsTakenAtItsBoundsAndRefusedJustOutside) {
   GameOptions options;
   EXPECT_TRUE(parse("\xEF\xBB\xBF# mine\r\n\r\n  mouse-sensitivity = 0.1 \r\n"
@@ -49,6 +39,7 @@ TEST(GameOptions, EachOptionIsTakenAtItsBoundsAndRefusedJustOutside) {
             "settings.ini: line 1: mouse-sensitivity is \"0.09\", not a number from 0.1 to 10; "
             "the default stays");
   EXPECT_EQ(complaints[2].rfind("settings.ini: line 3: invert-mouse", 0), 0u) << complaints[2];
+  // Every refused option is back at its default, whatever the file before had set.
   const GameOptions defaults;
   EXPECT_FLOAT_EQ(options.mouseSensitivity, defaults.mouseSensitivity);
   EXPECT_EQ(options.invertMouse, defaults.invertMouse);

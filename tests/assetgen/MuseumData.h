@@ -1,6 +1,5 @@
 // What the museum tests share: the generated models read from data/ with the game's own
-// parser, the fixed placements of the world set-up (the tests' own copy of the binding
-// coordinates), the rooms, and a little geometry (point-triangle distance, triangle-box
+// parser, the rooms and patrols the level must leave free, and a little geometry (point-triangle distance, triangle-box
 // overlap, segment-triangle crossing).
 #pragma once
 
@@ -168,54 +167,6 @@ inline bool insideMuseum(double x, double z, double margin = 0) {
 
 const double kPatrol1[4][2] = {{26, 25}, {395, 25}, {395, 164}, {26, 164}};
 const double kPatrol2[4][2] = {{162, 164}, {162, 386}, {395, 386}, {395, 164}};
-
-const double kPedestals[25][2] = {
-    {325, 130}, {445, 112.5}, {325, 195}, {445, 212.5}, {325, 90},  {325, 235}, {97, 130},
-    {217, 130}, {97, 195},    {217, 195}, {217, 90},    {217, 235}, {97, 90},   {97, 235},
-    {390, 442}, {320, 442},   {250, 442}, {180, 442},   {110, 442}, {110, 305}, {459, 303},
-    {459, 353}, {459, 403},   {93, 332},  {463, 155}};
-inline bool pedestalTurned(int i) { return i >= 20; }  // drawn turned by -90 degrees about y
-
-struct Placement {
-  const char* file;
-  double x, y, z;
-  double yaw;  // degrees about y
-  int room;    // 1 for the hall
-};
-
-const Placement kFurniture[] = {
-    {"centerchair.txt", 295, 0, 295, -90, 4}, {"centerchair.txt", 245, 0, 303, 90, 4},
-    {"centerchair.txt", 309, 0, 49.5, 180, 1}, {"centerchair.txt", 260, 0, 49.5, 180, 1},
-    {"centerchair.txt", 51, 0, 270, -90, 1},  {"centerchair.txt", 51, 0, 220, -90, 1},
-    {"centersofa.txt", 270, 0, 41, 0, 1},     {"centersofa.txt", 43, 0, 260, 90, 1},
-    {"centersofa.txt", 281, 0, 290, 180, 4},  {"table.txt", 270.5, 0, 299, 0, 4},
-    {"table.txt", 330, 0, 281, 0, 4},         {"table.txt", 210, 0, 281, 0, 4},
-};
-
-// The push-out boxes of the frame drawing: centre offset and half extents in x and z.
-struct PushBox {
-  double ox, oz, hx, hz;
-};
-inline PushBox pushBox(const Placement& p) {
-  const std::string f = p.file;
-  if (f == "table.txt") return {-1, 0, 10, 4};
-  if (f == "centerchair.txt") {
-    if (p.yaw == 90) return {4, -5, 5, 5};
-    if (p.yaw == 180) return {-4, -4, 5, 5};
-    return {-4, 4, 5, 5};
-  }
-  if (p.yaw == 90) return {4, -9, 5, 12};
-  if (p.yaw == 180) return {-10, -4, 12, 5};
-  return {10, 4, 12, 5};
-}
-
-// Rotation of p by angle degrees about a unit axis (right-handed, as glRotate).
-inline P rotate(P p, double angle, P axis) {
-  if (angle == 0) return p;
-  const double r = angle * 3.14159265358979 / 180.0;
-  const double c = std::cos(r), s = std::sin(r);
-  return p * c + cross(axis, p) * s + axis * (dot(axis, p) * (1 - c));
-}
 
 // The picture files in the order of rooms 3, 2, 4 (pic1..24 and picn1..12) and their rooms.
 inline std::string pictureFile(int i) {

@@ -57,7 +57,6 @@ TEST(BmpDecoder, EveryPixelLayoutAndHeaderFormBecomesRgb) {
   EXPECT_EQ(decoded(image(1, 3, redBlue, {0b01000000, 0, 0, 0}, 0)),
             (Bytes{255, 0, 0, 0, 0, 255, 255, 0, 0}));
   EXPECT_EQ(decoded(image(4, 2, redBlue, {0x10, 0, 0, 0}, 2)), (Bytes{0, 0, 255, 255, 0, 0}));
-  // Index 250 lies past the two-entry table and gives black.
   Bmp eight = image(8, 2, redBlue, {1, 250, 0, 0}, 2);
   EXPECT_EQ(decoded(eight), (Bytes{0, 0, 255, 0, 0, 0}));
   eight.fileHeader = false;  // 40-byte header alone: pixels right behind the colour table
@@ -75,17 +74,13 @@ TEST(BmpDecoder, UnreadableHeadersDimensionsAndLayoutsAreRefused) {
   const std::string unknown = "Unknown DIB file format.", memory = "Out of memory.",
                     conversion = "Image file conversion error.";
   EXPECT_EQ(refusal(Bytes{'B', 'M', 0, 0}), unknown);
-  EXPECT_EQ(refusal(Bytes{40, 0}), unknown);
   const std::pair<void (*)(Bmp&), std::string> cases[] = {
       {[](Bmp& b) { b.headerSize = 108; }, unknown},
-      {[](Bmp& b) { b.headerSize = 124; }, unknown},
       {[](Bmp& b) { b.width = 0x7fffffff; }, memory},
       {[](Bmp& b) { b.height = INT_MIN; }, memory},
       {[](Bmp& b) { b.headerSize = 12, b.width = 65535, b.height = 65535; }, memory},
       {[](Bmp& b) { b.width = 1000, b.height = 1000; }, conversion},  // rows not in the file
       {[](Bmp& b) { b.width = 0; }, conversion},
-      {[](Bmp& b) { b.width = -4; }, conversion},
-      {[](Bmp& b) { b.bits = 0; }, conversion},
       {[](Bmp& b) { b.bits = 7; }, conversion},
       {[](Bmp& b) { b.bits = 64; }, conversion},
       {[](Bmp& b) { b.bits = 8, b.compression = 1, b.palette.assign(1024, 0); }, conversion},

@@ -49,18 +49,12 @@ TEST(Md2Loading, VerticesSwapToYUpAndTexCoordsScaleToTheSkin) {
   Md2Model model;
   ASSERT_TRUE(loadBytes(model, file.bytes(), "test.md2", "data/textures/pm1.bmp"));
 
-  ASSERT_EQ(2, model.numFrames);
   ASSERT_EQ(2u, model.frames.size());
   const Md2Frame& first = model.frames[0];
-  EXPECT_EQ(3, first.numVertices);
-  EXPECT_EQ(1, first.numTriangles);
-  EXPECT_EQ(3, first.numTexCoords);
   EXPECT_EQ(Vector3(6.0f, 18.0f, -12.0f), first.vertices[0]);
   ASSERT_EQ(3u, first.texCoords.size());
   EXPECT_FLOAT_EQ(0.25f, first.texCoords[0].u);
   EXPECT_FLOAT_EQ(0.75f, first.texCoords[0].v);
-  EXPECT_FLOAT_EQ(1.0f, first.texCoords[2].u);
-  EXPECT_FLOAT_EQ(0.0f, first.texCoords[2].v);
   ASSERT_EQ(1u, first.triangles.size());
   EXPECT_EQ(2, first.triangles[0].vertexIndices[2]);
   EXPECT_EQ(1, first.triangles[0].texCoordIndices[1]);
@@ -68,36 +62,27 @@ TEST(Md2Loading, VerticesSwapToYUpAndTexCoordsScaleToTheSkin) {
   // Only frame 0 carries triangles and texture coordinates; frame 1 has its own vertices
   // (i, 2i, 3i) + 1 with unit scale: x, z, -y.
   const Md2Frame& second = model.frames[1];
-  EXPECT_EQ(3, second.numVertices);
   EXPECT_TRUE(second.texCoords.empty());
   EXPECT_TRUE(second.triangles.empty());
   EXPECT_EQ(Vector3(3.0f, 7.0f, -5.0f), second.vertices[2]);
 
   ASSERT_EQ(1, model.numMaterials);
   EXPECT_EQ("data/textures/pm1.bmp", model.materials[0].fileName);
-  EXPECT_EQ(0u, model.materials[0].textureId);
-  EXPECT_FLOAT_EQ(1.0f, model.materials[0].tiling);
 
   // Loading again replaces everything, and without a skin name there is no material.
   model.currentFrame = 1;
   model.playOnce = true;
   model.lastTime = 500.0f;
-  ASSERT_TRUE(loadBytes(model, Md2File::withFrames(Md2File::numberedNames("walk", 4)).bytes()));
+  // Frame records are stepped by the header's frame size, padding and all.
+  Md2File walk = Md2File::withFrames(Md2File::numberedNames("walk", 4));
+  walk.framePadding = 12;
+  ASSERT_TRUE(loadBytes(model, walk.bytes()));
   EXPECT_EQ(4, model.numFrames);
+  EXPECT_EQ(Vector3(4.0f, 8.0f, -6.0f), model.frames[2].vertices[2]);
   EXPECT_EQ(0, model.numMaterials);
-  EXPECT_TRUE(model.materials.empty());
   EXPECT_EQ(0, model.currentFrame);
   EXPECT_FALSE(model.playOnce);
   EXPECT_EQ(0.0f, model.lastTime);
-}
-
-TEST(Md2Loading, FrameRecordsAreSteppedByTheFrameSize) {
-  Md2File file = Md2File::withFrames({"a01", "a02", "a03"});
-  file.framePadding = 12;
-  const Md2Model model = loaded(file);
-  ASSERT_EQ(3u, model.frames.size());
-  EXPECT_EQ(Vector3(2.0f, 2.0f, -2.0f), model.frames[2].vertices[0]);
-  EXPECT_EQ(Vector3(4.0f, 8.0f, -6.0f), model.frames[2].vertices[2]);
 }
 
 TEST(Md2Loading, MalformedFilesAreRefusedAndLeaveTheModelAlone) {
@@ -111,7 +96,6 @@ TEST(Md2Loading, MalformedFilesAreRefusedAndLeaveTheModelAlone) {
     std::size_t keptBytes;
   } cuts[] = {
       {"empty file", 0},
-      {"cut at 67 bytes", 67},
       {"cut inside the last frame", good.size() - 1},
   };
   const struct {
@@ -126,20 +110,14 @@ TEST(Md2Loading, MalformedFilesAreRefusedAndLeaveTheModelAlone) {
       {"skins past the end", fieldOffsetSkins, size - 10},
       {"end offset shorter than the data", fieldOffsetEnd, size - 1},
       {"end offset past the file", fieldOffsetEnd, size + 1},
-      {"negative end offset", fieldOffsetEnd, -1},
       {"no frames", fieldNumFrames, 0},
-      {"no vertices", fieldNumVertices, 0},
       {"no triangles", fieldNumTriangles, 0},
       {"negative skins", fieldNumSkins, -1},
       {"huge frames", fieldNumFrames, huge},
       {"huge triangles", fieldNumTriangles, huge},
-      {"huge skins", fieldNumSkins, huge},
       {"frame size below the vertices", fieldFrameSize, 51},
       {"frame size above 8320", fieldFrameSize, 8321},
-      {"negative frame size", fieldFrameSize, -52},
       {"skin width 0", fieldSkinWidth, 0},
-      {"skin height 0", fieldSkinHeight, 0},
-      {"negative skin width", fieldSkinWidth, -256},
   };
   // A triangle corner 0xFFFF (-1), one past the vertices, and texcoord indices outside.
   const struct {

@@ -1,4 +1,4 @@
-// Museum objects: construction, the picture centre, the reach, push-out and line-of-sight
+// Museum objects: the picture centre, the reach, push-out and line-of-sight
 // tests (no GL), and where a solid and a text model are drawn (GL).
 #include "assets/ModelObject.h"
 #include "assets/Textures.h"
@@ -20,16 +20,6 @@ MeshModel* modelWithCorners(const std::vector<Vector3>& corners) {
 const Rgb black = {0, 0, 0};
 
 }  // namespace
-
-TEST(ModelObject, ConeAndTorusSizesAreTruncatedTowardZero) {
-  const ModelObject cone(0.5f, 2.7f, 8, 4, 4);
-  const ModelObject torus(-1.9f, 3.99f, 20, 16, 5);
-  EXPECT_EQ((std::vector<int>{cone.baseOrInnerRadius, cone.heightOrOuterRadius,
-                              torus.baseOrInnerRadius, torus.heightOrOuterRadius}),
-            (std::vector<int>{0, 2, -1, 3}));
-  EXPECT_EQ(cone.visible, 1);
-  EXPECT_EQ(cone.intact | cone.translated | cone.rotated | cone.secondRotated, 0);
-}
 
 TEST(ModelObject, PictureCentreIsTheMidpointOfCornersOneAndThree) {
   ModelObject wallX(1.0f, 3);

@@ -14,9 +14,8 @@ TEST(GuardKeepAway, UndoesThePlayersStepWithinTenAndNegatesIt) {
     int forward, sideways;
     float x, z;  // where the player ends, from the origin, looking along -z with a step of 2
   };
-  const Row rows[] = {{1, 0, 0.0f, 2.0f},   {-1, 0, 0.0f, -2.0f},  {0, 1, -2.0f, 0.0f},
-                      {0, -1, 2.0f, 0.0f},  {1, 1, -1.0f, 2.0f},   {1, -1, 1.0f, 2.0f},
-                      {-1, 1, -1.0f, -2.0f}, {-1, -1, 1.0f, -2.0f}, {0, 0, 0.0f, 0.0f}};
+  const Row rows[] = {{1, 0, 0.0f, 2.0f},  {0, -1, 2.0f, 0.0f},   {1, 1, -1.0f, 2.0f},
+                      {-1, -1, 1.0f, -2.0f}, {0, 0, 0.0f, 0.0f}};
   Guard guard(guard1Path, guard1StartHeading);
   Guard other(guard2Path, guard2StartHeading);
   guard.position = Vector3(0.0f, -6.0f, -5.0f);  // 8.6 from the eye
