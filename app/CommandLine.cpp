@@ -126,7 +126,14 @@ std::string usageText() {
          "  q                  leave (exit zone)      m             music on / off\n"
          "  p                  pause / go on          Esc           menu / quit\n"
          "  Enter              choose / new game\n"
-         "  F1 controls  F2 frames per second  F3 wireframe  F4 texture filter\n";
+         "  F1 controls  F2 frames per second  F3 wireframe  F4 texture filter\n"
+         "  F11 full screen / window\n"
+         "\n"
+         "Options, as lines above the screen mode in settings.ini:\n"
+         "  mouse-sensitivity = 1.5   (0.1 to 10)       invert-mouse = no   (yes or no)\n"
+         "  music-volume = 70         (0 to 100)        effects-volume = 100 (0 to 100)\n"
+         "  field-of-view = 60        (30 to 90 degrees, vertical)\n"
+         "  1024x768:32@60\n";
 }
 
 std::string versionLine() {

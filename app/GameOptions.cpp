@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+GameOptions gameOptions;
+
 namespace {
 
 std::string trimmed(const std::string& text) {

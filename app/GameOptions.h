@@ -14,6 +14,9 @@ struct GameOptions {
   float fieldOfView = 45.0f;      // field-of-view: vertical degrees, 30..90
 };
 
+// Set once at start-up from the settings file; read by the reshape callback (field of view).
+extern GameOptions gameOptions;
+
 // Reads the option lines of a settings file's contents: every line before the last non-empty
 // one (the mode line); blank lines and lines starting with '#' are comments; a UTF-8
 // byte-order mark, CR-LF line ends and blanks around names and values are ignored. Each

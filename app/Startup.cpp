@@ -9,9 +9,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/GameOptions.h"
 #include "app/DataFolder.h"
 #include "app/Focus.h"
 #include "app/Idle.h"
@@ -20,6 +23,7 @@
 #include "app/Shutdown.h"
 #include "audio/GameSounds.h"
 #include "input/Keyboard.h"
+#include "audio/Sound.h"
 #include "input/Mouse.h"
 #include "input/FunctionKeys.h"
 #include "game/World.h"
@@ -44,6 +48,21 @@ void writeLoadingLine() {
 
 // Steps 4 to 7: the settings file, the player's own when there is one. Returns false after
 // writing the error line.
+// The option lines above the mode line: one line on standard output for each bad one, which
+// keeps its default; then every option goes where it is used.
+void applyGameOptions(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream contents;
+  contents << file.rdbuf();
+  for (const std::string& complaint : parseGameOptions(contents.str(), path, gameOptions)) {
+    std::printf("%s\n", complaint.c_str());
+  }
+  std::fflush(stdout);
+  mouseSensitivity = gameOptions.mouseSensitivity;
+  mouseInverted = gameOptions.invertMouse;
+  setPlayerVolumes(gameOptions.musicVolume, gameOptions.effectsVolume);
+}
+
 bool loadScreenSettings(ScreenSettings& settings) {
   const std::string path = chooseSettingsPath();
   std::string errorLine;
@@ -55,6 +74,7 @@ bool loadScreenSettings(ScreenSettings& settings) {
   screenWidth = settings.width;
   screenHeight = settings.height;
   refreshRate = settings.refresh;
+  applyGameOptions(path);
   return true;
 }
 
@@ -214,7 +234,7 @@ void reshape(int width, int height) {
   glLoadIdentity();
   const double aspect =
       height == 0 ? static_cast<double>(width) : static_cast<double>(width) / height;
-  gluPerspective(45.0, aspect, 1.0, 2000.0);
+  gluPerspective(gameOptions.fieldOfView, aspect, 1.0, 2000.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 }

@@ -27,5 +27,6 @@ int startupBeforeMainLoop(int argc, char** argv);
 // Registers the GLUT callbacks in their fixed order.
 void registerCallbacks();
 
-// The GLUT reshape callback: viewport and a 45 degree perspective, near 1, far 2000.
+// The GLUT reshape callback: viewport and a perspective of the player's vertical field of view
+// (45 degrees unless the settings file says otherwise), near 1, far 2000.
 void reshape(int width, int height);

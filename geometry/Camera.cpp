@@ -90,7 +90,7 @@ void Camera::turnView(float angle, float x, float y, float z) {
   view = position + vNewView;
 }
 
-void Camera::lookWithMouse(int mouseX, int mouseY) {
+void Camera::lookWithMouse(int mouseX, int mouseY, float sensitivity, bool inverted) {
   // Step 1: the screen centre (integer halves).
   const int middleX = screenWidth / 2;
   const int middleY = screenHeight / 2;
@@ -102,8 +102,12 @@ void Camera::lookWithMouse(int mouseX, int mouseY) {
   platform::warpPointer(middleX, middleY);
   // Step 4: 1/500 radian per pixel, at most a quarter screen width's worth in either axis: a
   // warp the desktop did not carry out leaves the pointer far off, and the view must not spin.
-  const float angleY = static_cast<float>(boundedMove(middleX - mouseX, screenWidth) / 500.0);
-  float angleZ = static_cast<float>(boundedMove(middleY - mouseY, screenWidth) / 500.0);
+  // The player's sensitivity scales the rate; inverted, the pointer up looks down.
+  const double radiansPerPixel = sensitivity / 500.0;
+  const float angleY =
+      static_cast<float>(boundedMove(middleX - mouseX, screenWidth) * radiansPerPixel);
+  float angleZ = static_cast<float>(boundedMove(middleY - mouseY, screenWidth) * radiansPerPixel *
+                                    (inverted ? -1.0 : 1.0));
   // The accumulated pitch stays within about 85 degrees of the horizontal.
   const double pitch = pitchOf(view - position);
   if (pitch + angleZ > maxPitch) {

@@ -30,7 +30,8 @@ class Camera {
   void moveForward(float distance);
   void strafe(float distance);
   void turnView(float angle, float x, float y, float z);
-  void lookWithMouse(int mouseX, int mouseY);
+  // sensitivity scales the 1/500 radian a pixel; inverted swaps looking up and down.
+  void lookWithMouse(int mouseX, int mouseY, float sensitivity = 1.0f, bool inverted = false);
   // Multiplies the current GL matrix by the look-at matrix (defined in render/, not here).
   void applyView() const;
   void collideWithTriangles(const Vector3* vertices, std::int32_t vertexCount);

@@ -9,6 +9,9 @@
 #include "platform/Clock.h"
 #include "render/PlayerPistol.h"
 
+float mouseSensitivity = 1.0f;
+bool mouseInverted = false;
+
 namespace {
 
 // Step 3 for one guard: one shot can hit both.
@@ -41,7 +44,7 @@ void mouseButton(int button, int state, int, int) {
 void mouseMotion(int x, int y) {
   // Paused, the pointer is the player's to move out of the window.
   if (menuActive || gameOver || heistFinished || gamePaused) return;
-  camera->lookWithMouse(x, y);
+  camera->lookWithMouse(x, y, mouseSensitivity, mouseInverted);
 }
 
 void mousePassiveMotion(int x, int y) {

@@ -99,6 +99,15 @@ TEST_F(MouseLook, PointerOffTheCentreTurnsOrTiltsAndWarpsBack) {
   EXPECT_NEAR(-0.102, headingOf(cam), 1e-5);
 }
 
+TEST_F(MouseLook, SensitivityScalesTheTurnAndInvertSwapsUpAndDown) {
+  cam.lookWithMouse(562, 334, 2.0f, false);
+  EXPECT_NEAR(-0.2, headingOf(cam), 1e-5);
+  EXPECT_NEAR(0.2, pitchOf(cam), 1e-5);
+  cam.lookWithMouse(512, 334, 0.5f, true);  // the pointer up looks down
+  EXPECT_NEAR(0.15, pitchOf(cam), 1e-5);
+  EXPECT_NEAR(-0.2, headingOf(cam), 1e-5);  // turning sideways is never inverted
+}
+
 TEST_F(MouseLook, AFarPointerTurnsByAQuarterScreenWidthAtMost) {
   // A warp that did not happen: the pointer arrives thousands of pixels off the centre.
   cam.lookWithMouse(512 - 5000, 384);

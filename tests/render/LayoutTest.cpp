@@ -2,9 +2,11 @@
 // the HUD whole, and the pointer centre follows the window's size as the reshape reports it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
+#include "app/GameOptions.h"
 #include "app/Startup.h"
 #include "game/GameState.h"
 #include "game/World.h"
@@ -71,3 +73,18 @@ TEST_F(LayoutTest, PointerCentreFollowsTheWindow) {
 }
 
 }  // namespace
+
+TEST(FieldOfView, TheReshapeProjectsThePlayersVerticalAngle) {
+  if (!testsupport::ensureGlContext(1024, 768)) GTEST_SKIP() << "no X display";
+  const GameOptions saved = gameOptions;
+  double wide[16], normal[16];
+  gameOptions.fieldOfView = 60.0f;
+  reshape(1024, 768);
+  glGetDoublev(GL_PROJECTION_MATRIX, wide);
+  gameOptions = saved;
+  reshape(1024, 768);
+  glGetDoublev(GL_PROJECTION_MATRIX, normal);
+  // The vertical scale is 1 / tan(half the angle): a wider view shows more of the hall.
+  EXPECT_NEAR(1.0 / std::tan(30.0 * 3.14159265358979 / 180.0), wide[5], 1e-4);
+  EXPECT_NEAR(1.0 / std::tan(22.5 * 3.14159265358979 / 180.0), normal[5], 1e-4);
+}

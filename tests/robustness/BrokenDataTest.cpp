@@ -182,6 +182,25 @@ TEST(BrokenDataTree, BrokenSoundsLeaveTheGameSilentAndTheWindowCloseEndsItWithSt
   EXPECT_FALSE(robustness::hasCrashReport(run.errors)) << run.errors;
 }
 
+TEST(BrokenDataTree, BadOptionLinesAreNamedOneByOneAndTheGamePlaysOn) {
+  if (!haveDisplay()) GTEST_SKIP() << "no X display";
+  ScratchDataTree tree;
+  ASSERT_TRUE(tree.ok());
+  tree.replace("data/settings.ini",
+               std::string("# options\nmouse-sensitivity = 11\nspeed = 3\nfield-of-view\n"
+                           "music-volume = 40\ninvert-mouse = sometimes\n1024x768:32@60\n"));
+  const ClosedRun run = runUntilClosed(tree, {});
+  EXPECT_EQ(0, run.status) << run.output << run.errors;
+  EXPECT_NE(std::string::npos, run.output.find(fallbackLine)) << run.output;
+  for (const char* line : {"data/settings.ini: line 2: mouse-sensitivity",
+                           "data/settings.ini: line 3: unknown option \"speed\"",
+                           "data/settings.ini: line 4: \"field-of-view\" is not",
+                           "data/settings.ini: line 6: invert-mouse"}) {
+    EXPECT_NE(std::string::npos, run.output.find(line)) << line << "\n" << run.output;
+  }
+  EXPECT_EQ(std::string::npos, run.output.find("line 5")) << run.output;
+}
+
 TEST(BrokenDataTree, WithoutAnAudioDeviceTheGameRunsSilentWithOneWarning) {
   if (!haveDisplay()) GTEST_SKIP() << "no X display";
   ScratchDataTree tree;

@@ -165,18 +165,31 @@ Canvas controlsPage(const Canvas& bg, Fonts& f) {
       {"G", "empty the bag at the drop zone"},
       {"Q", "leave the museum at the exit"},
       {"M", "music on / off"},
+      {"P", "pause / go on"},
       {"F1", "this help"},
       {"F2", "frames per second"},
       {"F3", "wireframe"},
       {"F4", "texture filtering"},
       {"Esc", "menu / quit"},
+      {"F11", "full screen / window"},
       {"Enter", "select"},
   };
-  float y = 160.0f;
+  float y = 152.0f;
   for (const auto& row : rows) {
-    page.text(*f.bold, 25.0f, 430.0f - page.measure(*f.bold, 25.0f, row.first), y, row.first, kGold);
-    page.text(*f.regular, 25.0f, 466.0f, y, row.second, rgb(222, 226, 236));
-    y += 37.0f;
+    page.text(*f.bold, 22.0f, 430.0f - page.measure(*f.bold, 22.0f, row.first), y, row.first, kGold);
+    page.text(*f.regular, 22.0f, 466.0f, y, row.second, rgb(222, 226, 236));
+    y += 28.0f;
+  }
+  // The player's options, as lines above the mode line of settings.ini.
+  const char* const options[] = {
+      "Options: lines above the mode line of settings.ini, for example",
+      "mouse-sensitivity = 1.5    invert-mouse = no    field-of-view = 60",
+      "music-volume = 70    effects-volume = 100    1024x768:32@60"};
+  y += 10.0f;
+  for (const char* line : options) {
+    page.text(*f.regular, 17.0f, 512.0f - page.measure(*f.regular, 17.0f, line) / 2.0f, y, line,
+              rgb(180, 186, 200));
+    y += 21.0f;
   }
   footer(page, f, "Press Enter to return");
   return page.canvas;
