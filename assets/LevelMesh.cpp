@@ -27,15 +27,8 @@ void LevelMesh::draw() const {
   glEnable(GL_TEXTURE_2D);
   for (const MeshObject& object : model->objects) {
     // An object of a model without materials keeps what is bound and set.
-    if (const MeshMaterial* material = model->materialOf(object)) {
-      glBindTexture(GL_TEXTURE_2D, material->textureId);
-      glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material->ambient);
-      glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material->diffuse);
-      glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material->specular);
-      // The lamps, the signs and the floor markings glow; everything else must not keep the
-      // glow of whatever was drawn before.
-      glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, material->emission);
-    }
+    // The lamps, the signs and the floor markings glow through their material's emission.
+    if (const MeshMaterial* material = model->materialOf(object)) applyMeshMaterial(*material);
     drawMeshObject(object);
   }
   glPopAttrib();

@@ -17,3 +17,11 @@ void drawMeshObject(const MeshObject& object) {
 void prepareForToolkitSolid() {
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);
 }
+
+void applyMeshMaterial(const MeshMaterial& material) {
+  glBindTexture(GL_TEXTURE_2D, material.textureId);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material.ambient);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material.diffuse);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material.specular);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, material.emission);
+}

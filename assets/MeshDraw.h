@@ -9,6 +9,10 @@
 // drawing.
 void drawMeshObject(const MeshObject& object);
 
+// Binds the material's texture and sets its ambient, diffuse, specular and emission on both
+// faces (emission always, so nothing keeps the glow of what was drawn before).
+void applyMeshMaterial(const MeshMaterial& material);
+
 // Before drawing a toolkit solid: the solids bring their own vertex and normal arrays but no
 // texture coordinates, so a texture-coordinate array left on would be read past its end.
 void prepareForToolkitSolid();

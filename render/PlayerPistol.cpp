@@ -49,13 +49,7 @@ void drawModel() {
   glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 40.0f);
   glEnable(GL_TEXTURE_2D);
   for (const MeshObject& object : pistol->objects) {
-    if (const MeshMaterial* material = pistol->materialOf(object)) {
-      glBindTexture(GL_TEXTURE_2D, material->textureId);
-      glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material->ambient);
-      glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material->diffuse);
-      glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material->specular);
-      glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, material->emission);
-    }
+    if (const MeshMaterial* material = pistol->materialOf(object)) applyMeshMaterial(*material);
     drawMeshObject(object);
   }
   glDisable(GL_TEXTURE_2D);
