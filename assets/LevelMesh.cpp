@@ -3,19 +3,25 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "assets/MeshDraw.h"
+#include "geometry/RoomVisibility.h"
 
 LevelMesh* levelMesh = nullptr;
 Vector3* levelTriangles = nullptr;
 std::int32_t levelTriangleVertexCount = 0;
 
 LevelMesh::LevelMesh(const char* fileName, bool readNormals)
-    : model(loadMeshModel(fileName, readNormals)) {}
+    : model(loadMeshModel(fileName, readNormals)) {
+  sortTrianglesIntoRooms();
+}
 
-LevelMesh::LevelMesh(MeshModel* loadedModel) : model(loadedModel) {}
+LevelMesh::LevelMesh(MeshModel* loadedModel) : model(loadedModel) {
+  sortTrianglesIntoRooms();
+}
 
 LevelMesh::~LevelMesh() {
   freeMeshModel(model);
@@ -31,6 +37,58 @@ void LevelMesh::draw() const {
     if (const MeshMaterial* material = model->materialOf(object)) applyMeshMaterial(*material);
     drawMeshObject(object);
   }
+  glPopAttrib();
+  glDisable(GL_TEXTURE_2D);
+  glCullFace(GL_FRONT);
+}
+
+void LevelMesh::sortTrianglesIntoRooms() {
+  roomParts.clear();
+  if (model == nullptr) return;
+  for (const MeshObject& object : model->objects) {
+    std::vector<RoomPart> parts;
+    for (const auto& corners : object.faceVertices) {
+      const museum::RoomMask rooms =
+          museum::roomsOfTriangle(object.vertices[corners[0]], object.vertices[corners[1]],
+                                  object.vertices[corners[2]]);
+      auto part = std::find_if(parts.begin(), parts.end(),
+                               [rooms](const RoomPart& p) { return p.rooms == rooms; });
+      if (part == parts.end()) part = parts.insert(parts.end(), RoomPart{rooms, {}});
+      part->corners.insert(part->corners.end(), corners.begin(), corners.end());
+    }
+    roomParts.push_back(std::move(parts));
+  }
+}
+
+template <typename PartTest>
+void LevelMesh::drawParts(PartTest shows, const RoomView& view, bool scissored) const {
+  for (std::size_t i = 0; i < model->objects.size(); ++i) {
+    const MeshObject& object = model->objects[i];
+    bool materialSet = false;
+    for (const RoomPart& part : roomParts[i]) {
+      if (!shows(part.rooms)) continue;
+      if (scissored) scissorTo(view.rectOf(part.rooms));
+      if (!materialSet) {
+        if (const MeshMaterial* material = model->materialOf(object)) applyMeshMaterial(*material);
+        materialSet = true;
+      }
+      drawMeshObjectCorners(object, part.corners.data(), part.corners.size());
+    }
+  }
+}
+
+void LevelMesh::drawVisible(const RoomView& view) const {
+  glPushAttrib(GL_CURRENT_BIT);
+  glCullFace(GL_BACK);
+  glEnable(GL_TEXTURE_2D);
+  const museum::RoomMask eye = view.eyeRooms;
+  drawParts([eye](museum::RoomMask rooms) { return (rooms & eye) != 0; }, view, false);
+  glEnable(GL_SCISSOR_TEST);
+  drawParts([&view, eye](museum::RoomMask rooms) {
+              return (rooms & eye) == 0 && view.showsRooms(rooms);
+            },
+            view, true);
+  glDisable(GL_SCISSOR_TEST);
   glPopAttrib();
   glDisable(GL_TEXTURE_2D);
   glCullFace(GL_FRONT);

@@ -15,6 +15,8 @@
 #include "game/GuardRespawn.h"
 #include "game/Results.h"
 #include "game/World.h"
+#include "geometry/MuseumPlan.h"
+#include "geometry/RoomVisibility.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "platform/Screen.h"
@@ -150,24 +152,30 @@ void colourAlarmLamps() {
   }
 }
 
-// Steps 12 and 13.
-void drawMuseumObjects() {
+// An object stands against a wall or on the floor of its room: within this of the room's
+// floor area, so an object in a doorway or on a wall between rooms belongs to both.
+constexpr float objectRoomMargin = 6.0f;
+
+bool inViewOfRooms(const ModelObject& object, const RoomView& view) {
+  return view.showsRooms(
+      museum::roomsAround(object.position.x, object.position.z, objectRoomMargin));
+}
+
+// Steps 12 and 13; an object in a room the view does not reach is not drawn.
+void drawMuseumObjects(const RoomView& view) {
   glEnable(GL_LIGHTING);
   for (int i = 0; i < pedestalCount; ++i) {
     if (!pedestals[i]->isNearLineOfSight(*camera)) continue;
     if (i >= 20) pedestals[i]->setRotation(-90.0f, 0.0f, 1.0f, 0.0f);
-    pedestals[i]->draw();
+    if (inViewOfRooms(*pedestals[i], view)) pedestals[i]->draw();
   }
+  auto drawSeen = [&view](ModelObject* object) {
+    if (object->isNearLineOfSight(*camera) && inViewOfRooms(*object, view)) object->draw();
+  };
   for (int row = 0; row < roomRows; ++row) {
-    for (int i = 0; i < pictureCount[row]; ++i) {
-      if (pictures[row][i]->isNearLineOfSight(*camera)) pictures[row][i]->draw();
-    }
-    for (int i = 0; i < exhibitCount[row]; ++i) {
-      if (exhibits[row][i]->isNearLineOfSight(*camera)) exhibits[row][i]->draw();
-    }
-    for (int i = 0; i < swordCount[row]; ++i) {
-      if (swords[row][i]->isNearLineOfSight(*camera)) swords[row][i]->draw();
-    }
+    for (int i = 0; i < pictureCount[row]; ++i) drawSeen(pictures[row][i]);
+    for (int i = 0; i < exhibitCount[row]; ++i) drawSeen(exhibits[row][i]);
+    for (int i = 0; i < swordCount[row]; ++i) drawSeen(swords[row][i]);
   }
 }
 
@@ -210,15 +218,16 @@ void drawMuseumFrame() {
     trackRoomAndCollide();
   }
   camera->applyView();
+  const RoomView view = findRoomView(camera->position);
   setRoomLights();
   colourAlarmLamps();
-  drawMuseumObjects();
-  levelMesh->draw();
+  drawMuseumObjects(view);
+  levelMesh->drawVisible(view);
   drawFurniture();
   updateGuards();
   drawAlarmLamps();
   glDisable(GL_LIGHTING);
-  glCallList(skylineList);
+  drawSkylineThrough(view);
   drawPlayerPistol();
   drawHitFlash();
   // After the scene, so that the HUD's text blends over it; the pause and the results over all.
@@ -239,6 +248,23 @@ bool trackRoom(float x, float z) {
     return true;
   }
   return false;
+}
+
+// The rooms the view reaches through the doorways, and where on the window.
+RoomView findRoomView(const Vector3& eye) {
+  float projection[16], modelView[16], clip[16];
+  glGetFloatv(GL_PROJECTION_MATRIX, projection);
+  glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
+  for (int column = 0; column < 4; ++column) {
+    for (int row = 0; row < 4; ++row) {
+      float sum = 0.0f;
+      for (int k = 0; k < 4; ++k) sum += projection[k * 4 + row] * modelView[column * 4 + k];
+      clip[column * 4 + row] = sum;
+    }
+  }
+  GLint viewport[4] = {0, 0, 0, 0};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  return findVisibleRooms(clip, eye, viewport[2], viewport[3]);
 }
 
 void display() {

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+#include "geometry/RoomVisibility.h"
+#include "geometry/Vector3.h"
+
 // The room the player is in: 1 the hall, 2, 3, 4 the exhibition rooms; 0 before the first
 // game. Changed only by the room tracking (and set to 1 by a new game).
 extern std::int16_t currentRoom;
@@ -15,5 +18,8 @@ extern std::int32_t guardDownTime[2];
 // decides; returns true when the camera stands in a strip (the wall collision is then
 // skipped), and changes currentRoom when the strip's switch condition holds.
 bool trackRoom(float x, float z);
+
+// The rooms a view from eye reaches, from the projection, model-view and viewport in force.
+RoomView findRoomView(const Vector3& eye);
 
 void display();

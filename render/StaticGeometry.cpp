@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "assets/MeshDraw.h"
 #include "game/World.h"
+#include "geometry/RoomVisibility.h"
 #include "platform/Screen.h"
 
 GLuint overlayList = 0;
@@ -115,4 +117,12 @@ void buildSwitchList() {
   emitQuads(switchTextures[0], &switchFront, 1);
   emitQuads(switchTextures[1], switchSides, 4);
   glDisable(GL_TEXTURE_2D);
+}
+
+void drawSkylineThrough(const RoomView& view) {
+  if (view.skyRect.empty()) return;
+  scissorTo(view.skyRect);
+  glEnable(GL_SCISSOR_TEST);
+  glCallList(skylineList);
+  glDisable(GL_SCISSOR_TEST);
 }

@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+struct RoomView;
+
 // ---- Display lists: generated and compiled once by initWorld, in this order; only the
 // crosshair is compiled again, when the window's size has changed ----
 extern GLuint overlayList;  // the crosshair, called by the HUD inside the 2D overlay
@@ -21,3 +23,7 @@ void buildSkylineList();
 // A box x -1..0, y -2..2, z -1..1, open at x = -1 (that side lies against the wall).
 // Needs switchTextures loaded.
 void buildSwitchList();
+
+// Calls skylineList scissored to where the view's windows may show the sky; nothing when no
+// window can. Leaves the scissor test off.
+void drawSkylineThrough(const RoomView& view);
