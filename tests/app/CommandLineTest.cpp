@@ -2,27 +2,17 @@
 // unknown option or argument is named on standard error with the usage, status 2.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
+#include <tuple>
 
-#include <fstream>
+#include "support/Process.h"
 
 namespace {
 
-std::string slurp(const std::string& path) {
-  std::ifstream file(path);
-  const std::string text((std::istreambuf_iterator<char>(file)), {});
-  std::remove(path.c_str());
-  return text;
-}
-
 // Status, standard output and standard error, with no DISPLAY: anything that tried to open
-// one would fail. The files are the process's own, as tests run side by side.
+// one would fail.
 std::tuple<int, std::string, std::string> runGame(const std::string& arguments) {
-  const std::string base = testing::TempDir() + "cli-" + std::to_string(getpid());
-  const int raw = std::system(("env -u DISPLAY '" VAULTRUN_GAME_BINARY "' " + arguments + " >" +
-                               base + "-out 2>" + base + "-err").c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(base + "-out"), slurp(base + "-err")};
+  const auto run = testsupport::runCommand("env -u DISPLAY '" VAULTRUN_GAME_BINARY "' " + arguments);
+  return {run.status, run.out, run.err};
 }
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutADisplay) {

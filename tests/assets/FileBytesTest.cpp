@@ -23,8 +23,7 @@ std::string writeTemporary(const std::vector<std::uint8_t>& content) {
 }
 
 TEST(ReadWholeFile, ReadsEveryByteWhateverTheSize) {
-  for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65536},
-                                 std::size_t{65537}, std::size_t{3 * 1024 * 1024 + 54}}) {
+  for (const std::size_t size : {std::size_t{0}, std::size_t{65537}, std::size_t{3 * 1024 * 1024 + 54}}) {
     SCOPED_TRACE(size);
     std::vector<std::uint8_t> content(size);
     for (std::size_t i = 0; i < size; ++i) content[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
