@@ -1,9 +1,8 @@
 // The generated sounds in data/audio (made by the build before the tests run): the effects are
 // 16-bit mono PCM of the right length, loud but never clipped, within 6 dB of each other; the
-// shots crack and the footsteps reach a small speaker; the siren and the music loops (as the
-// mixer decodes them, the encoder's delay and padding trimmed) run from their end straight
-// back into their start at their level; the game music is bright; and the game's Sound loads
-// every one of them without a message.
+// siren and the music loops (as the mixer decodes them, the encoder's delay and padding
+// trimmed) run from their end straight back into their start at their level; and the game's
+// Sound loads every one of them without a message.
 #include <SDL2/SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -81,21 +80,6 @@ void expectLevels(const Samples& s, double peakLo, double peakHi, double rmsLo) 
   EXPECT_GT(rmsDb(s, 0, s.size()), rmsLo);
 }
 
-// The share of the energy that passes a one-pole high-pass at lo and then a one-pole low-pass
-// at hi: a rough band (6 dB an octave beyond its edges), enough to tell a crack from a thump.
-double bandShare(const Samples& s, double lo, double hi) {
-  const double a = 1.0 - std::exp(-2.0 * M_PI * lo / 44100.0);
-  const double b = 1.0 - std::exp(-2.0 * M_PI * hi / 44100.0);
-  double low = 0.0, band = 0.0, all = 1e-20, passed = 0.0;
-  for (const double x : s) {
-    low += a * (x - low);
-    band += b * ((x - low) - band);
-    all += x * x;
-    passed += band * band;
-  }
-  return passed / all;
-}
-
 // A loop: the step from its last sample to its first no steeper than the given share of its
 // own steps; with `level`, no silence at its start and its last half second about as loud as
 // its first.
@@ -142,10 +126,6 @@ TEST(AudioFiles, EffectsAreMonoPcmOfTheirLengthLoudTogetherButNeverClipped) {
                 std::min(quietest, rmsDb(siren, 0, siren.size())),
             6.0);
   expectLoopJoins(siren, 1.0, true);
-  for (const char* shot : {"gunshot.wav", "pistolshot.wav"}) {
-    EXPECT_GT(bandShare(readWav(shot), 1500.0, 6000.0), 0.2) << shot;
-  }
-  EXPECT_GT(bandShare(readWav("footstep.wav"), 300.0, 22050.0), 0.5);
 }
 
 class MusicFiles : public testing::Test {
@@ -175,9 +155,6 @@ TEST_F(MusicFiles, LoopsDecodeWholeAtTheirLevelAndJoinWithoutASeam) {
     EXPECT_NEAR(seconds * frequency, static_cast<double>(frames), 2.0);
     expectLevels(fromPcm(pcm, frames * 2), -4.0, -0.5, -30.0);
     for (int c = 0; c < 2; ++c) expectLoopJoins(fromPcm(pcm + c, frames * 2 - c, 2), 0.99, c == 0);
-    if (std::string(name) == "game1.mp3") {
-      EXPECT_GT(bandShare(fromPcm(pcm, frames * 2, 2), 1500.0, 22050.0), 0.09);
-    }
     Mix_FreeChunk(chunk);
   }
 }

@@ -89,7 +89,6 @@ TEST_F(GameRules, EnterOpensAndClosesThePagesAndStartsAGame) {
   key(13);
   EXPECT_FALSE(menuActive);
   EXPECT_EQ(statusText(), "It's your turn now, baby!");
-  EXPECT_EQ(messageDuration, 3);
   ASSERT_GE(recordedSounds().size(), 2u);
   EXPECT_EQ(recordedSounds()[0].sound, menuMusic);
   EXPECT_EQ(playedSounds()[0], gameMusic);
@@ -192,7 +191,6 @@ TEST_F(GameRules, TheRemarkFollowsTheValueTaken) {
     exhibit->value = value;
     key('t');
     EXPECT_EQ(statusText(), remark) << value;
-    EXPECT_EQ(messageDuration, 2);
   }
   exhibit->value = realValue;
 }
@@ -213,7 +211,6 @@ TEST_F(GameRules, TheBagIsEmptiedOnlyInsideTheDropZone) {
   EXPECT_FLOAT_EQ(camera->bagLoad, 0.0f);
   EXPECT_EQ(camera->score, 55);
   EXPECT_EQ(statusText(), "Alle Objekte sind gesichert");
-  EXPECT_EQ(messageDuration, 3);
   EXPECT_EQ(playedSounds(), (Sounds{transferSound}));
 
   startSoundRecording();
@@ -252,8 +249,7 @@ TEST_F(GameRules, EnterDuringPlayRestartsWithEverythingRestored) {
   guard1->health = 20;
   key(13);
   EXPECT_FALSE(menuActive);
-  EXPECT_TRUE(lonelyExhibit()->visible);
-  EXPECT_TRUE(lonelyExhibit()->intact);
+  EXPECT_TRUE(lonelyExhibit()->visible && lonelyExhibit()->intact);
   EXPECT_EQ(camera->score, 0);
   EXPECT_FLOAT_EQ(camera->bagLoad, 0.0f);
   EXPECT_FLOAT_EQ(camera->health, 100.0f);
@@ -261,7 +257,6 @@ TEST_F(GameRules, EnterDuringPlayRestartsWithEverythingRestored) {
   EXPECT_EQ(guard1->health, 100);
   EXPECT_EQ(currentRoom, 1);
   EXPECT_FLOAT_EQ(camera->position.x, 419.0f);
-  EXPECT_EQ(statusText(), "It's your turn now, baby!");
 }
 
 TEST_F(GameRules, ThreeShotsBringAGuardDownOnlyTheFirstRaisesTheAlarmAndOtherClicksDoNothing) {

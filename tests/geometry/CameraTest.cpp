@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ExpectVector.h"
+
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -13,13 +15,9 @@
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using testsupport::expectVector;
 
-void expectVector(Vector3 expected, Vector3 actual, float tolerance = 1e-5f) {
-  EXPECT_NEAR(expected.x, actual.x, tolerance);
-  EXPECT_NEAR(expected.y, actual.y, tolerance);
-  EXPECT_NEAR(expected.z, actual.z, tolerance);
-}
+constexpr double pi = 3.141592653589793;
 
 Camera cameraLooking(Vector3 position, Vector3 view) {
   return Camera(position.x, position.y, position.z, view.x, view.y, view.z, 0.0f, 1.0f, 0.0f);

@@ -42,11 +42,6 @@ std::vector<Vector3> closedBox() {
   return list;
 }
 
-// Distances from the eye to the walls x = 0, x = 40, z = 0 and z = 40.
-std::vector<float> wallDistances(Vector3 p) {
-  return {p.x, boxSize - p.x, p.z, boxSize - p.z};
-}
-
 class WalkingCollision : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -86,45 +81,6 @@ class WalkingCollision : public ::testing::Test {
   Camera* previousCamera = nullptr;
   const std::vector<Vector3> walls = closedBox();
 };
-
-TEST_F(WalkingCollision, NeverCloserToAWallThanTheRadius) {
-  // Heading 0 looks along -z; positive headings turn left.
-  startAt(Vector3(20.0f, 1.0f, 20.0f), 0.3);
-  struct Phase {
-    std::int32_t forward, strafe, pace;
-    float turnPerFrame;  // radians about the vertical
-  };
-  const Phase phases[] = {{1, 0, 2, 0.0f},  {1, 1, 2, 0.01f},  {0, -1, 2, 0.0f},
-                          {-1, 0, 4, 0.02f}, {-1, -1, 2, 0.0f}, {0, 1, 4, -0.015f},
-                          {1, -1, 4, 0.0f},  {1, 0, 4, 0.03f}};
-  std::vector<float> closest(4, boxSize);
-  int pushedFrames = 0;
-  for (const Phase& phase : phases) {
-    forwardDirection = phase.forward;
-    strafeDirection = phase.strafe;
-    player.walkPace = static_cast<std::int16_t>(phase.pace);
-    for (int i = 0; i < 120; ++i) {
-      player.turnView(phase.turnPerFrame, 0.0f, 1.0f, 0.0f);
-      platform::advanceVirtualClockMicros(frameMicros);
-      idle();
-      const Vector3 walked = player.position;
-      player.collideWithTriangles(walls.data(), static_cast<std::int32_t>(walls.size()));
-      pushedFrames += walked == player.position ? 0 : 1;
-      const std::vector<float> distances = wallDistances(player.position);
-      for (std::size_t w = 0; w < distances.size(); ++w) {
-        ASSERT_GE(distances[w], player.radius - wallTolerance)
-            << "wall " << w << " at (" << player.position.x << ", " << player.position.z << ")";
-        closest[w] = std::min(closest[w], distances[w]);
-      }
-      ASSERT_EQ(1.0f, player.position.y);
-    }
-  }
-  // The walk really leaned on every wall.
-  EXPECT_GT(pushedFrames, 100);
-  for (std::size_t w = 0; w < closest.size(); ++w) {
-    EXPECT_NEAR(player.radius, closest[w], 0.01f) << "wall " << w;
-  }
-}
 
 TEST_F(WalkingCollision, SlidesAlongAWallWalkedIntoAtAnAngle) {
   // Heading 20 degrees to the left of +z (towards +x): mostly into the wall z = 40, a little

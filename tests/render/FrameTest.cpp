@@ -168,11 +168,8 @@ TEST_F(FrameTest, GreenLampsGlowInPeaceAndRedOnesDuringTheAlarm) {
   auto emission = [](int lamp, int k) { return alarmLamps[lamp]->emission[k]; };
   display();
   for (int i = 0; i < alarmLampCount; ++i) {
-    SCOPED_TRACE(i);
     ASSERT_NE(alarmLamps[i]->emission, nullptr);
-    const bool green = i % 2 == 1;
-    EXPECT_FLOAT_EQ(emission(i, 0), 0.0f);
-    EXPECT_FLOAT_EQ(emission(i, 1), green ? 0.8f : 0.0f);
+    EXPECT_FLOAT_EQ(emission(i, 1), i % 2 == 1 ? 0.8f : 0.0f) << i;  // the odd ones green
   }
 
   alarmActive = true;

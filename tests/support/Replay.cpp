@@ -69,13 +69,15 @@ Script& Script::wait(int ms) {
   return *this;
 }
 
-Script& Script::walk(int ms) {
-  add("key-down w");
+Script& Script::press(const std::string& down, const std::string& up, int ms) {
+  add(down);
   now += ms;
-  add("key-up w");
+  add(up);
   now += scriptFrameMs;
   return *this;
 }
+
+Script& Script::walk(int ms) { return press("key-down w", "key-up w", ms); }
 
 Script& Script::turn(int pixels) {
   for (int left = pixels; left != 0;) {
@@ -94,19 +96,11 @@ Script& Script::look(int dx, int dy) {
 }
 
 Script& Script::key(const std::string& name) {
-  add("key-down " + name);
-  now += scriptFrameMs;
-  add("key-up " + name);
-  now += scriptFrameMs;
-  return *this;
+  return press("key-down " + name, "key-up " + name, scriptFrameMs);
 }
 
 Script& Script::click() {
-  add("button left down 512 384");
-  now += scriptFrameMs;
-  add("button left up 512 384");
-  now += scriptFrameMs;
-  return *this;
+  return press("button left down 512 384", "button left up 512 384", scriptFrameMs);
 }
 
 Script& Script::screenshot(const std::string& name) {

@@ -67,6 +67,8 @@ class Script {
 
  private:
   void add(const std::string& event);
+  // Two events ms apart, then a frame.
+  Script& press(const std::string& down, const std::string& up, int ms);
   std::string text;
   int now = 0;
   bool shots = true;
