@@ -1,8 +1,8 @@
 // The generated sounds in data/audio (made by the build before the tests run): the effects are
-// 16-bit mono PCM of the right length, loud but never clipped, within 6 dB of each other; the
-// siren and the music loops (as the mixer decodes them, the encoder's delay and padding
-// trimmed) run from their end straight back into their start at their level; and the game's
-// Sound loads every one of them without a message.
+// 16-bit mono PCM of the right length, loud but never clipped; the siren and the music loops
+// (as the mixer decodes them, the encoder's delay and padding trimmed) run from their end
+// straight back into their start; and the game's Sound loads every one of them without a
+// message.
 #include <SDL2/SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -81,13 +81,8 @@ void expectLevels(const Samples& s, double peakLo, double peakHi, double rmsLo) 
 }
 
 // A loop: the step from its last sample to its first no steeper than the given share of its
-// own steps; with `level`, no silence at its start and its last half second about as loud as
-// its first.
-void expectLoopJoins(const Samples& s, double share, bool level) {
-  if (level) {
-    EXPECT_GT(rmsDb(s, 0, 441), -45.0) << "silent start";
-    EXPECT_NEAR(rmsDb(s, 0, 22050), rmsDb(s, s.size() - 22050, s.size()), 8.0);
-  }
+// own steps.
+void expectLoopJoins(const Samples& s, double share) {
   std::vector<double> steps;
   for (std::size_t i = 1; i < s.size(); ++i) steps.push_back(std::fabs(s[i] - s[i - 1]));
   std::sort(steps.begin(), steps.end());
@@ -107,8 +102,7 @@ const Effect kEffects[] = {
     {"pistolshot.wav", 0.3, 1.8},
 };
 
-TEST(AudioFiles, EffectsAreMonoPcmOfTheirLengthLoudTogetherButNeverClipped) {
-  double quietest = 0.0, loudest = -200.0;
+TEST(AudioFiles, EffectsAreMonoPcmOfTheirLengthLoudButNeverClipped) {
   for (const Effect& e : kEffects) {
     SCOPED_TRACE(e.file);
     double seconds = 0.0;
@@ -118,14 +112,8 @@ TEST(AudioFiles, EffectsAreMonoPcmOfTheirLengthLoudTogetherButNeverClipped) {
     EXPECT_LE(seconds, e.maxSeconds);
     expectLevels(s, -12.0, -0.9, -35.0);
     EXPECT_LT(std::fabs(s.back()), 300 / 32768.0);  // stops without a click
-    quietest = std::min(quietest, rmsDb(s, 0, s.size()));
-    loudest = std::max(loudest, rmsDb(s, 0, s.size()));
   }
-  const Samples siren = readWav("siren.wav");
-  EXPECT_LE(std::max(loudest, rmsDb(siren, 0, siren.size())) -
-                std::min(quietest, rmsDb(siren, 0, siren.size())),
-            6.0);
-  expectLoopJoins(siren, 1.0, true);
+  expectLoopJoins(readWav("siren.wav"), 1.0);
 }
 
 class MusicFiles : public testing::Test {
@@ -139,7 +127,7 @@ class MusicFiles : public testing::Test {
   }
 };
 
-TEST_F(MusicFiles, LoopsDecodeWholeAtTheirLevelAndJoinWithoutASeam) {
+TEST_F(MusicFiles, LoopsDecodeWholeLoudAndJoinWithoutASeam) {
   int frequency = 0, channels = 0;
   Uint16 format = 0;
   ASSERT_EQ(1, Mix_QuerySpec(&frequency, &format, &channels));
@@ -154,7 +142,7 @@ TEST_F(MusicFiles, LoopsDecodeWholeAtTheirLevelAndJoinWithoutASeam) {
     const std::size_t frames = chunk->alen / 4;
     EXPECT_NEAR(seconds * frequency, static_cast<double>(frames), 2.0);
     expectLevels(fromPcm(pcm, frames * 2), -4.0, -0.5, -30.0);
-    for (int c = 0; c < 2; ++c) expectLoopJoins(fromPcm(pcm + c, frames * 2 - c, 2), 0.99, c == 0);
+    for (int c = 0; c < 2; ++c) expectLoopJoins(fromPcm(pcm + c, frames * 2 - c, 2), 0.99);
     Mix_FreeChunk(chunk);
   }
 }

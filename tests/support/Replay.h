@@ -54,6 +54,12 @@ class Script {
   Script& click();
   // A screenshot to shotPath(name), unless screenshots are off.
   Script& screenshot(const std::string& name);
+  // The game's state now, each line as "<label>.<line>".
+  Script& report(const std::string& label) {
+    add("report " + label);
+    now += scriptFrameMs;
+    return *this;
+  }
   Script& withoutScreenshots() {
     shots = false;
     return *this;
