@@ -105,10 +105,6 @@ const Area kRoom2{282, 52, 500, 273};
 const Area kRoom3{54, 52, 280, 273};
 const Area kRoom4{54, 275, 500, 485};
 
-inline const Area& roomArea(int room) {
-  return room == 2 ? kRoom2 : room == 3 ? kRoom3 : kRoom4;
-}
-
 inline bool insideMuseum(double x, double z, double margin = 0) {
   for (const Area* a : {&kHallFront, &kHallLeft, &kRoom2, &kRoom3, &kRoom4}) {
     if (a->contains(x, z, margin)) return true;
@@ -118,18 +114,5 @@ inline bool insideMuseum(double x, double z, double margin = 0) {
 
 const double kPatrol1[4][2] = {{26, 25}, {395, 25}, {395, 164}, {26, 164}};
 const double kPatrol2[4][2] = {{162, 164}, {162, 386}, {395, 386}, {395, 164}};
-
-// The picture files in the order of rooms 3, 2, 4 (pic1..24 and picn1..12) and their rooms.
-inline std::string pictureFile(int i) {
-  return i < 24 ? "models/pictures/pic" + std::to_string(i + 1) + ".txt"
-                : "models/pictures/picn" + std::to_string(i - 23) + ".txt";
-}
-inline int pictureRoom(int i) { return i < 12 ? 3 : (i < 24 ? 2 : 4); }
-
-// The middle of a picture's canvas: halfway between its first and third corners.
-inline P pictureCentre(const MeshModel& m) {
-  const auto& v = m.objects[0].vertices;
-  return (toP(v[0]) + toP(v[2])) * 0.5;
-}
 
 }  // namespace museumtest

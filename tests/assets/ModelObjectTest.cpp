@@ -1,5 +1,5 @@
-// Museum objects: the picture centre, the reach and push-out tests (no GL), and where a solid
-// and a text model are drawn (GL).
+// Museum objects: the reach and push-out tests (no GL), and where a solid and a text model
+// are drawn (GL).
 #include "assets/ModelObject.h"
 #include "assets/Textures.h"
 #include "geometry/Camera.h"
@@ -9,32 +9,9 @@ using assettest::Rgb;
 
 namespace {
 
-MeshModel* modelWithCorners(const std::vector<Vector3>& corners) {
-  auto* m = new MeshModel;
-  m->objects.resize(1);
-  m->numObjects = 1;
-  m->objects[0].vertices = corners;
-  return m;
-}
-
 const Rgb black = {0, 0, 0};
 
 }  // namespace
-
-TEST(ModelObject, PictureCentreIsTheMidpointOfCornersOneAndThree) {
-  ModelObject wallX(1.0f, 3);
-  wallX.model = modelWithCorners({{10, 2, 4}, {10, 8, 4}, {10, 8, 12}, {10, 2, 12}});
-  wallX.placeAtPictureCentre();
-  EXPECT_EQ(wallX.position, Vector3(10, 5, 8));
-  ModelObject wallZ(1.0f, 3);
-  wallZ.model = modelWithCorners({{12, 2, 30}, {12, 8, 30.5f}, {2, 8, 30}, {2, 2, 30}});
-  wallZ.placeAtPictureCentre();
-  EXPECT_EQ(wallZ.position, Vector3(7, 5, 30));  // z of corner 1
-  wallZ.model->objects[0].vertices.pop_back();   // fewer than four corners: left alone
-  wallZ.position = Vector3();
-  wallZ.placeAtPictureCentre();
-  EXPECT_EQ(wallZ.position, Vector3());
-}
 
 TEST(ModelObject, ReachNeedsTwentyFiveUnitsAndAnIntactVisibleObject) {
   ModelObject o(1.0f, 3);

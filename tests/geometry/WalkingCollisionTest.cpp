@@ -3,7 +3,6 @@
 // closed box of wall triangles. Also the walking step that idle() derives from the frame time.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 

@@ -9,7 +9,6 @@
 
 #include "app/Idle.h"
 #include "app/Startup.h"
-#include "assets/Md2Model.h"
 #include "assets/ModelObject.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
@@ -102,11 +101,6 @@ TEST_F(FrameTest, TheFrameRunsTheWallCollisionOnlyOutsideTheStrips) {
 
   frameAt(1, Vector3(395.0f, 1.0f, 52.0f));
   EXPECT_EQ(currentRoom, 2);
-
-  // Before the first game there is no room: neither tracking nor collision.
-  frameAt(0, Vector3(50.5f, 1.0f, 100.0f));
-  EXPECT_EQ(currentRoom, 0);
-  EXPECT_FLOAT_EQ(camera->position.x, 50.5f);
 }
 
 TEST_F(FrameTest, TheGameIsOverOnTheFirstMuseumFrameWithoutHealth) {
