@@ -1,27 +1,23 @@
-// The settings file: finding the mode line and refusing bad files,
-// then the real game binary started in a scratch folder without a display, for its messages
-// and exit statuses.
+// The settings file: the mode line read at its separators (every size a screen can have, the
+// optional depth and rate, a byte-order mark and blanks), what cannot be a screen mode, lines
+// too long, a folder in place of the file, where the player's own file is looked for; then the
+// real game binary started in a scratch folder without a display, for its messages and exit
+// statuses.
 #include "app/Settings.h"
+#include "app/SettingsPath.h"
 
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
+#include <vector>
+
+#include "support/Process.h"
 
 namespace {
-
-ScreenSettings parsed(const std::string& contents) {
-  ScreenSettings settings;
-  std::string problem;
-  EXPECT_TRUE(parseSettings(contents, settings, problem)) << problem;
-  return settings;
-}
 
 std::string refusal(const std::string& contents) {
   ScreenSettings settings;
@@ -31,40 +27,67 @@ std::string refusal(const std::string& contents) {
   return problem;
 }
 
-TEST(ParseSettings, LastLineIsTheMode) {
-  const ScreenSettings s = parsed("anything at all on the first line\n1024x768:32@60");
-  EXPECT_EQ("1024x768:32@60", s.modeString);
-  EXPECT_EQ(1024, s.width);
-  EXPECT_EQ(768, s.height);
-  EXPECT_EQ(60, s.refresh);
-}
-
-TEST(ParseSettings, TrailingLineFeedsBlankLinesAndCarriageReturnsAreAccepted) {
-  for (const char* contents :
-       {"1024x768:32@60\n", "1024x768:32@60\n\n\n", "1024x768:32@60\r\n",
-        "first line\r\n1024x768:32@60\r\n\r\n", "\n\n1024x768:32@60"}) {
-    const ScreenSettings s = parsed(contents);
-    EXPECT_EQ("1024x768:32@60", s.modeString) << contents;
-    EXPECT_EQ(1024, s.width);
-    EXPECT_EQ(768, s.height);
-    EXPECT_EQ(60, s.refresh);
+TEST(SettingsLine, NumbersAreReadAtTheSeparators) {
+  const struct { const char* contents; int width, height, depth, refresh; } cases[] = {
+      {"800x600:32@60", 800, 600, 32, 60},         {"1280x1024:32@75", 1280, 1024, 32, 75},
+      {"1920x1080:32@60", 1920, 1080, 32, 60},     {"2560x1440", 2560, 1440, 0, 0},
+      {"640x480@85", 640, 480, 0, 85},             {"\xEF\xBB\xBF" "1024x768:32@60\r\n", 1024, 768, 32, 60},
+      {"old\n \t1024x768:24@60  \n \n", 1024, 768, 24, 60}};
+  for (const auto& c : cases) {
+    ScreenSettings s;
+    std::string problem;
+    ASSERT_TRUE(parseSettings(c.contents, s, problem)) << c.contents << ": " << problem;
+    EXPECT_EQ(std::vector<int>({s.width, s.height, s.depth, s.refresh}),
+              std::vector<int>({c.width, c.height, c.depth, c.refresh})) << c.contents;
+    EXPECT_EQ(std::string::npos, s.modeString.find_first_of(" \t\r\xEF")) << s.modeString;
+  }
+  const struct { const char* contents; const char* reason; } refused[] = {
+      {"1024x", "WIDTHxHEIGHT"},        {"1024*768:32@60", "WIDTHxHEIGHT"},
+      {"1024x768:32@", "WIDTHxHEIGHT"}, {"123456x768", "WIDTHxHEIGHT"},
+      {"300x768", "outside 320x200"},   {"1024x0:32@60", "outside 320x200"},
+      {"1024x768:0@60", "colour depth"}, {"1024x768:32@5000", "refresh"},
+      {"\xEF\xBB\xBF\n\n", "no mode line"}};
+  for (const auto& c : refused) {
+    ScreenSettings s;
+    std::string problem;
+    EXPECT_FALSE(parseSettings(c.contents, s, problem)) << c.contents;
+    EXPECT_NE(std::string::npos, problem.find(c.reason)) << c.contents << ": " << problem;
   }
 }
 
-TEST(ParseSettings, LineLengthLimits) {
-  // A line of 99 characters is read; one of 100 or 200 is refused, wherever it stands.
-  const std::string longest = std::string(99 - 14, ' ') + "1024x768:32@60";
-  EXPECT_EQ("1024x768:32@60", parsed(longest).modeString);
-  EXPECT_NE(std::string::npos, refusal(longest + " ").find("99"));
-  EXPECT_NE(std::string::npos, refusal(std::string(200, 'x') + "\n1024x768:32@60").find("99"));
-  EXPECT_NE(std::string::npos, refusal("1024x768:32@60" + std::string(186, '0')).find("99"));
+TEST(SettingsLine, AFolderInPlaceOfTheFileIsNamedAsSuch) {
+  char pattern[] = "/tmp/vaultrun-settings-dir-XXXXXX";
+  ASSERT_NE(nullptr, mkdtemp(pattern));
+  const std::string folder = std::string(pattern) + "/settings.ini";
+  std::filesystem::create_directory(folder);
+  ScreenSettings s;
+  std::string error;
+  EXPECT_FALSE(readSettingsFile(folder.c_str(), s, error));
+  EXPECT_EQ("Error: " + folder + ": is a folder, not a settings file", error);
+  std::filesystem::remove_all(pattern);
 }
 
-TEST(ParseSettings, NulByteAndEmptyFilesAreRefused) {
+TEST(SettingsLine, OverlongLinesNulBytesAndEmptyFilesAreRefused) {
+  // A line of 99 characters is read; one of 100 or 200 is refused, wherever it stands.
+  const std::string longest = std::string(99 - 14, ' ') + "1024x768:32@60";
+  ScreenSettings s;
+  std::string problem;
+  EXPECT_TRUE(parseSettings(longest, s, problem)) << problem;
+  EXPECT_NE(std::string::npos, refusal(longest + " ").find("99"));
+  EXPECT_NE(std::string::npos, refusal(std::string(200, 'x') + "\n1024x768:32@60").find("99"));
   refusal(std::string("1024x768:32@60\0", 15));
   refusal(std::string("1024x\0""768:32@60", 15));
   refusal("");
-  refusal("\n\r\n\n");
+}
+
+// Unset, empty or relative XDG_CONFIG_HOME: ~/.config, never a path relative to data/.
+TEST(SettingsPath, ConfigHomeWhenAbsoluteElseHomeConfigElseNone) {
+  EXPECT_EQ(userSettingsPath("/cfg", "/home/p"), "/cfg/vaultrun/settings.ini");
+  EXPECT_EQ(userSettingsPath(nullptr, "/home/p"), "/home/p/.config/vaultrun/settings.ini");
+  EXPECT_EQ(userSettingsPath("", "/home/p"), "/home/p/.config/vaultrun/settings.ini");
+  EXPECT_EQ(userSettingsPath("cfg", "/home/p"), "/home/p/.config/vaultrun/settings.ini");
+  EXPECT_EQ(userSettingsPath(nullptr, nullptr), "");
+  EXPECT_EQ(userSettingsPath("", "home"), "");
 }
 
 // A scratch working folder for one run of the game, removed afterwards.
@@ -76,88 +99,47 @@ class GameBinary : public ::testing::Test {
     folder = pattern;
     std::filesystem::create_directory(folder / "data");
   }
-
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
 
   void writeSettings(const std::string& contents) {
-    std::ofstream file(folder / "data" / "settings.ini", std::ios::binary);
-    file << contents;
+    std::ofstream(folder / "data" / "settings.ini", std::ios::binary) << contents;
   }
 
-  // Runs the game in the folder without an X display, so it can never open a window here.
-  // Returns its standard output; `status` receives the exit status (-1 for a signal).
+  // Runs the game in the folder without an X display, so it can never open a window here;
+  // its standard output and exit status. It ends on its own terms, never inside the toolkit.
   std::string run(int& status) {
-    const std::string command = "cd '" + folder.string() +
-                                "' && env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy "
-                                "timeout 60 '" VAULTRUN_GAME_BINARY "' 2>stderr.txt";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-      ADD_FAILURE() << "cannot run " << command;
-      status = -1;
-      return "";
-    }
-    std::string output;
-    char chunk[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) {
-      output.append(chunk, got);
-    }
-    const int raw = pclose(pipe);
-    status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream errors(folder / "stderr.txt", std::ios::binary);
-    errorOutput.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
-    // The game ends on its own terms, never inside the toolkit.
-    EXPECT_EQ(std::string::npos, errorOutput.find("freeglut")) << errorOutput;
-    return output;
+    const testsupport::CommandRun game = testsupport::runCommand(
+        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy "
+        "timeout 60 '" VAULTRUN_GAME_BINARY "'");
+    EXPECT_EQ(std::string::npos, game.err.find("freeglut")) << game.err;
+    status = game.status;
+    return game.out;
   }
 
   std::filesystem::path folder;
-  std::string errorOutput;  // the run's standard error
 };
 
 constexpr const char* loadingLine = "The Vaultrun is loading - please wait!\n";
 
-TEST_F(GameBinary, MissingSettingsFileEndsWithStatusOne) {
+TEST_F(GameBinary, AMissingOrUnreadableSettingsFileOrNoDisplayEndsWithStatusOne) {
   int status = 0;
-  const std::string output = run(status);
+  std::string output = run(status);
   EXPECT_EQ(1, status) << output;
   EXPECT_EQ(0u, output.find(loadingLine)) << output;
-  EXPECT_NE(std::string::npos,
-            output.find("Error: File with windows settings could be opened\n"))
+  EXPECT_NE(std::string::npos, output.find("Error: File with windows settings could be opened\n"))
       << output;
-}
 
-TEST_F(GameBinary, UnreadableModeLineIsAClearErrorNamingTheFile) {
   writeSettings("1024x");
-  int status = 0;
-  const std::string output = run(status);
+  output = run(status);
   EXPECT_EQ(1, status) << output;
   EXPECT_NE(std::string::npos, output.find("Error: data/settings.ini")) << output;
   EXPECT_EQ(std::string::npos, output.find("X display")) << output;
-}
 
-TEST_F(GameBinary, OverlongLineIsAClearErrorNamingTheFile) {
-  writeSettings(std::string(200, '1') + "\n1024x768:32@60");
-  int status = 0;
-  const std::string output = run(status);
-  EXPECT_EQ(1, status) << output;
-  EXPECT_NE(std::string::npos, output.find("Error: data/settings.ini")) << output;
-  EXPECT_EQ(std::string::npos, output.find("X display")) << output;
-}
-
-TEST_F(GameBinary, ValidSettingsWithoutADisplayEndWithStatusOne) {
+  // Good settings get as far as the display, which is not there.
   writeSettings("1024x768:32@60\n");
-  int status = 0;
-  const std::string output = run(status);
+  output = run(status);
   EXPECT_EQ(1, status) << output;
-  const std::size_t loading = output.find(loadingLine);
-  EXPECT_EQ(0u, loading) << output;
-  const std::size_t error = output.find("Error:");
-  ASSERT_NE(std::string::npos, error) << output;
-  EXPECT_NE(std::string::npos, output.find("X display", error)) << output;
+  EXPECT_NE(std::string::npos, output.find("X display", output.find("Error:"))) << output;
   EXPECT_EQ(std::string::npos, output.find("Error: data/settings.ini")) << output;
 }
 

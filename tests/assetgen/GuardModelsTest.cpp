@@ -51,7 +51,7 @@ TEST(GuardModels, FramesFormTheOneAnimationTheGuardPlaysWoundForFrontFaceCulling
       SCOPED_TRACE(name);
       const Md2Model model = load(name);
       const int frames = model.numFrames;
-      EXPECT_GE(frames, figure.minFrames);
+      EXPECT_GE(frames, figure.minFrames);  // the rules wait for frame 17 of the shot, say
       EXPECT_LE(frames, figure.maxFrames);
       if (figure.weapon) {
         EXPECT_EQ(load(figure.file).numFrames, frames);

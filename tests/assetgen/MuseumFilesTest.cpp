@@ -1,7 +1,5 @@
-// The generated museum files in data/ (the level, the pictures, the furniture and their
-// textures) load with the game's own loaders without a message, and the textures are
-// power-of-two 24-bit images. Two runs of the generator write the same bytes,
-// sounds and guards included.
+// The generated textures in data/ are power-of-two 24-bit images, and two runs of the
+// generator write the same bytes, sounds and guards included.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,9 +7,6 @@
 #include <filesystem>
 
 #include "assets/BmpDecoder.h"
-#include "assets/LevelMesh.h"
-#include "assets/ModelObject.h"
-#include "support/GlContext.h"
 #include "tests/assetgen/MuseumData.h"
 
 namespace {
@@ -55,33 +50,6 @@ TEST(MuseumFiles, EveryTextureIsAPowerOfTwo24BitImage) {
     EXPECT_TRUE(powerOfTwo(image->width));
     EXPECT_TRUE(powerOfTwo(image->height));
   }
-}
-
-TEST(MuseumFiles, LoadWithTheGamesLoadersWithoutAMessage) {
-  if (!testsupport::ensureGlContext()) GTEST_SKIP() << "no X display for a GL context";
-  // The loaders take names from the working directory, which is the repository's root.
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  LevelMesh level("data/models/level.txt", true);
-  std::int32_t count = 0;
-  Vector3* corners = level.buildTriangleList(&count);
-  delete[] corners;
-  for (int i = 0; i < 36; ++i) {
-    const std::string name = "data/" + pictureFile(i);
-    ModelObject picture(name.c_str(), false, 0);
-    picture.loadTexture("data/textures/wood002.bmp");
-  }
-  for (const char* f : {"sockel.txt", "centerchair.txt", "centersofa.txt", "table.txt", "sword.txt"}) {
-    ModelObject object((std::string("data/models/objects/") + f).c_str(), false, 1);
-    ASSERT_TRUE(object.model) << f;
-    for (const MeshMaterial& m : object.model->materials) EXPECT_NE(m.textureId, 0u) << f;
-  }
-  const std::string out = testing::internal::GetCapturedStdout();
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(out, "");
-  EXPECT_EQ(err, "");
-  EXPECT_EQ(count, static_cast<std::int32_t>(levelTris().size() * 3));
-  for (const MeshMaterial& m : level.model->materials) EXPECT_NE(m.textureId, 0u) << m.textureName;
 }
 
 TEST(MuseumFiles, TwoRunsOfTheGeneratorWriteTheSameBytes) {

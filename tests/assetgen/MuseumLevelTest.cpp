@@ -1,7 +1,7 @@
 // The generated level (data/models/level.txt, made by the build before the tests run) against
 // the museum's fixed coordinates: faces look into open space, the player's sphere cannot
-// leave, the doorways are open exactly at the room tracking's strips, the guards walk only
-// through doorways, and the wall switches sit on their walls.
+// leave, the doorways are open exactly at the room tracking's strips, and the guards walk only
+// through doorways.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,7 +21,6 @@ struct Strip {
 const Strip kDoorways[] = {{152, 50, 181, 52},  {381, 50, 410, 52},  {52, 150, 54, 176},
                            {52, 375, 54, 398},  {280, 152, 282, 175}, {152, 273, 181, 275},
                            {381, 273, 410, 275}};
-constexpr double kDoorTop = 3.2;  // every doorway is open at least up to the top of the sphere
 
 bool inDoorway(P p) {
   for (const Strip& d : kDoorways) {
@@ -42,28 +41,6 @@ bool solid(P p) {
   }
   for (const auto& w : kInnerWalls) {
     if (p.x > w[0] && p.x < w[2] && p.z > w[1] && p.z < w[3]) return !inDoorway(p);
-  }
-  return false;
-}
-
-std::vector<Tri> near(const std::vector<Tri>& all, P lo, P hi) {
-  std::vector<Tri> out;
-  for (const Tri& t : all) {
-    if (triangleTouchesBox(t, lo, hi)) out.push_back(t);
-  }
-  return out;
-}
-
-bool anyTouches(const std::vector<Tri>& tris, P lo, P hi) {
-  for (const Tri& t : tris) {
-    if (triangleTouchesBox(t, lo, hi)) return true;
-  }
-  return false;
-}
-
-bool anyCrosses(const std::vector<Tri>& tris, P a, P b) {
-  for (const Tri& t : tris) {
-    if (segmentCrossesTriangle(a, b, t)) return true;
   }
   return false;
 }
@@ -96,101 +73,64 @@ TEST(MuseumLevel, StaysWithinItsTriangleBudgetAndEveryFaceLooksIntoOpenSpace) {
   EXPECT_EQ(wrongWinding, 0);
 }
 
+// A sphere of the player's radius a unit inside any outer wall, at every height it covers
+// (round y = 1), or a unit above the floor or below the ceiling, is pushed back.
 TEST(MuseumLevel, KeepsThePlayersSphereInsideWithFloorAndCeilingEverywhere) {
-  const std::vector<Tri>& tris = levelTris();
-  // Through every outer wall, at every height the sphere (radius 2.2 round y = 1) covers.
-  struct Wall {
-    bool alongX;
-    double c, inward, from, to;
-  };
-  const Wall walls[] = {{true, 0, 1, 0, 500}, {true, 485, -1, 0, 500}, {false, 0, 1, 0, 485},
-                        {false, 500, -1, 0, 485}};
-  for (const Wall& w : walls) {
-    const P lo = w.alongX ? P{-3, -7, w.c - 4} : P{w.c - 4, -7, -3};
-    const P hi = w.alongX ? P{503, 15, w.c + 4} : P{w.c + 4, 15, 488};
-    const std::vector<Tri> local = near(tris, lo, hi);
-    for (double s = w.from + 0.25; s < w.to; s += 0.5) {
-      for (double y : {-1.2, 0.0, 1.0, 2.0, 3.2}) {
-        const P inside = w.alongX ? P{s, y, w.c + w.inward} : P{w.c + w.inward, y, s};
-        const P outside = w.alongX ? P{s, y, w.c - 4 * w.inward} : P{w.c - 4 * w.inward, y, s};
-        if (solid(inside)) continue;  // where an inner wall meets the outer one
-        if (!anyCrosses(local, inside, outside)) {
+  for (double s = 0.5; s < 500; s += 1.0) {
+    for (double y : {-1.2, 1.0, 3.2}) {
+      for (const P inside : {P{s, y, 1}, P{s, y, 484}, P{1, y, s}, P{499, y, s}}) {
+        if (inside.z > 485 || solid(inside)) continue;  // where an inner wall meets the outer one
+        if (!sphereTouchesLevel(inside, 2.2)) {
           ADD_FAILURE() << "an opening at " << inside.x << " " << y << " " << inside.z;
           return;
         }
       }
     }
   }
-  std::vector<Tri> floors, ceilings;
-  for (const Tri& t : tris) {
-    if (t.fileNormal.y > 0.99 && t.a.y < -5.9) floors.push_back(t);
-    if (t.fileNormal.y < -0.99 && t.a.y > 13.5) ceilings.push_back(t);
-  }
-  for (double x = 1.5; x < 500; x += 5) {
-    for (double z = 1.5; z < 485; z += 5) {
-      if (!insideMuseum(x, z, 0.5)) continue;
-      EXPECT_TRUE(anyCrosses(floors, {x, 1, z}, {x, -7, z})) << "no floor at " << x << " " << z;
-      EXPECT_TRUE(anyCrosses(ceilings, {x, 1, z}, {x, 15, z})) << "no ceiling at " << x << " " << z;
+  for (double x = 3; x < 500; x += 8) {
+    for (double z = 3; z < 485; z += 8) {
+      if (!insideMuseum(x, z, 2.5)) continue;
+      EXPECT_TRUE(sphereTouchesLevel({x, -5, z}, 2.2)) << "no floor at " << x << " " << z;
+      EXPECT_TRUE(sphereTouchesLevel({x, 13, z}, 2.2)) << "no ceiling at " << x << " " << z;
     }
   }
 }
 
+// Open through the wall and three units either side, from the floor to the top of the
+// player's sphere; closed just beside the strip, where the wall collision runs.
 TEST(MuseumLevel, DoorwaysAreOpenExactlyAtTheRoomTrackingsStrips) {
-  const std::vector<Tri>& tris = levelTris();
   for (const Strip& d : kDoorways) {
     const bool alongX = d.z1 - d.z0 < d.x1 - d.x0;  // a wall that runs along x
     SCOPED_TRACE(std::to_string(d.x0) + " " + std::to_string(d.z0));
-    // Open through the wall and three units either side, from the floor to above the sphere.
-    const P lo = alongX ? P{d.x0 + 0.05, -5.9, d.z0 - 3} : P{d.x0 - 3, -5.9, d.z0 + 0.05};
-    const P hi = alongX ? P{d.x1 - 0.05, kDoorTop, d.z1 + 3} : P{d.x1 + 3, kDoorTop, d.z1 - 0.05};
-    EXPECT_FALSE(anyTouches(tris, lo, hi));
-    // And closed just beside the strip, where the wall collision runs.
-    for (double beside : {-1.5, 1.5}) {
-      const double s = beside < 0 ? (alongX ? d.x0 : d.z0) + beside : (alongX ? d.x1 : d.z1) + beside;
-      const P a = alongX ? P{s, 1, d.z0 - 1} : P{d.x0 - 1, 1, s};
-      const P b = alongX ? P{s, 1, d.z1 + 1} : P{d.x1 + 1, 1, s};
-      EXPECT_TRUE(anyCrosses(tris, a, b)) << "no wall beside the doorway at " << s;
+    const double from = alongX ? d.x0 : d.z0, to = alongX ? d.x1 : d.z1;
+    const double wall = alongX ? (d.z0 + d.z1) / 2 : (d.x0 + d.x1) / 2;
+    const auto at = [alongX](double along, double y, double across) {
+      return alongX ? P{along, y, across} : P{across, y, along};
+    };
+    for (double along = from + 2.3; along <= to - 2.3; along += 1.0) {
+      for (double across = wall - 3; across <= wall + 3; across += 1.0) {
+        EXPECT_FALSE(sphereTouchesLevel(at(along, -3.7, across), 2.2) ||
+                     sphereTouchesLevel(at(along, 1.0, across), 2.2))
+            << "blocked at " << along << " " << across;
+      }
     }
+    EXPECT_TRUE(sphereTouchesLevel(at(from - 1.5, 1.0, wall), 2.2)) << "no wall before it";
+    EXPECT_TRUE(sphereTouchesLevel(at(to + 1.5, 1.0, wall), 2.2)) << "no wall after it";
   }
 }
 
+// The guard's body, two units round its path, from just above the floor up to 2.
 TEST(MuseumLevel, GuardsWalkTheirPatrolsOnlyThroughDoorways) {
-  const std::vector<Tri>& tris = levelTris();
   for (const auto* path : {kPatrol1, kPatrol2}) {
     for (int i = 0; i < 4; ++i) {
       const double* a = path[i];
       const double* b = path[(i + 1) % 4];
-      // The guard's body, two units either side of its path, from just above the floor.
-      const P lo{std::min(a[0], b[0]) - 2, -5.9, std::min(a[1], b[1]) - 2};
-      const P hi{std::max(a[0], b[0]) + 2, 2.0, std::max(a[1], b[1]) + 2};
-      EXPECT_FALSE(anyTouches(tris, lo, hi))
-          << "leg from " << a[0] << " " << a[1] << " to " << b[0] << " " << b[1];
-    }
-  }
-}
-
-TEST(MuseumLevel, WallSwitchesAndAlarmLampsSitOnTheRoomSideFacesOfTheirWalls) {
-  const std::vector<Tri>& tris = levelTris();
-  // Switch boxes span x - 1..x, y - 2..y + 2, z - 1..z + 1 and lie against a face at x - 0.8.
-  const P switches[] = {{54.8, -1, 146}, {282.8, -1, 146}, {54.8, -1, 371}};
-  for (const P& s : switches) {
-    for (double dy : {-2.0, 2.0}) {
-      for (double dz : {-1.0, 1.0}) {
-        const P corner{s.x, s.y + dy * 0.95, s.z + dz * 0.95};
-        bool onFace = false;
-        for (const Tri& t : tris) {
-          onFace = onFace || (t.fileNormal.x > 0.99 && segmentCrossesTriangle(corner + P{-0.5, 0, 0}, corner + P{-1.2, 0, 0}, t));
-        }
-        EXPECT_TRUE(onFace) << "switch at " << s.x << " " << s.z;
+      for (double t = 0; t <= 1.0; t += 0.005) {
+        const P p{a[0] + (b[0] - a[0]) * t, 0.0, a[1] + (b[1] - a[1]) * t};
+        EXPECT_FALSE(sphereTouchesLevel(p + P{0, -3.9, 0}, 2.0) || sphereTouchesLevel(p, 2.0))
+            << "leg from " << a[0] << " " << a[1] << " blocked at " << p.x << " " << p.z;
       }
     }
-    EXPECT_FALSE(anyTouches(tris, {s.x - 0.7, s.y - 2, s.z - 1}, {s.x + 3, s.y + 2, s.z + 1}));
-  }
-  const P lamps[] = {{54, 0, 144}, {54, -2, 144}, {282, 0, 144}, {282, -2, 144}, {54, 0, 369}, {54, -2, 369}};
-  for (const P& l : lamps) {
-    double nearest = 1e9;
-    for (const Tri& t : tris) nearest = std::min(nearest, distanceToTriangle(l, t));
-    EXPECT_LT(nearest, 0.01) << "lamp at " << l.x << " " << l.y << " " << l.z;
   }
 }
 

@@ -1,6 +1,5 @@
-// The level: its collision triangle list and what its draw shows and leaves behind.
+// The level: its collision triangle list.
 #include "assets/LevelMesh.h"
-#include "assets/Textures.h"
 #include "assets/AssetTestSupport.h"
 
 namespace {
@@ -36,32 +35,4 @@ TEST(LevelMesh, TriangleListHoldsEveryCornerOfEveryObjectInOrder) {
   EXPECT_EQ(list[14], Vector3(5, 10, 15));
   EXPECT_EQ(list[30], Vector3(2, 4, 6));  // the second object follows the first's 30 points
   delete[] list;
-}
-
-TEST(LevelMesh, DrawShowsTheTexturedLevelAndEndsCullingFrontFacesUntextured) {
-  REQUIRE_GL();
-  const std::string red = assettest::writeFile("red.bmp", assettest::bmp24(1, 1, {255, 0, 0}));
-  MeshObject quad = objectWith(4, {{0, 1, 2}, {0, 2, 3}});  // counter-clockwise, left half
-  quad.vertices = {{-1, -1, 0}, {0, -1, 0}, {0, 1, 0}, {-1, 1, 0}};
-  auto* model = new MeshModel;
-  model->objects = {quad};
-  model->materials.resize(1);
-  model->numObjects = model->numMaterials = 1;
-  model->materials[0].textureId = uploadBmpTexture(red.c_str());
-  const LevelMesh level(model);
-
-  assettest::startFlatScene();
-  for (const GLenum a : {GL_VERTEX_ARRAY, GL_NORMAL_ARRAY, GL_TEXTURE_COORD_ARRAY})
-    glEnableClientState(a);
-  glEnable(GL_CULL_FACE);
-  glCullFace(GL_FRONT);
-  level.draw();
-  EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-  GLint culled = 0;
-  glGetIntegerv(GL_CULL_FACE_MODE, &culled);
-  EXPECT_EQ(culled, GL_FRONT);
-  EXPECT_EQ(assettest::pixelAt(-0.5f, 0.0f), (assettest::Rgb{255, 0, 0}));
-  EXPECT_EQ(assettest::pixelAt(0.5f, 0.0f), (assettest::Rgb{0, 0, 0}));
-  glDisable(GL_CULL_FACE);
-  deleteTexture(model->materials[0].textureId);
 }

@@ -1,6 +1,7 @@
 // Small MD2 files built byte by byte for the loader and animation tests.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -61,70 +62,53 @@ struct Md2File {
   }
 
   std::vector<unsigned char> bytes() const {
-    std::vector<unsigned char> out(68, 0);
     const std::int32_t frameSize = 40 + 4 * numVertices + framePadding;
-    const std::int32_t offsetSkins = 68;
-    const std::int32_t offsetTexCoords = offsetSkins + 64 * numSkins;
-    const std::int32_t offsetTriangles =
-        offsetTexCoords + static_cast<std::int32_t>(texCoords.size()) * 2;
-    const std::int32_t offsetFrames =
-        offsetTriangles + static_cast<std::int32_t>(triangles.size()) * 2;
-    const std::int32_t offsetEnd =
-        offsetFrames + static_cast<std::int32_t>(frames.size()) * frameSize;
-    const std::int32_t header[17] = {
-        0x32504449, version, skinWidth, skinHeight, frameSize, numSkins, numVertices,
-        static_cast<std::int32_t>(texCoords.size() / 2),
-        static_cast<std::int32_t>(triangles.size() / 6), 0,
-        static_cast<std::int32_t>(frames.size()), offsetSkins, offsetTexCoords,
-        offsetTriangles, offsetFrames, offsetEnd, offsetEnd};
-    for (int i = 0; i < 17; ++i) {
-      put32(out, 4 * static_cast<std::size_t>(i), header[i]);
+    const std::int32_t offsetTexCoords = 68 + 64 * numSkins;
+    const auto offsetTriangles = offsetTexCoords + static_cast<std::int32_t>(texCoords.size()) * 2;
+    const auto offsetFrames = offsetTriangles + static_cast<std::int32_t>(triangles.size()) * 2;
+    const auto offsetEnd = offsetFrames + static_cast<std::int32_t>(frames.size()) * frameSize;
+    std::vector<unsigned char> out;
+    for (const std::int32_t v :
+         {0x32504449, version, skinWidth, skinHeight, frameSize, numSkins, numVertices,
+          static_cast<std::int32_t>(texCoords.size() / 2),
+          static_cast<std::int32_t>(triangles.size() / 6), 0,
+          static_cast<std::int32_t>(frames.size()), 68, offsetTexCoords, offsetTriangles,
+          offsetFrames, offsetEnd, offsetEnd}) {
+      append(out, static_cast<std::uint32_t>(v), 4);
     }
-    for (int s = 0; s < numSkins; ++s) {
-      const std::string skin = "skin" + std::to_string(s) + ".pcx";
-      std::vector<unsigned char> name(64, 0);
-      std::memcpy(name.data(), skin.data(), skin.size());
-      out.insert(out.end(), name.begin(), name.end());
-    }
-    for (std::int16_t v : texCoords) append16(out, v);
-    for (std::int16_t v : triangles) append16(out, v);
+    for (int s = 0; s < numSkins; ++s) appendName(out, "skin" + std::to_string(s) + ".pcx", 64);
+    for (std::int16_t v : texCoords) append(out, static_cast<std::uint16_t>(v), 2);
+    for (std::int16_t v : triangles) append(out, static_cast<std::uint16_t>(v), 2);
     for (const FrameData& frame : frames) {
-      for (float s : frame.scale) appendFloat(out, s);
-      for (float t : frame.translate) appendFloat(out, t);
-      std::vector<unsigned char> name(16, 0);
-      std::memcpy(name.data(), frame.name.data(), frame.name.size() < 16 ? frame.name.size() : 16);
-      out.insert(out.end(), name.begin(), name.end());
+      for (float f : {frame.scale[0], frame.scale[1], frame.scale[2], frame.translate[0],
+                      frame.translate[1], frame.translate[2]}) {
+        std::uint32_t bits;
+        std::memcpy(&bits, &f, 4);
+        append(out, bits, 4);
+      }
+      appendName(out, frame.name, 16);
       for (std::size_t v = 0; v + 2 < frame.xyz.size(); v += 3) {
-        out.push_back(frame.xyz[v]);
-        out.push_back(frame.xyz[v + 1]);
-        out.push_back(frame.xyz[v + 2]);
-        out.push_back(0);  // normal index
+        out.insert(out.end(), {frame.xyz[v], frame.xyz[v + 1], frame.xyz[v + 2], 0});  // no normal
       }
       out.insert(out.end(), static_cast<std::size_t>(framePadding), 0xAB);
     }
     return out;
   }
 
-  static void put32(std::vector<unsigned char>& out, std::size_t at, std::int32_t value) {
-    std::uint32_t u;
-    std::memcpy(&u, &value, 4);
-    for (int b = 0; b < 4; ++b) out[at + static_cast<std::size_t>(b)] = (u >> (8 * b)) & 0xFF;
+  static void append(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
+    for (int b = 0; b < bytes; ++b) out.push_back(static_cast<unsigned char>(value >> (8 * b)));
   }
-  static void append16(std::vector<unsigned char>& out, std::int16_t value) {
-    const auto u = static_cast<std::uint16_t>(value);
-    out.push_back(u & 0xFF);
-    out.push_back(u >> 8);
-  }
-  static void appendFloat(std::vector<unsigned char>& out, float value) {
-    std::int32_t bits;
-    std::memcpy(&bits, &value, 4);
-    out.resize(out.size() + 4);
-    put32(out, out.size() - 4, bits);
+  static void appendName(std::vector<unsigned char>& out, const std::string& name, std::size_t size) {
+    const std::size_t at = out.size();
+    out.resize(at + size, 0);
+    std::memcpy(out.data() + at, name.data(), std::min(name.size(), size));
   }
 };
 
 inline void setField(std::vector<unsigned char>& bytes, HeaderField field, std::int32_t value) {
-  Md2File::put32(bytes, 4 * static_cast<std::size_t>(field), value);
+  for (int b = 0; b < 4; ++b) {
+    bytes[4 * static_cast<std::size_t>(field) + b] = static_cast<unsigned char>(static_cast<std::uint32_t>(value) >> (8 * b));
+  }
 }
 
 }  // namespace md2test

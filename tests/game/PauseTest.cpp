@@ -20,8 +20,7 @@ std::string report(const testsupport::ReplayResult& r, const std::string& label)
 }
 
 double value(const testsupport::ReplayResult& r, const std::string& name, std::size_t i = 0) {
-  const auto it = r.numbers.find(name);
-  return it == r.numbers.end() || it->second.size() <= i ? -1.0 : it->second[i];
+  return testsupport::reportNumber(r, name, i);
 }
 
 // Guard 1 is hit at 1.04 s (the alarm runs until 26.04 s of game time) and down at 1.36 s;

@@ -4,18 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ExpectVector.h"
+
 #include <cmath>
 #include <limits>
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using testsupport::expectVector;
 
-void expectVector(Vector3 expected, Vector3 actual, float tolerance = 1e-6f) {
-  EXPECT_NEAR(expected.x, actual.x, tolerance);
-  EXPECT_NEAR(expected.y, actual.y, tolerance);
-  EXPECT_NEAR(expected.z, actual.z, tolerance);
-}
+constexpr double pi = 3.141592653589793;
 
 TEST(Vector3, AnglesAndTheQuotientJustBelowMinusOne) {
   EXPECT_EQ(0.0, angleBetween(Vector3(0.0f, 0.0f, 0.0f), Vector3(1.0f, 0.0f, 0.0f)));

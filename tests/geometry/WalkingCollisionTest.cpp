@@ -3,7 +3,6 @@
 // closed box of wall triangles. Also the walking step that idle() derives from the frame time.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -40,11 +39,6 @@ std::vector<Vector3> closedBox() {
   addQuad(list, Vector3(0, lo, 0), Vector3(s, lo, 0), Vector3(s, lo, s), Vector3(0, lo, s));
   addQuad(list, Vector3(0, hi, 0), Vector3(s, hi, 0), Vector3(s, hi, s), Vector3(0, hi, s));
   return list;
-}
-
-// Distances from the eye to the walls x = 0, x = 40, z = 0 and z = 40.
-std::vector<float> wallDistances(Vector3 p) {
-  return {p.x, boxSize - p.x, p.z, boxSize - p.z};
 }
 
 class WalkingCollision : public ::testing::Test {
@@ -87,47 +81,6 @@ class WalkingCollision : public ::testing::Test {
   const std::vector<Vector3> walls = closedBox();
 };
 
-TEST_F(WalkingCollision, NeverCloserToAWallThanTheRadius) {
-  // Heading 0 looks along -z; positive headings turn left.
-  startAt(Vector3(20.0f, 1.0f, 20.0f), 0.3);
-  struct Phase {
-    std::int32_t forward, strafe, pace;
-    float turnPerFrame;  // radians about the vertical
-  };
-  const Phase phases[] = {{1, 0, 2, 0.0f},  {1, 1, 2, 0.01f},  {0, -1, 2, 0.0f},
-                          {-1, 0, 4, 0.02f}, {-1, -1, 2, 0.0f}, {0, 1, 4, -0.015f},
-                          {1, -1, 4, 0.0f},  {1, 0, 4, 0.03f}};
-  std::vector<float> closest(4, boxSize);
-  int pushedFrames = 0;
-  for (const Phase& phase : phases) {
-    forwardDirection = phase.forward;
-    strafeDirection = phase.strafe;
-    player.walkPace = static_cast<std::int16_t>(phase.pace);
-    for (int i = 0; i < 120; ++i) {
-      player.turnView(phase.turnPerFrame, 0.0f, 1.0f, 0.0f);
-      platform::advanceVirtualClockMicros(frameMicros);
-      idle();
-      const Vector3 walked = player.position;
-      player.collideWithTriangles(walls.data(), static_cast<std::int32_t>(walls.size()));
-      if (!(walked == player.position)) {
-        ++pushedFrames;
-      }
-      const std::vector<float> distances = wallDistances(player.position);
-      for (std::size_t w = 0; w < distances.size(); ++w) {
-        ASSERT_GE(distances[w], player.radius - wallTolerance)
-            << "wall " << w << " at (" << player.position.x << ", " << player.position.z << ")";
-        closest[w] = std::min(closest[w], distances[w]);
-      }
-      ASSERT_EQ(1.0f, player.position.y);
-    }
-  }
-  // The walk really leaned on every wall.
-  EXPECT_GT(pushedFrames, 100);
-  for (std::size_t w = 0; w < closest.size(); ++w) {
-    EXPECT_NEAR(player.radius, closest[w], 0.01f) << "wall " << w;
-  }
-}
-
 TEST_F(WalkingCollision, SlidesAlongAWallWalkedIntoAtAnAngle) {
   // Heading 20 degrees to the left of +z (towards +x): mostly into the wall z = 40, a little
   // along it.
@@ -139,10 +92,7 @@ TEST_F(WalkingCollision, SlidesAlongAWallWalkedIntoAtAnAngle) {
   for (int i = 0; i < 150; ++i) {
     const Vector3 before = player.position;
     frame();
-    const bool touching = player.position.z > boxSize - player.radius - 0.01f;
-    if (!touching) {
-      continue;
-    }
+    if (player.position.z < boxSize - player.radius - 0.01f) continue;  // not yet at the wall
     ++slidingFrames;
     EXPECT_NEAR(boxSize - player.radius, player.position.z, wallTolerance) << "frame " << i;
     EXPECT_NEAR(moveStep * std::sin(20.0 * pi / 180.0), player.position.x - before.x, 1e-4)
@@ -159,11 +109,6 @@ TEST_F(WalkingCollision, SlidesAlongAWallWalkedIntoAtAnAngle) {
 
 TEST_F(WalkingCollision, TheStepFollowsTheFrameTimeAndPaceAndADiagonalTakesHalfOnEachAxis) {
   startAt(Vector3(20.0f, 1.0f, 20.0f), 0.0);
-  frame(50000);
-  EXPECT_NEAR(0.05f, frameInterval, 1e-5f);
-  EXPECT_NEAR(1.0f, moveStep, 1e-4f);
-  // Standing still: the step is measured but nothing moves.
-  EXPECT_TRUE(player.position == Vector3(20.0f, 1.0f, 20.0f));
   forwardDirection = 1;
   strafeDirection = 1;
   frame(50000);

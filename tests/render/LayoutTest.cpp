@@ -1,16 +1,14 @@
 // The overlays against the window: a wall at the eye, drawn before or after the HUD, leaves
-// the HUD whole, and the pointer centre follows the window's size as the reshape reports it.
+// the HUD whole; the reshape projects the player's field of view.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <utility>
 #include <vector>
 
 #include "app/GameOptions.h"
 #include "app/Startup.h"
 #include "game/GameState.h"
 #include "game/World.h"
-#include "platform/Pointer.h"
 #include "render/Hud.h"
 #include "render/RenderProbe.h"
 #include "support/GlContext.h"
@@ -18,9 +16,6 @@
 using namespace renderprobe;
 
 namespace {
-
-std::vector<std::pair<int, int>> warps;
-void recordWarp(int x, int y) { warps.push_back({x, y}); }
 
 class LayoutTest : public ::testing::Test {
  protected:
@@ -36,7 +31,6 @@ class LayoutTest : public ::testing::Test {
     glDeleteTextures(3, hudIcons);
     delete camera;
     camera = nullptr;
-    platform::setWarpHook(nullptr);
   }
 };
 
@@ -60,16 +54,6 @@ TEST_F(LayoutTest, AWallAtTheEyeLeavesTheHudWhole) {
     EXPECT_TRUE(near(overlayPixel(width - 67, height - 50), 0.0f, 1.0f, 0.0f)) << wallFirst;
     EXPECT_TRUE(near(overlayPixel(10, 10), 1.0f, 1.0f, 1.0f)) << wallFirst;
   }
-}
-
-TEST_F(LayoutTest, PointerCentreFollowsTheWindow) {
-  platform::setWarpHook(recordWarp);
-  reshape(1000, 500);
-  warps.clear();
-  camera->lookWithMouse(500, 250);
-  EXPECT_TRUE(warps.empty());
-  camera->lookWithMouse(520, 250);
-  EXPECT_EQ(warps, (std::vector<std::pair<int, int>>{{500, 250}}));
 }
 
 }  // namespace

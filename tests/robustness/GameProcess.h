@@ -16,10 +16,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "support/Process.h"
 
 namespace robustness {
 
@@ -48,7 +49,7 @@ class ScratchDataTree {
   }
   ~ScratchDataTree() {
     std::error_code ignored;
-    if (!folder_.empty()) fs::remove_all(folder_, ignored);
+    fs::remove_all(folder_, ignored);
   }
   ScratchDataTree(const ScratchDataTree&) = delete;
   ScratchDataTree& operator=(const ScratchDataTree&) = delete;
@@ -58,20 +59,17 @@ class ScratchDataTree {
 
   // The generated file's bytes (relative to the folder, as "data/...").
   static std::vector<std::uint8_t> original(const std::string& name) {
-    std::ifstream file(fs::path(VAULTRUN_SOURCE_DIR) / name, std::ios::binary);
-    return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(file)),
-                                     std::istreambuf_iterator<char>());
+    const std::string bytes = testsupport::readFile(std::string(VAULTRUN_SOURCE_DIR "/") + name);
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
   }
 
   // Replaces the link by a file of its own with these bytes.
   void replace(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    remove(name);
-    std::ofstream file(folder_ / name, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    replace(name, std::string(bytes.begin(), bytes.end()));
   }
-  void replace(const std::string& name, const std::string& text) {
-    replace(name, std::vector<std::uint8_t>(text.begin(), text.end()));
+  void replace(const std::string& name, const std::string& bytes) {
+    remove(name);
+    std::ofstream(folder_ / name, std::ios::binary | std::ios::trunc) << bytes;
   }
   void remove(const std::string& name) {
     std::error_code ignored;
@@ -82,11 +80,6 @@ class ScratchDataTree {
   fs::path folder_;
   bool ok_ = false;
 };
-
-inline std::string readText(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
 
 // An X server of the test's own, so that the game's window is the only one on it: the other
 // tests running beside this one open windows of the same name on the shared display.
@@ -108,16 +101,9 @@ class PrivateXServer {
       _exit(127);
     }
     close(pipeFds[1]);
-    char number[32] = {};
-    std::size_t got = 0;
-    while (got < sizeof number - 1) {
-      const ssize_t n = read(pipeFds[0], number + got, 1);
-      if (n <= 0 || number[got] == '\n') break;
-      ++got;
-    }
+    for (char c; read(pipeFds[0], &c, 1) == 1 && c != '\n';) name_ += c;
     close(pipeFds[0]);
-    number[got] = '\0';
-    if (got > 0) name_ = std::string(":") + number;
+    if (!name_.empty()) name_ = ":" + name_;
   }
   ~PrivateXServer() {
     if (pid_ > 0) {
@@ -140,39 +126,28 @@ class PrivateXServer {
 class GameProcess {
  public:
   // Starts the game in folder with SDL's dummy audio driver and the test's environment, with
-  // the "NAME=value" entries of `overrides` in place of those of the same names, and with
-  // `arguments` on its command line.
+  // the "NAME=value" entries of `overrides` in place of those of the same names (env sets
+  // them in order), and with `arguments` on its command line.
   explicit GameProcess(const fs::path& folder, const std::vector<std::string>& overrides = {},
-                       std::vector<std::string> arguments = {})
+                       const std::vector<std::string>& arguments = {})
       : folder_(folder) {
     // Everything the child needs is made before the fork: between fork and exec it only
     // calls what is safe in a copy of a process with other threads.
-    std::vector<std::string> environment = overrides;
-    const auto overridden = [&environment](const std::string& entry) {
-      const std::string name = entry.substr(0, entry.find('=') + 1);
-      for (const std::string& e : environment) {
-        if (e.compare(0, name.size(), name) == 0) return true;
-      }
-      return false;
-    };
-    if (!overridden("SDL_AUDIODRIVER=")) environment.push_back("SDL_AUDIODRIVER=dummy");
-    for (char** e = environ; *e != nullptr; ++e) {
-      if (!overridden(*e)) environment.emplace_back(*e);
-    }
-    std::vector<char*> envp;
-    for (std::string& e : environment) envp.push_back(&e[0]);
-    envp.push_back(nullptr);
+    std::vector<std::string> words = {"env", "SDL_AUDIODRIVER=dummy"};
+    words.insert(words.end(), overrides.begin(), overrides.end());
+    words.push_back(VAULTRUN_GAME_BINARY);
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(&w[0]);
+    argv.push_back(nullptr);
     const std::string out = (folder / "stdout.txt").string();
     const std::string err = (folder / "stderr.txt").string();
     const int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    std::vector<char*> argv = {const_cast<char*>(VAULTRUN_GAME_BINARY)};
-    for (std::string& a : arguments) argv.push_back(&a[0]);
-    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
       if (chdir(folder.c_str()) != 0 || dup2(outFd, 1) < 0 || dup2(errFd, 2) < 0) _exit(126);
-      execve(VAULTRUN_GAME_BINARY, argv.data(), envp.data());
+      execv("/usr/bin/env", argv.data());
       _exit(127);
     }
     close(outFd);
@@ -228,8 +203,8 @@ class GameProcess {
     return 0;
   }
 
-  std::string output() const { return readText(folder_ / "stdout.txt"); }
-  std::string errors() const { return readText(folder_ / "stderr.txt"); }
+  std::string output() const { return testsupport::readFile(folder_ / "stdout.txt"); }
+  std::string errors() const { return testsupport::readFile(folder_ / "stderr.txt"); }
 
   static constexpr int notEnded = -1000;
 

