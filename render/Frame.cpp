@@ -221,10 +221,12 @@ void drawMuseumFrame() {
   const RoomView view = findRoomView(camera->position);
   setRoomLights();
   colourAlarmLamps();
+  // Nearest first, so that the level's pixels hidden behind what stands in the rooms are
+  // never shaded.
   drawMuseumObjects(view);
-  levelMesh->drawVisible(view);
   drawFurniture();
   updateGuards();
+  levelMesh->drawVisible(view);
   drawAlarmLamps();
   glDisable(GL_LIGHTING);
   drawSkylineThrough(view);
