@@ -1,5 +1,6 @@
-// Texture uploads (BMP with mipmaps, TGA with its flags, the checkerboard fallback) and the
-// registry of made textures that carries the F4 filter to all of them.
+// Texture uploads (BMP with mipmaps, TGA with its flags, the checkerboard fallback), the
+// registry of made textures that carries the F4 filter to all of them, and the sharing of one
+// texture by every load of the same BMP file.
 #include "assets/Textures.h"
 
 #include <GL/glu.h>
@@ -9,7 +10,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "assets/BmpDecoder.h"
@@ -25,6 +28,12 @@ namespace {
 // ---- Registry: set whenever a texture is made or deleted, read by F4 ----
 GLint minificationFilter = GL_LINEAR_MIPMAP_LINEAR;
 std::map<GLuint, bool> madeTextures;  // texture name -> has a mipmap chain
+
+// ---- BMP files already uploaded: set by uploadBmpTexture, counted down by deleteTextures ----
+// The 36 pictures all carry the same wood, the 25 pedestals the same stone: one texture object
+// per file, deleted when its last user deletes it, keeps one copy of each in memory.
+std::map<std::string, GLuint> textureOfFile;
+std::map<GLuint, int> textureUsers;  // texture name -> loads not yet deleted
 
 // ---- TGA loader state: looked up again on every TGA load ----
 std::uint8_t compression_available = 1;
@@ -169,9 +178,21 @@ void deleteTexture(GLuint name) {
 
 void deleteTextures(GLsizei count, const GLuint* names) {
   for (GLsizei i = 0; i < count; ++i) {
-    madeTextures.erase(names[i]);
+    const GLuint name = names[i];
+    const auto shared = textureUsers.find(name);
+    if (shared != textureUsers.end()) {
+      if (--shared->second > 0) continue;
+      textureUsers.erase(shared);
+      for (auto file = textureOfFile.begin(); file != textureOfFile.end(); ++file) {
+        if (file->second == name) {
+          textureOfFile.erase(file);
+          break;
+        }
+      }
+    }
+    madeTextures.erase(name);
+    glDeleteTextures(1, &name);
   }
-  glDeleteTextures(count, names);
 }
 
 GLuint uploadRgbImage(const RgbImage& image) {
@@ -187,11 +208,22 @@ GLuint uploadRgbImage(const RgbImage& image) {
 }
 
 GLuint uploadBmpTexture(const char* fileName) {
-  const std::unique_ptr<RgbImage> image = loadBmpImage(fileName, textureImageLimits());
-  const GLuint name = image ? uploadRgbImage(*image) : 0;
+  const auto loaded = textureOfFile.find(fileName);
+  if (loaded != textureOfFile.end()) {
+    ++textureUsers[loaded->second];
+    glBindTexture(GL_TEXTURE_2D, loaded->second);
+    return loaded->second;
+  }
+  GLuint name = 0;
+  {
+    const std::unique_ptr<RgbImage> image = loadBmpImage(fileName, textureImageLimits());
+    name = image ? uploadRgbImage(*image) : 0;
+  }
   if (name == 0) {
     textureLoadFailed(fileName);
   }
+  textureOfFile[fileName] = name;
+  textureUsers[name] = 1;
   return name;
 }
 
