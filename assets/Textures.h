@@ -33,9 +33,11 @@ void deleteTextures(GLsizei count, const GLuint* names);
 
 // ---- BMP textures ----
 
-// A new texture object from image: glGenTextures, glBindTexture(GL_TEXTURE_2D),
-// gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels).
-// Leaves it bound. Returns 0 (and makes nothing) when GLU refuses the image.
+// A new texture object from image, bound to GL_TEXTURE_2D, with the full mipmap chain of
+// gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels). Sides
+// that are powers of two get the same texels made here, in immutable storage where GL has
+// it (such a texture takes no second glTexImage2D); other sides go through GLU, which scales
+// them. Leaves it bound. Returns 0 (and makes nothing) when the image is refused.
 GLuint uploadRgbImage(const RgbImage& image);
 
 // Decodes fileName and uploads it as above; a file already loaded, and not yet deleted by

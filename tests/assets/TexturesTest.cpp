@@ -1,6 +1,8 @@
 // Texture uploads under a real GL context: pixels reach the screen in the right places, every
 // texture gets the current filter and F4's filter reaches all of them, and the TGA path falls
 // back to its checkerboard.
+#include <GL/glu.h>
+
 #include "assets/BmpDecoder.h"
 #include "assets/Textures.h"
 #include "assets/TgaDecoder.h"
@@ -93,6 +95,35 @@ TEST(Textures, MinificationFilterReachesEveryTextureMade) {
   EXPECT_EQ(texParameter(later, GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
   const GLuint made[] = {first, second, fromTga, checker, later};
   deleteTextures(5, made);
+}
+
+TEST(Textures, MipmapChainHasTheTexelsGluWouldMake) {
+  REQUIRE_GL();
+  for (const auto& [width, height] : std::initializer_list<std::pair<int, int>>{{8, 2}, {2, 4}}) {
+    RgbImage image;
+    image.width = width;
+    image.height = height;
+    for (int i = 0; i < width * height * 3; ++i) image.pixels.push_back((i * 97 + 13) % 256);
+    const GLuint ours = uploadRgbImage(image);
+    GLuint glus = 0;
+    glGenTextures(1, &glus);
+    glBindTexture(GL_TEXTURE_2D, glus);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE,
+                      image.pixels.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (int level = 0; level < 4; ++level) {
+      std::vector<std::uint8_t> a(width * height * 3), b(a.size());
+      glBindTexture(GL_TEXTURE_2D, ours);
+      glGetTexImage(GL_TEXTURE_2D, level, GL_RGB, GL_UNSIGNED_BYTE, a.data());
+      glBindTexture(GL_TEXTURE_2D, glus);
+      glGetTexImage(GL_TEXTURE_2D, level, GL_RGB, GL_UNSIGNED_BYTE, b.data());
+      EXPECT_EQ(a, b) << width << "x" << height << " level " << level;
+    }
+    deleteTexture(ours);
+    glDeleteTextures(1, &glus);
+  }
 }
 
 TEST(Textures, LoadsOfOneFileShareATextureThatGoesWithTheLastDelete) {
