@@ -21,10 +21,12 @@ constexpr int controlsPage = 4;
 constexpr int creditsPage = 5;
 constexpr int pageCount = 6;
 
-// ---- Set once at start-up by noteMenuPages ----
-// A page is 4 MB of texture with its mipmaps: each is uploaded the first time it is shown
-// and kept from then on, so a player who never opens the credits never pays for them.
+// ---- Set at start-up by noteMenuPages, then by each change of the page shown ----
+// A page is 5.3 MB of texture with its mipmaps, and a glance at the menu shows one page: only
+// the page on screen is kept, uploaded when it comes up (a key press in the menu costs a
+// decode of about 20 ms), which leaves one page in memory during play instead of six.
 const char* const* pageFiles = nullptr;
+int loadedPage = -1;  // the page in menuTextures that this file uploaded, -1 for none
 
 // The backdrop samples the page's small mipmap levels (a 32-pixel one for 1024 pixels) and
 // takes a third of its brightness, so it reads as the page's glow, not as the page.
@@ -45,8 +47,14 @@ int currentPageIndex() {
 
 GLuint currentPage() {
   const int page = currentPageIndex();
-  if (menuTextures[page] == 0 && pageFiles != nullptr) {
+  if (pageFiles != nullptr && page != loadedPage) {
+    // The old page goes first, so that the new one can take its memory.
+    if (loadedPage >= 0) {
+      deleteTexture(menuTextures[loadedPage]);
+      menuTextures[loadedPage] = 0;
+    }
     loadTextureInto(menuTextures, pageFiles[page], page);
+    loadedPage = page;
   }
   return menuTextures[page];
 }
@@ -90,6 +98,7 @@ void drawBackdrop(float w, float h) {
 
 void noteMenuPages(const char* const* fileNames) {
   pageFiles = fileNames;
+  loadedPage = -1;
   for (int page = 0; page < pageCount; ++page) {
     menuTextures[page] = 0;
     // A missing or empty page still ends the game at start-up, with the loader's own lines.

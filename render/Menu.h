@@ -3,8 +3,9 @@
 #pragma once
 
 // Takes the six page files in menuTextures order (kept, not copied) and checks that each can
-// be opened; each page is uploaded into menuTextures the first time drawMenu shows it. A file
-// that can't be opened ends the game as a failed texture load does. Needs the GL context.
+// be opened. From then on drawMenu keeps only the page it shows in menuTextures (the others
+// are 0), uploading it when it comes up. A file that can't be opened ends the game as a
+// failed texture load does. Needs the GL context.
 void noteMenuPages(const char* const* fileNames);
 
 // Draws the page the game state asks for over the whole screen. Called by the display
