@@ -99,7 +99,7 @@ void drawBackdrop(float w, float h) {
 void noteMenuPages(const char* const* fileNames) {
   pageFiles = fileNames;
   loadedPage = -1;
-  for (int page = 0; page < pageCount; ++page) {
+  for (int page = 0; fileNames != nullptr && page < pageCount; ++page) {
     menuTextures[page] = 0;
     // A missing or empty page still ends the game at start-up, with the loader's own lines.
     if (!canOpen(fileNames[page])) loadTextureInto(menuTextures, fileNames[page], page);

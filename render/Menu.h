@@ -5,7 +5,7 @@
 // Takes the six page files in menuTextures order (kept, not copied) and checks that each can
 // be opened. From then on drawMenu keeps only the page it shows in menuTextures (the others
 // are 0), uploading it when it comes up. A file that can't be opened ends the game as a
-// failed texture load does. Needs the GL context.
+// failed texture load does. Needs the GL context. Null leaves menuTextures to the caller.
 void noteMenuPages(const char* const* fileNames);
 
 // Draws the page the game state asks for over the whole screen. Called by the display
