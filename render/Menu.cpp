@@ -49,10 +49,7 @@ GLuint currentPage() {
   const int page = currentPageIndex();
   if (pageFiles != nullptr && page != loadedPage) {
     // The old page goes first, so that the new one can take its memory.
-    if (loadedPage >= 0) {
-      deleteTexture(menuTextures[loadedPage]);
-      menuTextures[loadedPage] = 0;
-    }
+    releaseMenuPage();
     loadTextureInto(menuTextures, pageFiles[page], page);
     loadedPage = page;
   }
@@ -104,6 +101,13 @@ void noteMenuPages(const char* const* fileNames) {
     // A missing or empty page still ends the game at start-up, with the loader's own lines.
     if (!canOpen(fileNames[page])) loadTextureInto(menuTextures, fileNames[page], page);
   }
+}
+
+void releaseMenuPage() {
+  if (pageFiles == nullptr || loadedPage < 0) return;
+  deleteTexture(menuTextures[loadedPage]);
+  menuTextures[loadedPage] = 0;
+  loadedPage = -1;
 }
 
 void drawMenu() {

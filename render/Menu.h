@@ -8,6 +8,10 @@
 // failed texture load does. Needs the GL context. Null leaves menuTextures to the caller.
 void noteMenuPages(const char* const* fileNames);
 
+// Lets go of the page's texture while the menu is not on screen (a new game calls it); the
+// next drawMenu uploads it again.
+void releaseMenuPage();
+
 // Draws the page the game state asks for over the whole screen. Called by the display
 // callback every frame while menuActive is set.
 void drawMenu();
