@@ -23,8 +23,8 @@ constexpr int pageCount = 6;
 
 // ---- Set at start-up by noteMenuPages, then by each change of the page shown ----
 // A page is 5.3 MB of texture with its mipmaps, and a glance at the menu shows one page: only
-// the page on screen is kept, uploaded when it comes up (a key press in the menu costs a
-// decode of about 20 ms), which leaves one page in memory during play instead of six.
+// the page on screen is kept, uploaded when it comes up (a key press in the menu costs one
+// page's decode and upload), which leaves at most one page in memory instead of six.
 const char* const* pageFiles = nullptr;
 int loadedPage = -1;  // the page in menuTextures that this file uploaded, -1 for none
 
