@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 
 #include <X11/Xlib.h>
+#include <malloc.h>
 
 #include <GL/freeglut.h>
 
@@ -39,6 +40,16 @@ std::int16_t refreshRate = 0;
 CommandLine commandLine;
 
 namespace {
+
+constexpr int largeBlockBytes = 128 * 1024;
+
+// Loading passes image files and decoded pictures of up to 3 MB through memory once each.
+// The C library would move its threshold for blocks of their own up to their size after the
+// first was freed, and the later ones then left holes in the heap that the loaded world sat
+// between: a fixed threshold gives every large block back when it is freed.
+void keepLargeBlocksApart() {
+  mallopt(M_MMAP_THRESHOLD, largeBlockBytes);
+}
 
 // Step 1: the loading line.
 void writeLoadingLine() {
@@ -134,6 +145,7 @@ void markLeaving() {
 }  // namespace
 
 int startupBeforeMainLoop(int argc, char** argv) {
+  keepLargeBlocksApart();
   writeLoadingLine();
   // Steps 2 and 3: the mixer, then the eleven sounds (silent where a file or the device is
   // missing).

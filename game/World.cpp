@@ -18,6 +18,7 @@
 #include "platform/Screen.h"
 #include "render/GlyphText.h"
 #include "render/Lights.h"
+#include "render/Menu.h"
 #include "render/StaticGeometry.h"
 #include "render/TextMessage.h"
 
@@ -216,7 +217,7 @@ const AnimationFile animationFiles[6] = {
 
 // Step 2.
 void loadTextureTables() {
-  loadTextures(menuTextures, menuTextureFiles, 6);
+  noteMenuPages(menuTextureFiles);
   loadTextures(hudIcons, hudIconFiles, 3);
   loadTextures(skylineTextures, skylineTextureFiles, 3);
   loadTextures(switchTextures, switchTextureFiles, 2);

@@ -16,11 +16,14 @@ namespace {
 
 struct Atlas {
   GlyphTable table;
-  GLuint texture = 0;
+  std::string stem;    // data/textures/text/<face>_<percent>, without .txt or .bmp
+  GLuint texture = 0;  // 0 until a line is first drawn from this atlas
   float scale = 1.0f;  // the window scale it was drawn for
 };
 
-// Loaded once, kept for the whole run; per face, from the smallest atlas to the largest.
+// Checked and their tables read once, at start-up; per face, from the smallest atlas to the
+// largest. A window uses one or two of the eight, so an atlas's picture is uploaded the first
+// time a line is drawn from it (a resize may bring in another) and kept from then on.
 std::vector<Atlas> atlases[2];
 
 const char* const faceNames[2] = {"serif", "sans"};
@@ -44,20 +47,34 @@ std::vector<unsigned char> luminanceAlpha(const RgbImage& image) {
   return out;
 }
 
+// Made in the middle of a frame: the binding and the unpacking are left as they were.
 GLuint uploadAtlas(const RgbImage& image) {
   const std::vector<unsigned char> pixels = luminanceAlpha(image);
+  GLint bound = 0;
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
   GLuint name = 0;
   glGenTextures(1, &name);
   glBindTexture(GL_TEXTURE_2D, name);
+  glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, image.width, image.height, 0,
                GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, pixels.data());
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  glPopClientAttrib();
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
   return name;
+}
+
+// The picture, when it decodes and has the size its table gives.
+std::unique_ptr<RgbImage> loadAtlasImage(const std::string& stem, const GlyphTable& table) {
+  std::unique_ptr<RgbImage> image = loadBmpImage(stem + ".bmp");
+  if (!image || image->width != table.atlasWidth || image->height != table.atlasHeight) {
+    return nullptr;
+  }
+  return image;
 }
 
 bool loadAtlas(const std::string& stem, Atlas& atlas, std::string& error) {
@@ -71,29 +88,40 @@ bool loadAtlas(const std::string& stem, Atlas& atlas, std::string& error) {
     error = stem + ".txt: " + problem;
     return false;
   }
-  const std::unique_ptr<RgbImage> image = loadBmpImage(stem + ".bmp");
-  if (!image || image->width != atlas.table.atlasWidth || image->height != atlas.table.atlasHeight) {
+  if (!loadAtlasImage(stem, atlas.table)) {
     error = stem + ".bmp: missing, unreadable or not the size its table gives";
     return false;
   }
-  atlas.texture = uploadAtlas(*image);
+  atlas.stem = stem;
   atlas.scale = atlas.table.scalePercent / 100.0f;
   return true;
 }
 
+// The atlas's texture, uploaded now if it is not yet; 0 when its picture has gone bad since
+// start-up, and then the line is not drawn.
+GLuint atlasTexture(Atlas& atlas) {
+  if (atlas.texture == 0) {
+    const std::unique_ptr<RgbImage> image = loadAtlasImage(atlas.stem, atlas.table);
+    if (image) atlas.texture = uploadAtlas(*image);
+  }
+  return atlas.texture;
+}
+
 void unloadAll() {
   for (std::vector<Atlas>& face : atlases) {
-    for (const Atlas& atlas : face) glDeleteTextures(1, &atlas.texture);
+    for (const Atlas& atlas : face) {
+      if (atlas.texture != 0) glDeleteTextures(1, &atlas.texture);
+    }
     face.clear();
   }
 }
 
 // The smallest atlas at least as large as the glyphs will be drawn (a little below counts:
 // shrinking by a few percent stays sharp), else the largest.
-const Atlas* atlasFor(TextFace face, float scale) {
-  const std::vector<Atlas>& set = atlases[face == TextFace::Serif ? 0 : 1];
+Atlas* atlasFor(TextFace face, float scale) {
+  std::vector<Atlas>& set = atlases[face == TextFace::Serif ? 0 : 1];
   if (set.empty()) return nullptr;
-  for (const Atlas& atlas : set) {
+  for (Atlas& atlas : set) {
     if (atlas.scale >= scale * 0.97f) return &atlas;
   }
   return &set.back();
@@ -133,8 +161,10 @@ float glyphTextWidth(TextFace face, float scale, const char* text) {
 
 void drawGlyphText(TextFace face, float x, float y, float scale, const float* colour,
                    const char* text) {
-  const Atlas* atlas = atlasFor(face, scale);
+  Atlas* atlas = atlasFor(face, scale);
   if (atlas == nullptr || text == nullptr) return;
+  const GLuint texture = atlasTexture(*atlas);
+  if (texture == 0) return;
   const float k = scale / atlas->scale;
   // At the atlas's own size each texel lands on one pixel, as crisp as the atlas.
   if (std::fabs(k - 1.0f) < 0.01f) {
@@ -148,7 +178,7 @@ void drawGlyphText(TextFace face, float x, float y, float scale, const float* co
   glDisable(GL_LIGHTING);
   glDisable(GL_CULL_FACE);
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, atlas->texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

@@ -6,8 +6,9 @@
 
 enum class TextFace { Serif, Sans };
 
-// Loads every atlas of both faces once (later calls return at once). On failure returns
-// false with `error` naming the file and the reason, and leaves nothing loaded.
+// Reads and checks every atlas of both faces once (later calls return at once); each atlas's
+// picture is uploaded when a line is first drawn from it. On failure returns false with
+// `error` naming the file and the reason, and leaves nothing loaded.
 bool loadGlyphAtlases(std::string& error);
 bool glyphAtlasesLoaded();
 

@@ -5,6 +5,9 @@
 
 #include <GL/gl.h>
 
+#include <cstdio>
+
+#include "assets/Textures.h"
 #include "game/GameState.h"
 #include "game/World.h"
 #include "platform/Screen.h"
@@ -16,23 +19,49 @@ namespace {
 // page, 5 the credits page.
 constexpr int controlsPage = 4;
 constexpr int creditsPage = 5;
+constexpr int pageCount = 6;
+
+// ---- Set at start-up by noteMenuPages, then by each change of the page shown ----
+// A page is 5.3 MB of texture with its mipmaps, and a glance at the menu shows one page: only
+// the page on screen is kept, uploaded when it comes up (a key press in the menu costs one
+// page's decode and upload), which leaves at most one page in memory instead of six.
+const char* const* pageFiles = nullptr;
+int loadedPage = -1;  // the page in menuTextures that this file uploaded, -1 for none
 
 // The backdrop samples the page's small mipmap levels (a 32-pixel one for 1024 pixels) and
 // takes a third of its brightness, so it reads as the page's glow, not as the page.
 constexpr float backdropLodBias = 5.0f;
 constexpr float backdropBrightness = 0.35f;
 
-GLuint currentPage() {
+int currentPageIndex() {
   if (creditsShown) {
-    return menuTextures[creditsPage];
+    return creditsPage;
   }
   if (controlsShown) {
-    return menuTextures[controlsPage];
+    return controlsPage;
   }
   // The keys hold the selection within 0..3; anything else shows the first entry rather
   // than reading past the table.
-  const int entry = (menuSelection >= 0 && menuSelection <= 3) ? menuSelection : 0;
-  return menuTextures[entry];
+  return (menuSelection >= 0 && menuSelection <= 3) ? menuSelection : 0;
+}
+
+GLuint currentPage() {
+  const int page = currentPageIndex();
+  if (pageFiles != nullptr && page != loadedPage) {
+    // The old page goes first, so that the new one can take its memory.
+    releaseMenuPage();
+    loadTextureInto(menuTextures, pageFiles[page], page);
+    loadedPage = page;
+  }
+  return menuTextures[page];
+}
+
+bool canOpen(const char* fileName) {
+  std::FILE* file = std::fopen(fileName, "rb");
+  if (file == nullptr) return false;
+  const bool hasBytes = std::fgetc(file) != EOF;
+  std::fclose(file);
+  return hasBytes;
 }
 
 // The image's top row (t = 1) at the top.
@@ -63,6 +92,23 @@ void drawBackdrop(float w, float h) {
 }
 
 }  // namespace
+
+void noteMenuPages(const char* const* fileNames) {
+  pageFiles = fileNames;
+  loadedPage = -1;
+  for (int page = 0; fileNames != nullptr && page < pageCount; ++page) {
+    menuTextures[page] = 0;
+    // A missing or empty page still ends the game at start-up, with the loader's own lines.
+    if (!canOpen(fileNames[page])) loadTextureInto(menuTextures, fileNames[page], page);
+  }
+}
+
+void releaseMenuPage() {
+  if (pageFiles == nullptr || loadedPage < 0) return;
+  deleteTexture(menuTextures[loadedPage]);
+  menuTextures[loadedPage] = 0;
+  loadedPage = -1;
+}
 
 void drawMenu() {
   const int w = platform::windowWidth(), h = platform::windowHeight();

@@ -1,6 +1,8 @@
 // Texture uploads under a real GL context: pixels reach the screen in the right places, every
 // texture gets the current filter and F4's filter reaches all of them, and the TGA path falls
 // back to its checkerboard.
+#include <GL/glu.h>
+
 #include "assets/BmpDecoder.h"
 #include "assets/Textures.h"
 #include "assets/TgaDecoder.h"
@@ -59,7 +61,8 @@ TEST(Textures, MinificationFilterReachesEveryTextureMade) {
   const GLuint second = load_bmp_texture(bmp.c_str());
   const GLuint fromTga = load_tga_texture(tgaFile("good.tga", 2, 24, {1, 2, 3}).c_str(), 1);
   const GLuint checker = load_tga_texture(tgaFile("bad.tga", 2, 16, {1, 2}).c_str(), 1);
-  const GLuint gone = uploadBmpTexture(bmp.c_str());
+  const GLuint gone = uploadBmpTexture(
+      assettest::writeFile("dark.bmp", assettest::bmp24(1, 1, {9, 9, 9})).c_str());
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(texParameter(first, GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
   deleteTexture(gone);
@@ -67,7 +70,7 @@ TEST(Textures, MinificationFilterReachesEveryTextureMade) {
   applyMinificationFilterToAll(GL_LINEAR_MIPMAP_NEAREST);
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   EXPECT_FALSE(glIsTexture(gone));
-  for (const GLuint t : {first, second, fromTga}) {
+  for (const GLuint t : {first, fromTga}) {
     EXPECT_EQ(texParameter(t, GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_NEAREST) << t;
   }
   // The checkerboard has level 0 only: it gets the filter that keeps it complete.
@@ -77,6 +80,58 @@ TEST(Textures, MinificationFilterReachesEveryTextureMade) {
   applyMinificationFilterToAll(GL_LINEAR_MIPMAP_LINEAR);
   const GLuint made[] = {first, second, fromTga, checker, later};
   deleteTextures(5, made);
+}
+
+TEST(Textures, MipmapChainHasTheTexelsGluWouldMake) {
+  REQUIRE_GL();
+  for (const auto& [width, height] : std::initializer_list<std::pair<int, int>>{{8, 2}, {2, 4}}) {
+    RgbImage image;
+    image.width = width;
+    image.height = height;
+    for (int i = 0; i < width * height * 3; ++i) image.pixels.push_back((i * 97 + 13) % 256);
+    const GLuint ours = uploadRgbImage(image);
+    GLuint glus = 0;
+    glGenTextures(1, &glus);
+    glBindTexture(GL_TEXTURE_2D, glus);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE,
+                      image.pixels.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (int level = 0; level < 4; ++level) {
+      std::vector<std::uint8_t> a(width * height * 3), b(a.size());
+      glBindTexture(GL_TEXTURE_2D, ours);
+      glGetTexImage(GL_TEXTURE_2D, level, GL_RGB, GL_UNSIGNED_BYTE, a.data());
+      glBindTexture(GL_TEXTURE_2D, glus);
+      glGetTexImage(GL_TEXTURE_2D, level, GL_RGB, GL_UNSIGNED_BYTE, b.data());
+      EXPECT_EQ(a, b) << width << "x" << height << " level " << level;
+    }
+    deleteTexture(ours);
+    glDeleteTextures(1, &glus);
+  }
+}
+
+TEST(Textures, LoadsOfOneFileShareATextureThatGoesWithTheLastDelete) {
+  REQUIRE_GL();
+  const std::string bmp = assettest::writeFile("shared.bmp", assettest::bmp24(1, 1, {1, 2, 3}));
+  const GLuint first = uploadBmpTexture(bmp.c_str());
+  const GLuint second = load_bmp_texture(bmp.c_str());
+  EXPECT_EQ(first, second);
+  deleteTexture(first);
+  EXPECT_TRUE(glIsTexture(second));
+  applyMinificationFilterToAll(GL_NEAREST_MIPMAP_NEAREST);
+  EXPECT_EQ(texParameter(second, GL_TEXTURE_MIN_FILTER), GL_NEAREST_MIPMAP_NEAREST);
+  applyMinificationFilterToAll(GL_LINEAR_MIPMAP_LINEAR);
+  deleteTexture(second);
+  EXPECT_FALSE(glIsTexture(second));
+  // Once gone, the file is read again: a changed file shows its new pixels.
+  assettest::writeFile("shared.bmp", assettest::bmp24(1, 1, {200, 100, 50}));
+  const GLuint again = uploadBmpTexture(bmp.c_str());
+  std::uint8_t texel[3] = {};
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texel);
+  EXPECT_EQ(texel[0], 200);
+  deleteTexture(again);
 }
 
 TEST(Textures, TgaMaterialsGetLinearFilteringAndFallBackToTheCheckerboard) {

@@ -2,6 +2,10 @@
 // different solid colour, and the whole screen must show the one the game state asks for.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "assets/AssetTestSupport.h"
+#include "assets/Textures.h"
 #include "game/GameState.h"
 #include "game/World.h"
 #include "render/Menu.h"
@@ -61,6 +65,32 @@ TEST_F(MenuTest, EachScreenShowsItsOwnPage) {
   EXPECT_EQ(pageOnScreen(), 5);
   controlsShown = true;
   EXPECT_EQ(pageOnScreen(), 5);
+}
+
+TEST_F(MenuTest, PagesFromFilesComeUpWhenShownAndOnlyTheShownOneStays) {
+  glDeleteTextures(6, menuTextures);
+  static std::string files[6];
+  static const char* names[6];
+  for (int i = 0; i < 6; ++i) {
+    const std::uint8_t* c = pageColours[i];
+    files[i] = assettest::writeFile("page" + std::to_string(i) + ".bmp",
+                                    assettest::bmp24(2, 2, {c[0], c[1], c[2], c[0], c[1], c[2],
+                                                            c[0], c[1], c[2], c[0], c[1], c[2]}));
+    names[i] = files[i].c_str();
+  }
+  noteMenuPages(names);
+  for (const std::int16_t selection : {2, 0, 3}) {
+    menuSelection = selection;
+    EXPECT_EQ(pageOnScreen(), selection);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(menuTextures[i] != 0, i == selection) << i;
+  }
+  creditsShown = true;
+  EXPECT_EQ(pageOnScreen(), 5);
+  creditsShown = false;
+  EXPECT_EQ(pageOnScreen(), 3);
+  deleteTexture(menuTextures[3]);
+  menuTextures[3] = 0;
+  noteMenuPages(nullptr);
 }
 
 }  // namespace
