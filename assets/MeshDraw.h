@@ -1,4 +1,5 @@
-// Drawing one object of a loaded text model from its arrays.
+// Drawing one object of a loaded text model from its arrays, and the scissor rectangle the
+// level's room parts are drawn in.
 #pragma once
 
 #include <cstddef>

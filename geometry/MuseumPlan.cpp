@@ -60,7 +60,7 @@ bool areaMeets(const FloorArea& area, float x0, float z0, float x1, float z1, fl
 
 }  // namespace
 
-const Doorway doorways[] = {
+const Doorway doorways[doorwayCount] = {
     doorwayAlongX(50.0f, 52.0f, 152.0f, 181.0f, 0, 2),    // hall - room 3
     doorwayAlongX(50.0f, 52.0f, 381.0f, 410.0f, 0, 1),    // hall - room 2
     doorwayAlongZ(52.0f, 54.0f, 150.0f, 176.0f, 0, 2),    // hall - room 3
@@ -69,9 +69,8 @@ const Doorway doorways[] = {
     doorwayAlongX(273.0f, 275.0f, 152.0f, 181.0f, 2, 3),  // room 3 - room 4
     doorwayAlongX(273.0f, 275.0f, 381.0f, 410.0f, 1, 3),  // room 2 - room 4
 };
-const int doorwayCount = sizeof doorways / sizeof doorways[0];
 
-const Window windows[] = {
+const Window windows[windowCount] = {
     frontWindow(35.0f),      frontWindow(105.0f),     frontWindow(175.0f),
     frontWindow(245.0f),     frontWindow(315.0f),     frontWindow(385.0f),
     leftWindow(45.0f),       leftWindow(120.0f),      leftWindow(195.0f),
@@ -79,7 +78,6 @@ const Window windows[] = {
     rightWindow(25.0f, 0),   rightWindow(110.0f, 1),  rightWindow(215.0f, 1),
     rightWindow(330.0f, 3),  rightWindow(430.0f, 3),
 };
-const int windowCount = sizeof windows / sizeof windows[0];
 
 RoomMask roomsMeeting(float x0, float z0, float x1, float z1, float margin) {
   RoomMask rooms = 0;

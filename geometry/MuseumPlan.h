@@ -31,10 +31,10 @@ struct Window {
   int room;
 };
 
-extern const Doorway doorways[];
-extern const int doorwayCount;
-extern const Window windows[];
-extern const int windowCount;
+constexpr int doorwayCount = 7;
+constexpr int windowCount = 17;
+extern const Doorway doorways[doorwayCount];
+extern const Window windows[windowCount];
 
 // The rooms whose floor area, widened by margin on every side, holds the point (x, z).
 RoomMask roomsAround(float x, float z, float margin);

@@ -132,16 +132,15 @@ RoomView findVisibleRooms(const float clip[16], const Vector3& eye, int width, i
     if (view.eyeRooms & bitOf(room)) view.roomRects[room] = wholeWindow(width, height);
   }
 
-  ScreenRect openings[16];
-  const int doorways = std::min(museum::doorwayCount, 16);
-  for (int d = 0; d < doorways; ++d) {
+  ScreenRect openings[museum::doorwayCount];
+  for (int d = 0; d < museum::doorwayCount; ++d) {
     openings[d] = projectBox(clip, museum::doorways[d].opening, width, height);
   }
   // Every pass through the doorways either grows a rectangle or ends the search; with four
   // rooms a few passes settle it.
   for (int pass = 0; pass < 16; ++pass) {
     bool grew = false;
-    for (int d = 0; d < doorways; ++d) {
+    for (int d = 0; d < museum::doorwayCount; ++d) {
       const museum::Doorway& doorway = museum::doorways[d];
       grew |= seeThrough(view, openings[d], doorway.roomA, doorway.roomB);
       grew |= seeThrough(view, openings[d], doorway.roomB, doorway.roomA);
