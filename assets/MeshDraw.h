@@ -18,6 +18,11 @@ void drawMeshObject(const MeshObject& object);
 void drawMeshObjectCorners(const MeshObject& object, const std::uint32_t* corners,
                            std::size_t count);
 
+// The model files' materials carry no shininess the game reads; a text model is drawn with
+// this one, so that its highlights do not depend on what was drawn before it (left at 0, the
+// specular covers a steel face in white).
+constexpr float modelShininess = 40.0f;
+
 // Binds the material's texture and sets its ambient, diffuse, specular and emission on both
 // faces (emission always, so nothing keeps the glow of what was drawn before).
 void applyMeshMaterial(const MeshMaterial& material);

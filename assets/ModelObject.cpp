@@ -5,6 +5,7 @@
 #include <GL/freeglut.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "assets/MeshDraw.h"
 #include "assets/Textures.h"
@@ -114,6 +115,25 @@ ModelObject::ModelObject(const char* fileName, bool readNormals, std::int16_t fu
   furnitureType = furnitureType_;
   kind = 6;
   intact = 1;
+  findModelBounds();
+}
+
+void ModelObject::findModelBounds() {
+  if (model == nullptr) return;
+  Vector3 low(INFINITY, INFINITY, INFINITY), high(-INFINITY, -INFINITY, -INFINITY);
+  for (const MeshObject& object : model->objects) {
+    for (const Vector3& v : object.vertices) {
+      low = Vector3(std::min(low.x, v.x), std::min(low.y, v.y), std::min(low.z, v.z));
+      high = Vector3(std::max(high.x, v.x), std::max(high.y, v.y), std::max(high.z, v.z));
+    }
+  }
+  if (!(low.x <= high.x)) return;  // no vertices: nothing is drawn
+  modelCentre = (low + high) * 0.5f;
+  for (const MeshObject& object : model->objects) {
+    for (const Vector3& v : object.vertices) {
+      modelRadius = std::max(modelRadius, distanceBetween(v, modelCentre));
+    }
+  }
 }
 
 ModelObject::~ModelObject() {
@@ -232,6 +252,7 @@ void ModelObject::drawModel() const {
   }
   glEnable(GL_TEXTURE_2D);
   applyTransformation();
+  glMaterialf(GL_FRONT, GL_SHININESS, modelShininess);
   for (const MeshObject& object : model->objects) {
     const MeshMaterial* material = model->materialOf(object);
     if (!intact) {
@@ -300,6 +321,27 @@ void ModelObject::pushCameraOut(std::int32_t forward, std::int32_t sideways, Cam
   } else if (forward == 0 && (sideways == 1 || sideways == -1)) {
     camera.strafe(sideways == 1 ? s : -s);
   }
+}
+
+void ModelObject::boundingSphere(Vector3& centre, float& sphereRadius) const {
+  // The toolkit's solids stand around the origin: the teapot reaches 1.7 sizes along x, the
+  // cone its height along z from its base.
+  switch (kind) {
+    case 1: sphereRadius = 2.0f * size; break;
+    case 2: sphereRadius = radius; break;
+    case 3: sphereRadius = 0.87f * size; break;
+    case 4: sphereRadius = std::hypot(static_cast<float>(baseOrInnerRadius),
+                                      static_cast<float>(heightOrOuterRadius)); break;
+    case 5: sphereRadius = static_cast<float>(baseOrInnerRadius + heightOrOuterRadius); break;
+    default: sphereRadius = modelRadius; break;
+  }
+  // A hair more, for the float rounding of the draw's matrices.
+  sphereRadius = sphereRadius * 1.01f + 0.01f;
+  centre = kind == 6 ? modelCentre : Vector3();
+  // The draw's transformation, last applied first.
+  if (secondRotated) centre = rotatedAbout(centre, secondAngle, secondAxis);
+  if (rotated) centre = rotatedAbout(centre, angle, axis);
+  if (translated) centre = centre + position;
 }
 
 bool ModelObject::isNearLineOfSight(const Camera& camera) const {

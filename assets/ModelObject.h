@@ -90,9 +90,16 @@ class ModelObject {
                      float& speed) const;
   // position lies less than lineOfSightRadius from the line through the camera along its view.
   bool isNearLineOfSight(const Camera& camera) const;
+  // A sphere in level units holding all that draw() draws, placed as draw() places it.
+  void boundingSphere(Vector3& centre, float& sphereRadius) const;
 
  private:
+  // The text model's own bounding sphere, before the object's translation and rotations.
+  Vector3 modelCentre;
+  float modelRadius = 0.0f;
+
   void drawSolid() const;
   void drawModel() const;
   void applyTransformation() const;
+  void findModelBounds();
 };

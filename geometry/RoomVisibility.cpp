@@ -114,6 +114,12 @@ ScreenRect RoomView::rectOf(museum::RoomMask rooms) const {
   return r;
 }
 
+bool RoomView::mayShowBox(const museum::Box& box, museum::RoomMask rooms) const {
+  if (!showsRooms(rooms)) return false;
+  if (!projects) return true;
+  return !intersect(projectBox(clip, box, width, height), rectOf(rooms)).empty();
+}
+
 RoomView wholeViewOf(int width, int height) {
   RoomView view;
   view.eyeRooms = museum::allRooms;
@@ -127,6 +133,10 @@ RoomView findVisibleRooms(const float clip[16], const Vector3& eye, int width, i
   RoomView view;
   view.eyeRooms = museum::roomsAround(eye.x, eye.z, eyeMargin);
   if (view.eyeRooms == 0) return wholeViewOf(width, height);
+  std::copy(clip, clip + 16, view.clip);
+  view.width = width;
+  view.height = height;
+  view.projects = true;
   view.visibleRooms = view.eyeRooms;
   for (int room = 0; room < museum::roomCount; ++room) {
     if (view.eyeRooms & bitOf(room)) view.roomRects[room] = wholeWindow(width, height);

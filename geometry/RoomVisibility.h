@@ -24,6 +24,14 @@ struct RoomView {
   bool showsRooms(museum::RoomMask rooms) const { return (rooms & visibleRooms) != 0; }
   // The smallest rectangle holding the rectangles of the visible rooms among rooms.
   ScreenRect rectOf(museum::RoomMask rooms) const;
+  // Whether a box in level units standing in rooms may show: false when all of it lies
+  // nearer than the near plane, off the window, or outside those rooms' rectangles.
+  bool mayShowBox(const museum::Box& box, museum::RoomMask rooms) const;
+
+  // What findVisibleRooms projected with; a view that cannot tell projects nothing.
+  float clip[16] = {};
+  int width = 0, height = 0;
+  bool projects = false;
 };
 
 // The rooms the view reaches from eye. clip is the projection times the model-view matrix,

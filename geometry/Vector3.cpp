@@ -111,3 +111,15 @@ Vector3 closestPointOnSegment(Vector3 a, Vector3 b, Vector3 p) {
   const Vector3 vVector3 = vVector2 * t;
   return a + vVector3;
 }
+
+Vector3 rotatedAbout(Vector3 v, float degrees, Vector3 axis) {
+  // Rodrigues: v cos + (k x v) sin + k (k . v)(1 - cos), with k the unit axis.
+  const Vector3 k = normalized(axis);
+  const double radians = static_cast<double>(degrees) * 3.14159265358979323846 / 180.0;
+  const double c = std::cos(radians), s = std::sin(radians);
+  const Vector3 kv = crossProduct(k, v);
+  const double along = static_cast<double>(dotProduct(k, v)) * (1.0 - c);
+  return Vector3(static_cast<float>(v.x * c + kv.x * s + k.x * along),
+                 static_cast<float>(v.y * c + kv.y * s + k.y * along),
+                 static_cast<float>(v.z * c + kv.z * s + k.z * along));
+}

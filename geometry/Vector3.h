@@ -36,3 +36,6 @@ double angleBetween(Vector3 a, Vector3 b);
 double angleBetweenDegrees(Vector3 a, Vector3 b);
 // The point of segment a-b closest to p; not finite for a degenerate segment.
 Vector3 closestPointOnSegment(Vector3 a, Vector3 b, Vector3 p);
+// v turned by degrees about axis (any length but zero), anticlockwise when the axis points at
+// the viewer, as glRotatef turns it.
+Vector3 rotatedAbout(Vector3 v, float degrees, Vector3 axis);

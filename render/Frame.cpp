@@ -156,21 +156,32 @@ void colourAlarmLamps() {
 // floor area, so an object in a doorway or on a wall between rooms belongs to both.
 constexpr float objectRoomMargin = 6.0f;
 
-bool inViewOfRooms(const ModelObject& object, const RoomView& view) {
-  return view.showsRooms(
-      museum::roomsAround(object.position.x, object.position.z, objectRoomMargin));
+}  // namespace
+
+bool objectMayShow(const ModelObject& object, const RoomView& view) {
+  const museum::RoomMask rooms =
+      museum::roomsAround(object.position.x, object.position.z, objectRoomMargin);
+  if (!view.showsRooms(rooms)) return false;
+  Vector3 centre;
+  float radius = 0.0f;
+  object.boundingSphere(centre, radius);
+  const museum::Box box{centre.x - radius, centre.y - radius, centre.z - radius,
+                        centre.x + radius, centre.y + radius, centre.z + radius};
+  return view.mayShowBox(box, rooms);
 }
 
-// Steps 12 and 13; an object in a room the view does not reach is not drawn.
+namespace {
+
+// Steps 12 and 13; an object the view cannot show is not drawn.
 void drawMuseumObjects(const RoomView& view) {
   glEnable(GL_LIGHTING);
   for (int i = 0; i < pedestalCount; ++i) {
     if (!pedestals[i]->isNearLineOfSight(*camera)) continue;
     if (i >= 20) pedestals[i]->setRotation(-90.0f, 0.0f, 1.0f, 0.0f);
-    if (inViewOfRooms(*pedestals[i], view)) pedestals[i]->draw();
+    if (objectMayShow(*pedestals[i], view)) pedestals[i]->draw();
   }
   auto drawSeen = [&view](ModelObject* object) {
-    if (object->isNearLineOfSight(*camera) && inViewOfRooms(*object, view)) object->draw();
+    if (object->isNearLineOfSight(*camera) && objectMayShow(*object, view)) object->draw();
   };
   for (int row = 0; row < roomRows; ++row) {
     for (int i = 0; i < pictureCount[row]; ++i) drawSeen(pictures[row][i]);
@@ -224,7 +235,7 @@ void drawMuseumFrame() {
   // Nearest first, so that the level's pixels hidden behind what stands in the rooms are
   // never shaded.
   drawMuseumObjects(view);
-  drawFurniture();
+  drawFurniture(view);
   updateGuards();
   levelMesh->drawVisible(view);
   drawAlarmLamps();

@@ -22,4 +22,9 @@ bool trackRoom(float x, float z);
 // The rooms a view from eye reaches, from the projection, model-view and viewport in force.
 RoomView findRoomView(const Vector3& eye);
 
+class ModelObject;
+// Whether any of object may show in view: its rooms are in view and its bounding sphere
+// reaches into their rectangles beyond the near plane.
+bool objectMayShow(const ModelObject& object, const RoomView& view);
+
 void display();

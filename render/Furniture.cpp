@@ -6,6 +6,7 @@
 #include "assets/ModelObject.h"
 #include "game/GameState.h"
 #include "game/World.h"
+#include "render/Frame.h"
 #include "render/StaticGeometry.h"
 
 namespace {
@@ -14,20 +15,34 @@ namespace {
 const float switchPlaces[3][3] = {
     {54.8f, -1.0f, 146.0f}, {282.8f, -1.0f, 146.0f}, {54.8f, -1.0f, 371.0f}};
 
-void drawAll(ModelObject* const* objects, int count) {
+void drawAll(ModelObject* const* objects, int count, const RoomView& view) {
   for (int i = 0; i < count; ++i) {
-    if (objects[i] != nullptr) {
+    if (objects[i] != nullptr && objectMayShow(*objects[i], view)) {
       objects[i]->draw();
     }
   }
 }
 
+// The switch boxes are lit as the tables' oak is (they are drawn straight after the tables
+// and so always were); set here, their look does not depend on which table was drawn last.
+const float switchAmbient[4] = {0.1f, 0.1f, 0.082f, 1.0f};
+const float switchDiffuse[4] = {1.44f, 1.296f, 0.864f, 1.0f};
+const float switchNone[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+
+void setSwitchMaterial() {
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, switchAmbient);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, switchDiffuse);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, switchNone);
+  glMaterialfv(GL_FRONT, GL_EMISSION, switchNone);
+}
+
 }  // namespace
 
-void drawFurniture() {
-  drawAll(chairs, chairCount);
-  drawAll(sofas, sofaCount);
-  drawAll(tables, tableCount);
+void drawFurniture(const RoomView& view) {
+  drawAll(chairs, chairCount, view);
+  drawAll(sofas, sofaCount, view);
+  drawAll(tables, tableCount, view);
+  setSwitchMaterial();
   for (const float* place : switchPlaces) {
     glPushMatrix();
     glTranslatef(place[0], place[1], place[2]);

@@ -2,6 +2,9 @@
 // while the alarm runs.
 #pragma once
 
-// Draws every piece of furniture without a line-of-sight test, then the switches (switchList)
-// at their places on the walls. Call with the view transform loaded and lighting set up.
-void drawFurniture();
+struct RoomView;
+
+// Draws every piece of furniture the view may show (without a line-of-sight test), then the
+// switches (switchList) at their places on the walls. Call with the view transform loaded and
+// lighting set up.
+void drawFurniture(const RoomView& view);

@@ -44,9 +44,7 @@ bool loadPistol() {
 }
 
 void drawModel() {
-  // The model files carry no shininess; left at 0 from an earlier draw, the specular would
-  // cover the whole pistol in white.
-  glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 40.0f);
+  glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, modelShininess);
   glEnable(GL_TEXTURE_2D);
   for (const MeshObject& object : pistol->objects) {
     if (const MeshMaterial* material = pistol->materialOf(object)) applyMeshMaterial(*material);

@@ -93,6 +93,28 @@ TEST(ModelObjectDrawing, SolidsAndTextModelsAppearWherePlacedAndTurned) {
   EXPECT_EQ(assettest::pixelAt(0.1f, 0.5f), (Rgb{255, 0, 0}));
   EXPECT_EQ(assettest::pixelAt(0.4f, 0.2f), black);
   EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+  // Its bounding sphere holds every corner where GL's own matrices put it, turned twice.
+  bar.setSecondRotation(30.0f, 1.0f, 0.0f, 0.0f);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  glTranslatef(0.1f, 0.2f, 0.0f);
+  glRotatef(90.0f, 0.0f, 0.0f, 1.0f);
+  glRotatef(30.0f, 1.0f, 0.0f, 0.0f);
+  float m[16];
+  glGetFloatv(GL_MODELVIEW_MATRIX, m);
+  glPopMatrix();
+  Vector3 centre;
+  float radius = 0.0f;
+  bar.boundingSphere(centre, radius);
+  EXPECT_LT(radius, 0.35f);  // half the bar's diagonal, 0.316, and a hair
+  for (const Vector3& v : bar.model->objects[0].vertices) {
+    const Vector3 placed(m[0] * v.x + m[4] * v.y + m[8] * v.z + m[12],
+                         m[1] * v.x + m[5] * v.y + m[9] * v.z + m[13],
+                         m[2] * v.x + m[6] * v.y + m[10] * v.z + m[14]);
+    EXPECT_LE(distanceBetween(placed, centre), radius);
+  }
+  bar.secondRotated = 0;
   scene();
   bar.intact = 0;  // taken: drawn with its own texture
   bar.draw();

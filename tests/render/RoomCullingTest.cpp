@@ -1,5 +1,5 @@
-// Drawing only the rooms the view reaches must not change the picture: the real level and
-// skyline, drawn whole and drawn through the room view, from every room, from the doorways and
+// Drawing only the rooms and objects the view reaches must not change the picture: the real
+// level, objects and skyline, drawn whole and drawn through the room view, from every room, from the doorways and
 // along the walls, looking every way. And the view must leave out what a wall hides.
 #include <GL/glu.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "assets/LevelMesh.h"
+#include "assets/ModelObject.h"
+#include "game/World.h"
 #include "render/Frame.h"
+#include "render/Furniture.h"
 #include "render/Lights.h"
 #include "render/RenderProbe.h"
 #include "render/StaticGeometry.h"
@@ -32,9 +35,25 @@ RoomView lookFrom(const Pose& pose) {
   return findRoomView(pose.eye);
 }
 
+// The objects standing in the rooms, first as the frame draws them: all of them, or those the
+// view may show.
+void drawObjects(const RoomView& view, bool throughRooms) {
+  std::vector<ModelObject*> all(pedestals, pedestals + pedestalCount);
+  for (int row = 0; row < roomRows; ++row) {
+    all.insert(all.end(), pictures[row], pictures[row] + pictureCount[row]);
+    all.insert(all.end(), exhibits[row], exhibits[row] + exhibitCount[row]);
+    all.insert(all.end(), swords[row], swords[row] + swordCount[row]);
+  }
+  for (ModelObject* object : all) {
+    if (!throughRooms || objectMayShow(*object, view)) object->draw();
+  }
+  drawFurniture(throughRooms ? view : wholeViewOf(renderprobe::width, renderprobe::height));
+}
+
 std::vector<std::uint8_t> drawn(const Pose& pose, bool throughRooms) {
   const RoomView view = lookFrom(pose);
   glEnable(GL_LIGHTING);
+  drawObjects(view, throughRooms);
   if (throughRooms) {
     levelMesh->drawVisible(view);
   } else {
@@ -106,6 +125,16 @@ TEST_F(RoomCulling, WallsHideTheRoomsAndTheSkyBehindThem) {
   // In room 4 facing the back wall: room 4 alone.
   view = lookFrom({{270, 1, 380}, 90});
   EXPECT_EQ(view.visibleRooms, room4);
+  // A box shows in front of the eye, not behind it nor off to the side, and always when the
+  // eye stands inside it (the near plane cuts it); a room out of view hides it everywhere.
+  const auto box = [](float x, float z, float half) {
+    return museum::Box{x - half, -half, z - half, x + half, half, z + half};
+  };
+  EXPECT_TRUE(view.mayShowBox(box(270, 400, 1), room4));
+  EXPECT_FALSE(view.mayShowBox(box(270, 360, 1), room4));
+  EXPECT_FALSE(view.mayShowBox(box(230, 385, 1), room4));
+  EXPECT_TRUE(view.mayShowBox(box(270, 379.5f, 2), room4));
+  EXPECT_FALSE(view.mayShowBox(box(270, 400, 1), room2 | hall));
 }
 
 }  // namespace
