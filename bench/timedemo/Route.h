@@ -32,7 +32,7 @@ class RouteDriver {
  public:
   explicit RouteDriver(std::vector<RouteStep> steps);
 
-  // This frame's input; call after idle and before display, with the frame's virtual time.
+  // This frame's input; call before idle and display, with the frame's virtual time.
   void deliverInput(double nowMs);
   bool finished() const { return next >= steps.size(); }
 

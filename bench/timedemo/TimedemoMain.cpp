@@ -7,7 +7,10 @@
 //
 //   vaultrun-timedemo [--short] [--frames N] [--warmup N] [--startup-runs N] [--csv FILE]
 //                     [--trace] [--shots DIR] [--game PATH] [--probe PATH] [--size WxH]
+//                     [--digest]
 //
+// --digest adds a line with the game's state digest chained over every frame of the route:
+// two builds that print the same line played the route the same way.
 // Run it from the folder that holds data/, under an X server (xvfb-run at 1024x768 for the
 // figures in the README; a screen at least as large as --size) and with SDL_AUDIODRIVER=dummy.
 #include <GL/freeglut.h>
@@ -29,6 +32,7 @@
 #include "StartupTime.h"
 #include "app/Idle.h"
 #include "app/Startup.h"
+#include "game/StateDigest.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "platform/Swap.h"
@@ -45,6 +49,7 @@ struct Options {
   std::string csvPath;
   std::string shotsDir;
   bool trace = false;
+  bool digest = false;
   std::string game = VAULTRUN_GAME_BINARY;
   std::string probe = VAULTRUN_PROBE_LIBRARY;
   int width = 0, height = 0;  // --size: the window's size; 0 keeps the full-screen window
@@ -58,7 +63,7 @@ int usage() {
   std::fprintf(stderr,
                "usage: vaultrun-timedemo [--short] [--frames N] [--warmup N] [--startup-runs N] "
                "[--csv FILE] [--trace] [--shots DIR] [--game PATH] [--probe PATH] "
-               "[--size WxH]\n");
+               "[--size WxH] [--digest]\n");
   return 2;
 }
 
@@ -70,6 +75,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
       options.maxFrames = shortRouteFrames;
     } else if (arg == "--trace") {
       options.trace = true;
+    } else if (arg == "--digest") {
+      options.digest = true;
     } else if (arg == "--frames" && hasValue) {
       options.maxFrames = std::atol(argv[++i]);
     } else if (arg == "--warmup" && hasValue) {
@@ -160,8 +167,8 @@ bool resizeWindow(int width, int height) {
   return false;
 }
 
-// Frames of the route: idle, the route's input, display, glFinish.
-FrameTimes playRoute(RouteDriver& driver, const Options& options) {
+// Frames of the route: the route's input, idle, display, glFinish; the state digest after each.
+FrameTimes playRoute(RouteDriver& driver, const Options& options, std::uint64_t& digest) {
   FrameTimes times;
   double nextShotMs = 0.0;
   for (std::uint64_t frame = 0;; ++frame) {
@@ -179,11 +186,12 @@ FrameTimes playRoute(RouteDriver& driver, const Options& options) {
     const double cpuStart = processCpuMs();
     const auto start = std::chrono::steady_clock::now();
     glutMainLoopEvent();
-    idle();
     driver.deliverInput(nowMs);
+    idle();
     display();
     glFinish();
     times.add(start, cpuStart);
+    if (options.digest) digest = stateDigest(digest);
     if (options.trace && frame % 60 == 0) driver.trace(nowMs, stderr);
   }
   return times;
@@ -290,7 +298,8 @@ int main(int argc, char** argv) {
   }
 
   RouteDriver driver(museumRoute());
-  const FrameTimes routeTimes = playRoute(driver, options);
+  std::uint64_t digest = 0;
+  const FrameTimes routeTimes = playRoute(driver, options, digest);
   TimedemoSummary summary;
   summary.threads = static_cast<int>(processStatus("Threads:"));
   const std::size_t frames = routeTimes.real.size();
@@ -314,6 +323,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Error: cannot write %s\n", options.csvPath.c_str());
   }
   std::fprintf(summaryOut, "%s\n", summaryLine(summary).c_str());
+  if (options.digest) {
+    std::fprintf(summaryOut, "state digest %016llx over %zu frames\n",
+                 static_cast<unsigned long long>(digest), frames);
+  }
   std::fflush(summaryOut);
   return 0;
 }

@@ -1,7 +1,8 @@
 // vaultrun-replay: opens the display as the game does, puts the game on a virtual clock and
 // runs frames at a fixed virtual step, delivering a timeline's input events through the
-// same callbacks GLUT calls. Each frame: idle, the events due by the frame's time, display.
-// Ends with the frame count, the real time per frame and the game's state.
+// same callbacks GLUT calls. Each frame: the events due by the frame's time, idle, display.
+// Ends with the frame count, the real time per frame, the state digest chained over every
+// frame and the game's state.
 //
 //   vaultrun-replay [--step-ms MS] TIMELINE
 //
@@ -21,6 +22,7 @@
 #include "app/Focus.h"
 #include "app/Idle.h"
 #include "app/Startup.h"
+#include "game/StateDigest.h"
 #include "game/StateReport.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
@@ -132,6 +134,7 @@ int main(int argc, char** argv) {
   std::uint64_t stepMicros = static_cast<std::uint64_t>(std::llround(stepMs * 1000.0));
   std::size_t next = 0;
   std::vector<double> frameTimes;
+  std::uint64_t digest = 0;  // chained over every frame played
   bool ended = false;
   // The frames fall on multiples of the step until a step event changes it.
   for (std::uint64_t nowMicros = 0; !ended; nowMicros += stepMicros) {
@@ -139,7 +142,6 @@ int main(int argc, char** argv) {
     const double nowMs = nowMicros / 1000.0;
     const auto start = std::chrono::steady_clock::now();
     glutMainLoopEvent();
-    idle();
     while (next < events.size() && events[next].timeMs <= nowMs) {
       const TimelineEvent& event = events[next++];
       deliver(event);
@@ -147,8 +149,10 @@ int main(int argc, char** argv) {
       if (event.kind == TimelineEvent::End) ended = true;
       if (event.kind == TimelineEvent::Step) stepMicros = event.code * 1000u;
     }
+    idle();
     display();
     glFinish();
+    digest = stateDigest(digest);
     frameTimes.push_back(
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     if (next >= events.size() && nowMs >= endMs) ended = true;
@@ -158,6 +162,7 @@ int main(int argc, char** argv) {
   std::printf("replay.frame-ms median %.3f p99 %.3f\n", percentile(frameTimes, 0.5),
               percentile(frameTimes, 0.99));
   std::printf("replay.last-warp %d %d\n", lastWarpX, lastWarpY);
+  std::printf("replay.digest %016llx\n", static_cast<unsigned long long>(digest));
   std::printf("%s", gameStateReport().c_str());
   std::fflush(stdout);
   return 0;

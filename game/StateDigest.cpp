@@ -1,0 +1,133 @@
+// The state digest: FNV-1a over the bits of the game's state, in a fixed order.
+#include "game/StateDigest.h"
+
+#include <cstring>
+
+#include "app/Idle.h"
+#include "assets/Md2Model.h"
+#include "assets/ModelObject.h"
+#include "game/GameState.h"
+#include "game/Guard.h"
+#include "game/World.h"
+#include "render/Frame.h"
+#include "render/Lights.h"
+#include "render/TextMessage.h"
+
+namespace {
+
+class Fnv {
+ public:
+  explicit Fnv(std::uint64_t seed) : hash(seed ^ 14695981039346656037ull) {}
+  void bytes(const void* data, std::size_t size) {
+    const auto* p = static_cast<const unsigned char*>(data);
+    for (std::size_t i = 0; i < size; ++i) {
+      hash ^= p[i];
+      hash *= 1099511628211ull;
+    }
+  }
+  template <typename T>
+  void add(const T& value) {
+    bytes(&value, sizeof value);
+  }
+  void add(const Vector3& v) {
+    add(v.x);
+    add(v.y);
+    add(v.z);
+  }
+  void text(const TextMessage* message) {
+    if (message == nullptr || message->text == nullptr) {
+      add('\0');
+      return;
+    }
+    bytes(message->text, std::strlen(message->text) + 1);
+  }
+  std::uint64_t hash;
+};
+
+void addModel(Fnv& fnv, const Md2Model* model) {
+  if (model == nullptr) {
+    fnv.add(-1);
+    return;
+  }
+  fnv.add(model->currentFrame);
+  fnv.add(model->elapsedTime);
+  fnv.add(model->lastTime);
+  fnv.add(model->playOnce);
+}
+
+void addGuard(Fnv& fnv, const Guard* guard) {
+  if (guard == nullptr) {
+    fnv.add(-1);
+    return;
+  }
+  fnv.add(guard->position);
+  fnv.add(guard->heading);
+  fnv.add(guard->angle);
+  fnv.add(guard->walking);
+  fnv.add(guard->alerted);
+  fnv.add(guard->fallPending);
+  fnv.add(guard->shotReady);
+  fnv.add(guard->targetIndex);
+  fnv.add(guard->waitStart);
+  fnv.add(guard->clockNow);
+  fnv.add(guard->health);
+  fnv.add(guard->down);
+  fnv.add(guard->gone);
+  addModel(fnv, guard->walkModel);
+  addModel(fnv, guard->standModel);
+  addModel(fnv, guard->shootModel);
+  addModel(fnv, guard->fallModel);
+  addModel(fnv, guard->weaponShootModel);
+  addModel(fnv, guard->weaponFallModel);
+}
+
+}  // namespace
+
+std::uint64_t stateDigest(std::uint64_t previous) {
+  Fnv fnv(previous);
+  fnv.add(menuActive);
+  fnv.add(menuSelection);
+  fnv.add(controlsShown);
+  fnv.add(creditsShown);
+  fnv.add(helpFromGame);
+  fnv.add(gameOver);
+  fnv.add(heistFinished);
+  fnv.add(gamePaused);
+  fnv.add(musicOn);
+  fnv.add(wireframeOn);
+  fnv.add(fpsShown);
+  fnv.add(alarmActive);
+  fnv.add(alarmStartTime);
+  fnv.add(alarmBlinkCounter);
+  fnv.add(alarmLightsLit);
+  fnv.add(messageTime);
+  fnv.add(messageDuration);
+  fnv.text(statusMessage);
+  fnv.text(endMessage);
+  fnv.add(heistStartMs);
+  fnv.add(guardsShotDown);
+  fnv.add(frameInterval);
+  fnv.add(moveStep);
+  fnv.add(forwardDirection);
+  fnv.add(strafeDirection);
+  fnv.add(currentRoom);
+  fnv.add(guardDownTime[0]);
+  fnv.add(guardDownTime[1]);
+  if (camera != nullptr) {
+    fnv.add(camera->position);
+    fnv.add(camera->view);
+    fnv.add(camera->health);
+    fnv.add(camera->interval);
+    fnv.add(camera->bagLoad);
+    fnv.add(camera->score);
+    fnv.add(camera->walkPace);
+  }
+  addGuard(fnv, guard1);
+  addGuard(fnv, guard2);
+  for (int row = 0; row < roomRows; ++row) {
+    for (int i = 0; i < pictureCount[row]; ++i) fnv.add(pictures[row][i]->intact);
+    for (int i = 0; i < exhibitCount[row]; ++i) fnv.add(exhibits[row][i]->visible);
+    for (int i = 0; i < swordCount[row]; ++i) fnv.add(swords[row][i]->visible);
+  }
+  return fnv.hash;
+}
