@@ -4,9 +4,8 @@
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 
-#include "app/Idle.h"
-#include "app/Pause.h"
-#include "audio/GameSounds.h"
+#include "game/Screen.h"
+#include "input/HeldKeys.h"
 #include "platform/Focus.h"
 
 namespace {
@@ -19,14 +18,6 @@ void readFocusWatch(int) {
 }
 
 }  // namespace
-
-void releaseHeldDirections() {
-  forwardDirection = 0;
-  strafeDirection = 0;
-  if (footstepSound != nullptr && footstepSound->isPlaying()) {
-    footstepSound->stop();
-  }
-}
 
 void keyboardLost() {
   releaseHeldDirections();

@@ -4,9 +4,6 @@
 // until the player presses 'p' (getting the keyboard back does not resume by itself).
 #pragma once
 
-// Clears the held walking directions and stops the footsteps, as the key releases would.
-void releaseHeldDirections();
-
 // The keyboard gone: releases the held directions and, in play, pauses.
 void keyboardLost();
 

@@ -18,6 +18,7 @@
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "platform/Signals.h"
+#include "render/Scene.h"
 
 namespace {
 

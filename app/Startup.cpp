@@ -18,6 +18,7 @@
 #include "app/GameOptions.h"
 #include "app/DataFolder.h"
 #include "app/Focus.h"
+#include "app/Display.h"
 #include "app/Idle.h"
 #include "app/SettingsPath.h"
 #include "game/GameState.h"
@@ -27,12 +28,13 @@
 #include "audio/Sound.h"
 #include "input/Mouse.h"
 #include "input/FunctionKeys.h"
+#include "game/Screen.h"
 #include "game/World.h"
 #include "platform/Pointer.h"
 #include "platform/Screen.h"
 #include "platform/Signals.h"
 #include "platform/VSync.h"
-#include "render/Frame.h"
+#include "render/Scene.h"
 
 std::int16_t screenWidth = 0;
 std::int16_t screenHeight = 0;
@@ -176,6 +178,9 @@ int startupBeforeMainLoop(int argc, char** argv) {
   platform::setSwapInterval(1);
   glutIgnoreKeyRepeat(1);
   platform::hidePointer();
+  quitProgram = quitGame;
+  menuMusic->play();
+  initScene();
   initWorld();
   return 0;
 }

@@ -5,7 +5,13 @@
 
 void Md2Model::drawAnimated() {
   Md2Pose pose;
-  if (!advanceAnimation(pose)) {
+  if (advanceAnimation(pose)) {
+    drawPose(pose);
+  }
+}
+
+void Md2Model::drawPose(const Md2Pose& pose) const {
+  if (frames.empty()) {
     return;
   }
   const Md2Frame& first = frames[0];

@@ -70,6 +70,10 @@ class Md2Model {
   // The caller sets the transformation and binds the skin. Defined in Md2Draw.cpp.
   void drawAnimated();
 
+  // Draws a pose that advanceAnimation() picked, without touching the clock. Defined in
+  // Md2Draw.cpp.
+  void drawPose(const Md2Pose& pose) const;
+
   // The clock step of a draw: t = ms since the last step / 125 (not limited). Once 125 ms have
   // passed, currentFrame becomes nextFrame and the step counts from now.
   float stepTime(std::int32_t nextFrame);

@@ -1,6 +1,8 @@
 // The twelve sound globals and their files.
 #include "audio/GameSounds.h"
 
+#include "game/Cues.h"
+
 Sound* menuMusic = nullptr;
 Sound* gameMusic = nullptr;
 Sound* clapsSound = nullptr;
@@ -40,6 +42,40 @@ const SoundEntry soundTable[] = {
     {&sirenSound, "data/audio/siren.wav", 6, false, true},
 };
 
+// The game's cues, each the sound of its name.
+Sound* soundOf(Cue cue) {
+  switch (cue) {
+    case Cue::MenuMusic: return menuMusic;
+    case Cue::GameMusic: return gameMusic;
+    case Cue::MenuMoved: return clapsSound;
+    case Cue::Gunshot: return gunshotSound;
+    case Cue::Taken: return clickSound;
+    case Cue::BagEmptied: return transferSound;
+    case Cue::BagFull: return sorrySound;
+    case Cue::GuardHit: return crySound;
+    case Cue::Footsteps: return footstepSound;
+    case Cue::GuardFires: return pistolShotSound;
+  }
+  return nullptr;
+}
+
+class SoundCues : public CuePlayer {
+ public:
+  void play(Cue cue) override {
+    if (Sound* sound = soundOf(cue)) sound->play();
+  }
+  void stop(Cue cue) override {
+    if (Sound* sound = soundOf(cue)) sound->stop();
+  }
+  bool playing(Cue cue) const override {
+    const Sound* sound = soundOf(cue);
+    return sound != nullptr && sound->isPlaying();
+  }
+  void dimMusic(bool dimmed) override { ::dimMusic(dimmed); }
+};
+
+SoundCues soundCues;
+
 }  // namespace
 
 void createSounds() {
@@ -47,6 +83,7 @@ void createSounds() {
     releaseSound(*entry.global);
     *entry.global = new Sound(entry.fileName, entry.channel, entry.isStream, entry.loop);
   }
+  setCuePlayer(&soundCues);
 }
 
 void releaseSound(Sound*& sound) {

@@ -3,6 +3,7 @@
 
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
+#include "game/Screen.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ namespace {
 bool sounding = false;
 
 bool alarmInPlay() {
-  return alarmActive && !menuActive && !gameOver && !heistFinished;
+  return heist.alarmActive && !menuActive() && !gameOver() && !heistFinished();
 }
 
 }  // namespace

@@ -14,12 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "app/Idle.h"
+#include "game/FrameUpdate.h"
 #include "assets/FileBytes.h"
 #include "assets/LevelMesh.h"
 #include "assets/Md2Model.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "game/Screen.h"
 #include "game/World.h"
 #include "geometry/Camera.h"
 #include "platform/Clock.h"
@@ -126,20 +127,21 @@ void startGameInPlay() {
   delete guard2;
   guard1 = patrollingGuard(guard1Path, guard1StartHeading, guard1Models, true);
   guard2 = patrollingGuard(guard2Path, guard2StartHeading, guard2Models, false);
-  menuActive = false;
-  alarmActive = false;
-  forwardDirection = 1;
-  strafeDirection = 0;
+  currentScreen = GameScreen::Playing;
+  heist = Heist{};
 }
 
-// One frame's logic in the order the frame runs it: the idle update, the guards' push, the
-// wall collision, the guards' update.
+// One frame's logic in the order the frame runs it: the interval and the step, walking
+// forward, the guards' push, the wall collision, the guards' update.
 void runFrameLogic(const Level& level) {
+  constexpr std::int32_t forward = 1, sideways = 0;
   platform::advanceVirtualClockMicros(frameMicros);
   camera->turnView(turnPerFrame, 0.0f, 1.0f, 0.0f);
-  idle();
-  if (!guard1->down) guard1->keepAway(forwardDirection, strafeDirection, *camera, moveStep);
-  if (!guard2->down) guard2->keepAway(forwardDirection, strafeDirection, *camera, moveStep);
+  frameInterval = camera->updateFrameTime();
+  moveStep = frameInterval * camera->walkSpeed * static_cast<float>(camera->walkPace);
+  walkByHeldDirections(forward, sideways, moveStep);
+  if (!guard1->down) guard1->keepAway(forward, sideways, *camera, moveStep);
+  if (!guard2->down) guard2->keepAway(forward, sideways, *camera, moveStep);
   camera->collideWithTriangles(level.triangles.data(),
                                static_cast<std::int32_t>(level.triangles.size()));
   guard1->update(frameInterval, *camera);

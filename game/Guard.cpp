@@ -1,12 +1,10 @@
 // The police guard: construction and set-up, sight and the player push, the three behaviours
-// of a frame (patrol, attack, falling and lying) and their drawing, and the player's hit test.
+// of a frame (patrol, attack, falling and lying) and the pose each leaves, and the player's
+// hit test.
 #include "game/Guard.h"
 
-#include <GL/gl.h>
-
-#include "assets/Md2Model.h"
 #include "assets/Textures.h"
-#include "audio/Sound.h"
+#include "game/Cues.h"
 #include "geometry/Camera.h"
 #include "platform/Clock.h"
 
@@ -28,9 +26,6 @@ constexpr float sightDistance = 75.0f;
 constexpr float keepAwayDistance = 10.0f;
 constexpr float cornerWaitSeconds = 5.0f;
 constexpr float lyingSeconds = 10.0f;
-constexpr float drawScale = 0.28f;
-constexpr float standLift = 1.0f;   // the stand model sits this much lower in its file
-constexpr float shotDamage = 30.0f;
 constexpr std::int32_t standLeaveFrame = 1;
 constexpr std::int32_t shotFrame = 17;
 constexpr std::int32_t rearmFrame = 18;
@@ -51,18 +46,13 @@ void rewind(Md2Model* model) {
   }
 }
 
-void draw(Md2Model* model) {
-  if (model != nullptr) {
-    model->drawAnimated();
-  }
+// The figure's pose of this frame: the model's clock steps as a drawing of it did.
+void poseFigure(Guard& guard, Md2Model* model) {
+  guard.figure = model != nullptr && model->advanceAnimation(guard.figurePose) ? model : nullptr;
 }
 
-// The yaw and scale that follow the translation of every guard drawing.
-void rotateAndScale(float angle) {
-  if (angle != 0.0f) {
-    glRotatef(angle, 0.0f, 1.0f, 0.0f);
-  }
-  glScalef(drawScale, drawScale, drawScale);
+void poseWeapon(Guard& guard, Md2Model* model) {
+  guard.weapon = model != nullptr && model->advanceAnimation(guard.weaponPose) ? model : nullptr;
 }
 
 }  // namespace
@@ -85,13 +75,16 @@ Guard::Guard()
       angle(-90.0f),
       texture(0),
       weaponTexture(0),
-      shotSound(nullptr),
       referenceDir(1.0f, 0.0f, 0.0f),
       down(true),
       clockwise(false),
       gone(false),
       health(100),
-      hitRadius(3.0f) {}
+      hitRadius(3.0f),
+      posed(false),
+      lift(0.0f),
+      figure(nullptr),
+      weapon(nullptr) {}
 
 Guard::Guard(const Vector3* corners, const Vector3& startHeading) : Guard() {
   position = corners[0];
@@ -125,12 +118,12 @@ void Guard::setPath(const Vector3* corners) {
 }
 
 void Guard::setModels(Md2Model* models) {
-  walkModel = &models[0];
-  standModel = &models[1];
-  shootModel = &models[2];
-  fallModel = &models[3];
-  weaponShootModel = &models[4];
-  weaponFallModel = &models[5];
+  walkModel = &models[static_cast<int>(GuardAnimation::Walk)];
+  standModel = &models[static_cast<int>(GuardAnimation::Stand)];
+  shootModel = &models[static_cast<int>(GuardAnimation::Shoot)];
+  fallModel = &models[static_cast<int>(GuardAnimation::Fall)];
+  weaponShootModel = &models[static_cast<int>(GuardAnimation::WeaponShoot)];
+  weaponFallModel = &models[static_cast<int>(GuardAnimation::WeaponFall)];
   rewind(fallModel);
   rewind(weaponFallModel);
 }
@@ -149,10 +142,6 @@ void Guard::loadTexture(const char* fileName) {
 
 void Guard::setClockwise(bool value) {
   clockwise = value;
-}
-
-void Guard::setShotSound(Sound* sound) {
-  shotSound = sound;
 }
 
 void Guard::setAlerted(bool value) {
@@ -215,8 +204,8 @@ void Guard::keepAway(std::int32_t forward, std::int32_t sideways, Camera& player
 }
 
 // ---- The frame update ----
-// The steps of update(), one function per behaviour. Each ends with its drawing, inside the
-// bracket that update() opens and closes.
+// The steps of update(), one function per behaviour. Each ends with the pose it leaves: where
+// its drawing stood the animation's clock steps, so the rules read the frame it shows.
 
 namespace {
 
@@ -261,13 +250,6 @@ bool hasArrived(const Leg& leg, float step) {
   return leg.target + step > *leg.coordinate;
 }
 
-// The weapon, under the figure's transform with its own skin; the guard's skin afterwards.
-void drawWeapon(const Guard& guard, Md2Model* model) {
-  glBindTexture(GL_TEXTURE_2D, guard.weaponTexture);
-  draw(model);
-  glBindTexture(GL_TEXTURE_2D, guard.texture);
-}
-
 void waitAtCorner(Guard& guard) {
   // Step 1: the wait lasts over five seconds and ends where the stand cycle shows frame 1.
   const float now = platform::clockSeconds();
@@ -286,9 +268,8 @@ void waitAtCorner(Guard& guard) {
   // Step 3: the heading already points along the next leg.
   guard.angle = guard.headingAngle();
   // Step 4.
-  glTranslatef(guard.position.x, guard.position.y + standLift, guard.position.z);
-  rotateAndScale(guard.angle);
-  draw(guard.standModel);
+  guard.lift = guardStandLift;
+  poseFigure(guard, guard.standModel);
 }
 
 void walk(Guard& guard, float interval) {
@@ -310,14 +291,11 @@ void walk(Guard& guard, float interval) {
       guard.angle = leg.angle;
     }
   }
-  glTranslatef(guard.position.x, guard.position.y, guard.position.z);
-  rotateAndScale(guard.angle);
-  draw(guard.walkModel);
+  poseFigure(guard, guard.walkModel);
 }
 
 void attack(Guard& guard, Camera& player) {
   // Step 1: the guard stands still.
-  glTranslatef(guard.position.x, guard.position.y, guard.position.z);
   // Step 2: aim. The angle from +x comes unsigned; on the +z side the yaw turns the other way.
   const Vector3 d(player.position.x - guard.position.x, 0.0f,
                   player.position.z - guard.position.z);
@@ -325,17 +303,14 @@ void attack(Guard& guard, Camera& player) {
   if (player.position.z > guard.position.z) {
     guard.angle = -guard.angle;
   }
-  rotateAndScale(guard.angle);
   // Step 3.
-  draw(guard.shootModel);
+  poseFigure(guard, guard.shootModel);
   if (guard.shootModel != nullptr) {
     // Step 4: one shot per pass through frame 17, wherever the player is.
     if (guard.shootModel->currentFrame == shotFrame && guard.shotReady) {
       guard.shotReady = false;
-      if (guard.shotSound != nullptr) {
-        guard.shotSound->play();
-      }
-      player.health = player.health <= shotDamage ? 0.0f : player.health - shotDamage;
+      playCue(Cue::GuardFires);
+      player.health = player.health <= guardShotDamage ? 0.0f : player.health - guardShotDamage;
     }
     // Step 5.
     if (guard.shootModel->currentFrame == rearmFrame) {
@@ -343,7 +318,7 @@ void attack(Guard& guard, Camera& player) {
     }
   }
   // Step 6.
-  drawWeapon(guard, guard.weaponShootModel);
+  poseWeapon(guard, guard.weaponShootModel);
 }
 
 void fallAndLie(Guard& guard) {
@@ -358,29 +333,22 @@ void fallAndLie(Guard& guard) {
     guard.gone = true;
   }
   // Step 3: it falls facing the way it last looked.
-  glTranslatef(guard.position.x, guard.position.y, guard.position.z);
-  rotateAndScale(guard.angle);
   // Step 4: the fall comes to rest on its last shown frame.
-  if (guard.fallModel != nullptr) {
-    guard.fallModel->playOnce = true;
-    guard.fallModel->drawAnimated();
-  }
+  if (guard.fallModel != nullptr) guard.fallModel->playOnce = true;
+  poseFigure(guard, guard.fallModel);
   if (guard.weaponFallModel != nullptr) {
     guard.weaponFallModel->playOnce = true;
   }
   // Step 5.
-  drawWeapon(guard, guard.weaponFallModel);
+  poseWeapon(guard, guard.weaponFallModel);
 }
 
 }  // namespace
 
 void Guard::update(float interval, Camera& player) {
-  glPushAttrib(GL_CURRENT_BIT);
-  glEnable(GL_TEXTURE_2D);
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glBindTexture(GL_TEXTURE_2D, texture);
-
+  lift = 0.0f;
+  figure = nullptr;
+  weapon = nullptr;
   // A guard shot down always falls, alerted or not.
   if (down) {
     fallAndLie(*this);
@@ -391,10 +359,6 @@ void Guard::update(float interval, Camera& player) {
   } else {
     waitAtCorner(*this);
   }
-
-  glPopMatrix();
-  glDisable(GL_TEXTURE_2D);
-  glPopAttrib();
 }
 
 bool Guard::isHitByShot(const Camera& player) const {

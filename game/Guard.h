@@ -1,7 +1,8 @@
 // A police guard: patrols a rectangle of four corners, waits at each corner, notices the
 // player within 75 units, then turns to him and fires once per pass of its shooting
 // animation through frame 17. Shot down, it falls, lies 10 s, vanishes and is brought back.
-// Drawn as two MD2 animations, the figure and its weapon, at a uniform scale of 0.28.
+// Its behaviour of a frame leaves the pose to draw: render/GuardDraw.cpp draws two MD2
+// animations, the figure and its weapon, at a uniform scale of 0.28.
 #pragma once
 
 #include <GL/gl.h>
@@ -10,9 +11,20 @@
 
 #include "geometry/Vector3.h"
 
+#include "assets/Md2Model.h"
+
 class Camera;
-class Md2Model;
-class Sound;
+
+// The six animations of a guard, in the order of their slots.
+enum class GuardAnimation { Walk, Stand, Shoot, Fall, WeaponShoot, WeaponFall };
+constexpr int guardAnimationCount = 6;
+
+// What a shot takes: a guard's shot from the player's health, the player's from a guard's.
+constexpr float guardShotDamage = 30.0f;
+constexpr std::int16_t playerShotDamage = 40;
+// Guards draw at this scale; the stand model sits standLift lower in its file.
+constexpr float guardDrawScale = 0.28f;
+constexpr float guardStandLift = 1.0f;
 
 // The four axis headings of a patrol leg.
 extern const Vector3 headingPosX;  // (1, 0, 0)
@@ -46,7 +58,6 @@ class Guard {
   float angle;              // yaw in degrees about y, applied when drawing
   GLuint texture;           // the guard's own skin (pm1.bmp); 0 when none
   GLuint weaponTexture;     // the weapon's skin (weapon.bmp), held loaded with the other
-  Sound* shotSound;         // played when the guard fires, not owned
   Vector3 referenceDir;     // (1, 0, 0): the way yaw 0 faces
   Vector3 position;         // the feet (y -6 on the patrol paths)
   Vector3 heading;          // one of the four axis headings
@@ -55,6 +66,14 @@ class Guard {
   bool gone;                // lay down long enough: no longer drawn or updated
   std::int16_t health;      // 100 fresh; a hit takes 40
   float hitRadius;          // 3.0, the player's hit test
+
+  // ---- This frame's pose, left by update() for the drawing ----
+  bool posed;                   // update() ran this frame: the guard is drawn
+  float lift;                   // up from position: the stand model's lift, else 0
+  Md2Model* figure;             // the figure's animation drawn, null for none
+  Md2Pose figurePose;
+  Md2Model* weapon;             // the weapon's animation drawn, null for none
+  Md2Pose weaponPose;
 
   // The placeholder of the world set-up: down, so no rule touches it; holds nothing.
   Guard();
@@ -66,12 +85,11 @@ class Guard {
   Guard& operator=(const Guard&) = delete;
 
   void setPath(const Vector3* corners);
-  // The first of six consecutive models: walk, stand, shoot, fall, weapon-shoot, weapon-fall.
+  // The first of six consecutive models, in GuardAnimation order.
   void setModels(Md2Model* models);
   // Loads the guard's skin into `texture` and the weapon skin into `weaponTexture`.
   void loadTexture(const char* fileName);
   void setClockwise(bool value);
-  void setShotSound(Sound* sound);
   void setAlerted(bool value);
   // True when point is less than 75.0 from position (three-dimensional, nothing else tested).
   bool canSee(const Vector3& point) const;
@@ -79,7 +97,8 @@ class Guard {
   void spawn(const Vector3& where, int angleDegrees);
   // Undoes the player's step of this frame when he is closer than 10.0; negates step in place.
   void keepAway(std::int32_t forward, std::int32_t sideways, Camera& player, float& step);
-  // Behaviour and drawing for one frame.
+  // Behaviour for one frame: moves, aims, fires or falls, advances the animations and leaves
+  // the pose to draw.
   void update(float interval, Camera& player);
   // The player's shot: his line of sight against four stacked spheres of hitRadius.
   bool isHitByShot(const Camera& player) const;

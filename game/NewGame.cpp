@@ -1,21 +1,14 @@
 // The new game, in its fixed order.
 #include "game/NewGame.h"
 
-#include <GL/gl.h>
-
 #include "assets/ModelObject.h"
-#include "audio/GameSounds.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/Results.h"
 #include "game/StatusLine.h"
 #include "game/World.h"
-#include "platform/Screen.h"
 #include "platform/Clock.h"
-#include "render/Frame.h"
-#include "render/Lights.h"
-#include "render/Menu.h"
-#include "render/TextMessage.h"
+#include "platform/Screen.h"
 
 void retireGuard(Guard*& guard) {
   if (guard == nullptr) return;
@@ -32,18 +25,6 @@ void createPlayerCamera() {
   delete camera;
   camera = new Camera(419.0f, 1.0f, 15.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f, 0.0f);
   camera->setScreenSize(platform::windowWidth(), platform::windowHeight());
-}
-
-// Step 3. The alarm lights of an alarm cut short by the restart go out as well.
-void resetLightsAndPolygons() {
-  for (GLenum light = GL_LIGHT0; light <= GL_LIGHT4; ++light) glEnable(light);
-  glDisable(GL_LIGHT5);
-  glDisable(GL_LIGHT6);
-  glDisable(GL_LIGHT7);
-  alarmBlinkCounter = 0;
-  alarmLightsLit = false;
-  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
 }
 
 // Step 5.
@@ -63,34 +44,23 @@ Guard* createGuard(const Vector3* path, const Vector3& startHeading, Md2Model* m
   guard->loadTexture("data/textures/pm1.bmp");
   guard->setPath(path);
   guard->setClockwise(clockwise);
-  guard->setShotSound(pistolShotSound);
   return guard;
 }
 
 }  // namespace
 
 void newGame() {
-  releaseMenuPage();
   createPlayerCamera();
-  currentRoom = 1;
-  wireframeOn = false;
-  alarmActive = false;
-  resetLightsAndPolygons();
-  messageDuration = 3;
+  // The room, the alarm and its lights, wireframe, the messages, the respawn waits and the
+  // heist's book-keeping start afresh.
+  heist = Heist{};
   restoreObjects();
   retireGuard(guard1);
   guard1 = createGuard(guard1Path, guard1StartHeading, guard1Models, true);
   retireGuard(guard2);
   guard2 = createGuard(guard2Path, guard2StartHeading, guard2Models, false);
-  guardDownTime[0] = guardDownTime[1] = -1;
-  fpsTime = 0.0f;
-  fpsLastTime = 0.0f;
-  messageTime = 0.0;
-  delete statusMessage;
-  statusMessage = nullptr;
-  cornerMessage->setText(nullptr);
   postStatusMessage(355, 390, textYellow, "It's your turn now, baby!");
-  heistStartMs = platform::clockMs();
-  guardsShotDown = 0;
+  heist.heistStartMs = platform::clockMs();
+  ++gamesStarted;
   lastHeist = HeistSummary();
 }

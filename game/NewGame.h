@@ -1,7 +1,7 @@
 // Starting a game: a fresh camera and fresh guards, every taken object back in its place.
 #pragma once
 
-// Leaves menuActive and the music to the caller.
+// Leaves the screen and the music to the caller (game/Screen.cpp).
 void newGame();
 
 // Frees a guard that a new game replaces, without emptying the animations it shares with

@@ -66,11 +66,11 @@ HeistResult currentHeistResult() {
   HeistResult r;
   r.date = localDateNow();
   r.score = camera->score < 0 ? 0 : camera->score;
-  r.seconds = static_cast<std::int32_t>(static_cast<std::uint32_t>(platform::clockMs() - heistStartMs) / 1000u);
+  r.seconds = static_cast<std::int32_t>(static_cast<std::uint32_t>(platform::clockMs() - heist.heistStartMs) / 1000u);
   countTaken(r);
   const float health = camera->health < 0.0f ? 0.0f : camera->health;
   r.health = static_cast<std::int32_t>(std::lround(health));
-  r.guards = guardsShotDown;
+  r.guards = heist.guardsShotDown;
   return r;
 }
 

@@ -3,15 +3,13 @@
 
 #include <cstring>
 
-#include "app/Idle.h"
 #include "assets/Md2Model.h"
 #include "assets/ModelObject.h"
+#include "game/FrameUpdate.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "game/Screen.h"
 #include "game/World.h"
-#include "render/Frame.h"
-#include "render/Lights.h"
-#include "render/TextMessage.h"
 
 namespace {
 
@@ -34,12 +32,12 @@ class Fnv {
     add(v.y);
     add(v.z);
   }
-  void text(const TextMessage* message) {
-    if (message == nullptr || message->text == nullptr) {
+  void text(const TextMessage& message) {
+    if (message.text == nullptr) {
       add('\0');
       return;
     }
-    bytes(message->text, std::strlen(message->text) + 1);
+    bytes(message.text, std::strlen(message.text) + 1);
   }
   std::uint64_t hash;
 };
@@ -83,36 +81,36 @@ void addGuard(Fnv& fnv, const Guard* guard) {
 
 }  // namespace
 
-std::uint64_t stateDigest(std::uint64_t previous) {
+std::uint64_t stateDigest(std::uint64_t previous, std::int32_t forward, std::int32_t sideways) {
   Fnv fnv(previous);
-  fnv.add(menuActive);
-  fnv.add(menuSelection);
-  fnv.add(controlsShown);
-  fnv.add(creditsShown);
-  fnv.add(helpFromGame);
-  fnv.add(gameOver);
-  fnv.add(heistFinished);
-  fnv.add(gamePaused);
+  fnv.add(menuActive());
+  fnv.add(static_cast<std::int16_t>(menuSelection));
+  fnv.add(controlsShown());
+  fnv.add(creditsShown());
+  fnv.add(helpFromGame());
+  fnv.add(gameOver());
+  fnv.add(heistFinished());
+  fnv.add(gamePaused());
   fnv.add(musicOn);
-  fnv.add(wireframeOn);
+  fnv.add(heist.wireframeOn);
   fnv.add(fpsShown);
-  fnv.add(alarmActive);
-  fnv.add(alarmStartTime);
-  fnv.add(alarmBlinkCounter);
-  fnv.add(alarmLightsLit);
-  fnv.add(messageTime);
-  fnv.add(messageDuration);
-  fnv.text(statusMessage);
-  fnv.text(endMessage);
-  fnv.add(heistStartMs);
-  fnv.add(guardsShotDown);
+  fnv.add(heist.alarmActive);
+  fnv.add(heist.alarmStartTime);
+  fnv.add(heist.alarmBlinkCounter);
+  fnv.add(heist.alarmLightsLit);
+  fnv.add(heist.messageTime);
+  fnv.add(heist.messageDuration);
+  fnv.text(heist.statusMessage);
+  fnv.text(heist.endMessage);
+  fnv.add(heist.heistStartMs);
+  fnv.add(heist.guardsShotDown);
   fnv.add(frameInterval);
   fnv.add(moveStep);
-  fnv.add(forwardDirection);
-  fnv.add(strafeDirection);
-  fnv.add(currentRoom);
-  fnv.add(guardDownTime[0]);
-  fnv.add(guardDownTime[1]);
+  fnv.add(forward);
+  fnv.add(sideways);
+  fnv.add(heist.currentRoom);
+  fnv.add(heist.guardDownTime[0]);
+  fnv.add(heist.guardDownTime[1]);
   if (camera != nullptr) {
     fnv.add(camera->position);
     fnv.add(camera->view);

@@ -5,5 +5,6 @@
 
 #include <cstdint>
 
-// The digest of the game's state now, chained onto `previous` (0 for the first frame).
-std::uint64_t stateDigest(std::uint64_t previous);
+// The digest of the game's state now and the walking directions held (the keys' state),
+// chained onto `previous` (0 for the first frame).
+std::uint64_t stateDigest(std::uint64_t previous, std::int32_t forward, std::int32_t sideways);

@@ -2,30 +2,16 @@
 // the tables that put each object in its place.
 #include "game/World.h"
 
-#include <GL/freeglut.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "assets/LevelMesh.h"
 #include "assets/Md2Model.h"
 #include "assets/ModelObject.h"
-#include "assets/Textures.h"
-#include "audio/GameSounds.h"
+#include "game/Alarm.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "platform/Screen.h"
-#include "render/GlyphText.h"
-#include "render/Lights.h"
-#include "render/Menu.h"
-#include "render/StaticGeometry.h"
-#include "render/TextMessage.h"
-
-GLuint menuTextures[6];
-GLuint hudIcons[3];
-GLuint skylineTextures[3];
-GLuint switchTextures[2];
 
 ModelObject* pictures[roomRows][12];
 ModelObject* exhibits[roomRows][maxExhibitsPerRoom];
@@ -39,25 +25,7 @@ ModelObject* tables[tableCount];
 Md2Model guard1Models[6];
 Md2Model guard2Models[6];
 
-TextMessage* hudMessage = nullptr;
-TextMessage* gameOverMessage = nullptr;
-TextMessage* backToMenuMessage = nullptr;
-TextMessage* cornerMessage = nullptr;
-
 namespace {
-
-// ---- Texture tables ----
-const char* const menuTextureFiles[6] = {
-    "data/textures/menue/menue_1start.bmp", "data/textures/menue/menue_1showC.bmp",
-    "data/textures/menue/menue_1showCr.bmp", "data/textures/menue/menue_1quit.bmp",
-    "data/textures/menue/menue_1help.bmp",  "data/textures/menue/menue_1credits.bmp"};
-const char* const hudIconFiles[3] = {"data/textures/heart.bmp", "data/textures/bag.bmp",
-                                     "data/textures/police.bmp"};
-const char* const skylineTextureFiles[3] = {"data/textures/skyline/skyline.bmp",
-                                            "data/textures/skyline/sky.bmp",
-                                            "data/textures/skyline/test.bmp"};
-const char* const switchTextureFiles[2] = {"data/textures/switch.bmp",
-                                           "data/textures/switch_side.bmp"};
 
 // ---- Exhibit colours (alpha 1), owned here for the whole run: objects keep pointers ----
 const float p1Ambient[4] = {0.42f, 0.4f, 0.16f, 1.0f}, p1Diffuse[4] = {0.84f, 0.5f, 0.33f, 1.0f};
@@ -207,7 +175,7 @@ struct AnimationFile {
   const char* model;
   const char* skin;
 };
-const AnimationFile animationFiles[6] = {
+const AnimationFile animationFiles[guardAnimationCount] = {
     {"data/animation/gehend.md2", "data/textures/pm1.bmp"},
     {"data/animation/stehend.md2", "data/textures/pm1.bmp"},
     {"data/animation/figure_shooting.md2", "data/textures/pm1.bmp"},
@@ -215,89 +183,11 @@ const AnimationFile animationFiles[6] = {
     {"data/animation/weapon_shooting.md2", "data/textures/weapon.bmp"},
     {"data/animation/waffe_falling.md2", "data/textures/weapon.bmp"}};
 
-// Step 2.
-void loadTextureTables() {
-  noteMenuPages(menuTextureFiles);
-  loadTextures(hudIcons, hudIconFiles, 3);
-  loadTextures(skylineTextures, skylineTextureFiles, 3);
-  loadTextures(switchTextures, switchTextureFiles, 2);
-}
-
-// The text lines' glyph atlases, with the textures: a missing one ends the program.
-void loadTextFaces() {
-  std::string error;
-  if (!loadGlyphAtlases(error)) {
-    std::printf("Error: %s\n", error.c_str());
-    std::fflush(stdout);
-    std::exit(1);
-  }
-}
-
 // Step 4, with the collision list cut to the band of heights the player's sphere can reach.
 void loadLevel() {
   levelMesh = new LevelMesh("data/models/level.txt", true);
   levelTriangles = levelMesh->buildTriangleListWithin(collisionBandLow, collisionBandHigh,
                                                       &levelTriangleVertexCount);
-}
-
-// Step 5.
-GLuint compileList(void (*build)()) {
-  const GLuint list = glGenLists(1);
-  glNewList(list, GL_COMPILE);
-  build();
-  glEndList();
-  return list;
-}
-
-void compileDisplayLists() {
-  overlayList = compileList(buildOverlayList);
-  skylineList = compileList(buildSkylineList);
-  switchList = compileList(buildSwitchList);
-}
-
-// Step 6.
-void setAlarmLight(GLenum light, float x, float y, float z) {
-  const float ambient[4] = {0.5f, 0.0f, 0.0f, 1.0f};
-  const float diffuse[4] = {0.5f, 0.0f, 0.0f, 1.0f};
-  const float specular[4] = {0.6f, 0.0f, 0.0f, 1.0f};
-  const float position[4] = {x, y, z, 1.0f};
-  glLightfv(light, GL_AMBIENT, ambient);
-  glLightfv(light, GL_DIFFUSE, diffuse);
-  glLightfv(light, GL_SPECULAR, specular);
-  glLightfv(light, GL_POSITION, position);
-}
-
-void setFixedGlState() {
-  glEnable(GL_DEPTH_TEST);
-  glEnable(GL_CULL_FACE);
-  glFrontFace(GL_CCW);
-  glShadeModel(GL_SMOOTH);
-  glEnable(GL_LINE_SMOOTH);
-  glEnable(GL_POLYGON_SMOOTH);
-  const float globalAmbient[4] = {0.2f, 0.2f, 0.2f, 1.0f};
-  glLightModelfv(GL_LIGHT_MODEL_AMBIENT, globalAmbient);
-  setAlarmLight(GL_LIGHT5, 177.0f, 10.0f, 164.0f);
-  setAlarmLight(GL_LIGHT6, 395.0f, 10.0f, 164.0f);
-  setAlarmLight(GL_LIGHT7, 281.0f, 10.0f, 386.0f);
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glEnableClientState(GL_NORMAL_ARRAY);
-  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  glEnable(GL_AUTO_NORMAL);
-  glEnable(GL_NORMALIZE);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-}
-
-// Step 8.
-void createMessageLines() {
-  hudMessage = new TextMessage(10, 34, textRed, platform::Anchor::TopLeft);
-  gameOverMessage = new TextMessage(250, 400, textRed);
-  gameOverMessage->setText("Now you have plenty of time to think 'bout it: GAME OVER");
-  backToMenuMessage = new TextMessage(350, 450, textRed);
-  backToMenuMessage->setText("Press any key to go back to the main menue!");
-  cornerMessage = new TextMessage(900, 690, textCyan, platform::Anchor::BottomRight);
 }
 
 // Step 9: any failure ends the program after the loader's own message.
@@ -309,11 +199,13 @@ void loadAnimation(Md2Model& model, int slot) {
 
 // Walk and stand of guard 1, then of guard 2; then the other four slots, each guard 1 first.
 void loadGuardAnimations() {
-  loadAnimation(guard1Models[0], 0);
-  loadAnimation(guard1Models[1], 1);
-  loadAnimation(guard2Models[0], 0);
-  loadAnimation(guard2Models[1], 1);
-  for (int slot = 2; slot < 6; ++slot) {
+  const int walk = static_cast<int>(GuardAnimation::Walk);
+  const int stand = static_cast<int>(GuardAnimation::Stand);
+  loadAnimation(guard1Models[walk], walk);
+  loadAnimation(guard1Models[stand], stand);
+  loadAnimation(guard2Models[walk], walk);
+  loadAnimation(guard2Models[stand], stand);
+  for (int slot = static_cast<int>(GuardAnimation::Shoot); slot < guardAnimationCount; ++slot) {
     loadAnimation(guard1Models[slot], slot);
     loadAnimation(guard2Models[slot], slot);
   }
@@ -448,17 +340,11 @@ void createSwords() {
 }  // namespace
 
 void initWorld() {
-  menuMusic->play();
-  loadTextureTables();
-  loadTextFaces();
   camera = new Camera();
   guard1 = new Guard();
   guard2 = new Guard();
   loadLevel();
-  compileDisplayLists();
-  setFixedGlState();
   alarmBlinkFrames = static_cast<std::int16_t>(platform::displayRefreshRate());
-  createMessageLines();
   loadGuardAnimations();
   createPictures();
   createPedestals();

@@ -3,13 +3,10 @@
 // (rooms 2, 3 and 4); room 1, the hall, holds nothing that can be taken.
 #pragma once
 
-#include <GL/gl.h>
-
 #include <cstdint>
 
 class Md2Model;
 class ModelObject;
-class TextMessage;
 
 // ---- Counts ----
 constexpr int roomRows = 3;
@@ -31,11 +28,6 @@ constexpr float collisionBandHigh = 1.0f + 2.2f + 1.0f;
 constexpr int maxSwordsPerRoom = 4;
 
 // ---- Created once by initWorld, kept until the program ends ----
-extern GLuint menuTextures[6];     // start, controls, credits, quit highlighted; controls page; credits page
-extern GLuint hudIcons[3];         // heart, bag, police
-extern GLuint skylineTextures[3];  // skyline, sky, test
-extern GLuint switchTextures[2];   // switch front, switch side
-
 extern ModelObject* pictures[roomRows][12];
 extern ModelObject* exhibits[roomRows][maxExhibitsPerRoom];
 extern ModelObject* swords[roomRows][maxSwordsPerRoom];
@@ -48,11 +40,7 @@ extern ModelObject* tables[tableCount];
 extern Md2Model guard1Models[6];   // walk, stand, shoot, fall, weapon-shoot, weapon-fall
 extern Md2Model guard2Models[6];
 
-extern TextMessage* hudMessage;         // the score line
-extern TextMessage* gameOverMessage;
-extern TextMessage* backToMenuMessage;
-extern TextMessage* cornerMessage;      // the frames-per-second line
-
-// Builds the museum once: textures, placeholders, level, display lists, GL state, message
-// lines, guard animations and the 119 museum objects. Ends the program when an asset fails.
+// Builds the museum once: the placeholders of the player and the guards, the level, the
+// alarm's blink period, the guard animations and the 119 museum objects. Ends the program
+// when an asset fails. The scene's own textures come first (render/Scene.h).
 void initWorld();

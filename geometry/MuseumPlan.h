@@ -31,6 +31,15 @@ struct Window {
   int room;
 };
 
+// A floor marking by the entrance: x0 < x < x1 and z < zBelow (the front wall stands at z 0).
+struct FloorZone {
+  float x0, x1, zBelow;
+  constexpr bool holds(float x, float z) const { return x > x0 && x < x1 && z < zBelow; }
+};
+// 'g' empties the bag in the drop zone; 'q' leaves in the exit zone, which holds it.
+constexpr FloorZone dropZone{405.0f, 432.0f, 25.0f};
+constexpr FloorZone exitZone{405.0f, 492.0f, 25.0f};
+
 constexpr int doorwayCount = 7;
 constexpr int windowCount = 17;
 extern const Doorway doorways[doorwayCount];

@@ -5,55 +5,11 @@
 
 #include <GL/freeglut.h>
 
-#include "app/Idle.h"
-#include "assets/Textures.h"
-#include "audio/GameSounds.h"
-#include "game/GameState.h"
-#include "game/StatusLine.h"
-#include "game/World.h"
-#include "input/Keyboard.h"
-#include "platform/Clock.h"
-#include "render/TextMessage.h"
+#include "game/Screen.h"
+#include "game/Toggles.h"
+#include "input/HeldKeys.h"
 
 namespace {
-
-// Where the toggles' status messages stand.
-constexpr int toggleX = 400;
-constexpr int toggleY = 686;
-
-void toggleFps() {
-  fpsShown = !fpsShown;
-  if (fpsShown) {
-    fpsLastTime = platform::clockSeconds();
-  } else {
-    cornerMessage->setText(nullptr);
-  }
-}
-
-void toggleWireframe() {
-  wireframeOn = !wireframeOn;
-  if (wireframeOn) {
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    postStatusMessage(toggleX, toggleY, textGreen, "Wireframe-Modus aktiviert");
-  } else {
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    postStatusMessage(toggleX, toggleY, textGreen, "Wireframe-Modus deaktiviert");
-    messageDuration = 3;
-  }
-}
-
-// Every texture the game has made gets the new filter, and so does every one made later.
-void toggleFiltering() {
-  trilinearFiltering = !trilinearFiltering;
-  if (trilinearFiltering) {
-    applyMinificationFilterToAll(GL_LINEAR_MIPMAP_LINEAR);
-    postStatusMessage(toggleX, toggleY, textGreen, "Trilineare Filterung");
-  } else {
-    applyMinificationFilterToAll(GL_LINEAR_MIPMAP_NEAREST);
-    postStatusMessage(toggleX, toggleY, textGreen, "Bilineare Filterung");
-    messageDuration = 3;
-  }
-}
 
 // F11: full screen and a window, both ways. A screen mode entered at start-up has no window
 // to go back to, so it stays as it is; so does a program without a window (the tests).
@@ -65,15 +21,9 @@ void toggleFullScreen() {
 }
 
 void pressSpecialKey(int key) {
-  const bool inPlay = !menuActive;
+  const bool inPlay = !menuActive();
   switch (key) {
-    case GLUT_KEY_F1:
-      if (inPlay) {
-        menuActive = true;
-        controlsShown = true;
-        helpFromGame = true;
-      }
-      break;
+    case GLUT_KEY_F1: showHelpFromPlay(); break;
     case GLUT_KEY_F2: if (inPlay) toggleFps(); break;
     case GLUT_KEY_F3: if (inPlay) toggleWireframe(); break;
     case GLUT_KEY_F4: if (inPlay) toggleFiltering(); break;
@@ -97,7 +47,7 @@ void specialDown(int key, int, int) {
     toggleFullScreen();
     return;
   }
-  if (gamePaused) return;
+  if (gamePaused()) return;
   if (!leaveWaitingScreen()) pressSpecialKey(key);
 }
 

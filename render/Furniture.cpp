@@ -6,6 +6,7 @@
 #include "assets/ModelObject.h"
 #include "game/GameState.h"
 #include "game/World.h"
+#include "render/Scene.h"
 #include "render/Frame.h"
 #include "render/StaticGeometry.h"
 
@@ -46,7 +47,7 @@ void drawFurniture(const RoomView& view) {
   for (const float* place : switchPlaces) {
     glPushMatrix();
     glTranslatef(place[0], place[1], place[2]);
-    if (alarmActive) {
+    if (heist.alarmActive) {
       glRotatef(180.0f, 1.0f, 0.0f, 0.0f);
     }
     glCallList(switchList);

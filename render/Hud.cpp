@@ -10,18 +10,21 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Idle.h"
+#include "game/FrameUpdate.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
-#include "game/World.h"
+#include "game/Screen.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "render/Overlay.h"
+#include "render/Scene.h"
 #include "render/StaticGeometry.h"
-#include "render/TextMessage.h"
+#include "game/TextMessage.h"
 
 std::string fpsText;
 int fpsFrames = 0;
+float fpsTime = 0.0f;
+float fpsLastTime = 0.0f;
 
 namespace {
 
@@ -160,17 +163,17 @@ void drawScoreLine() {
 // Step 9: the status message stays for messageDuration seconds after messageTime.
 void drawStatusMessage() {
   const double now = platform::clockSecondsDouble();
-  if (now - messageTime < messageDuration && statusMessage != nullptr) {
-    statusMessage->draw(GLUT_BITMAP_TIMES_ROMAN_24);
+  if (now - heist.messageTime < heist.messageDuration) {
+    heist.statusMessage.draw(GLUT_BITMAP_TIMES_ROMAN_24);
   }
 }
 
 // Step 10: the game-over lines win over the verdict.
 void drawEndLines() {
-  if (!gameOver && !heistFinished) {
+  if (!gameOver() && !heistFinished()) {
     return;
   }
-  const TextMessage* headline = gameOver ? gameOverMessage : endMessage;
+  const TextMessage* headline = gameOver() ? gameOverMessage : &heist.endMessage;
   if (headline != nullptr) {
     headline->draw(GLUT_BITMAP_TIMES_ROMAN_24);
   }
@@ -184,6 +187,19 @@ std::string fpsLine(double framesPerSecond) {
   char digits[64];
   std::snprintf(digits, sizeof digits, "%.1f", framesPerSecond);
   return std::string("FPS: ") + digits;
+}
+
+// The line starts afresh in a new game, and empty whenever it is switched on.
+void restartFpsLine() {
+  static std::uint32_t gameSeen = 0;
+  if (cornerMessage == nullptr) return;
+  if (gameSeen != gamesStarted) {
+    gameSeen = gamesStarted;
+    fpsTime = 0.0f;
+    fpsLastTime = 0.0f;
+    cornerMessage->setText(nullptr);
+  }
+  if (!fpsShown) cornerMessage->setText(nullptr);
 }
 
 // Step 11: the frames drawn since the last update over the time they took, at most one new
@@ -222,7 +238,7 @@ void drawHud() {
   beginAnchored(platform::Anchor::BottomRight);
   drawPlayerBars();
   endAnchored();
-  if (alarmActive) {
+  if (heist.alarmActive) {
     beginAnchored(platform::Anchor::TopRight);
     drawGuardBars();
     endAnchored();
@@ -230,6 +246,7 @@ void drawHud() {
   drawScoreLine();
   drawStatusMessage();
   drawEndLines();
+  restartFpsLine();
   if (fpsShown) {
     drawFpsLine();
   }

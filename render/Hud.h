@@ -10,6 +10,8 @@
 extern std::string fpsText;
 // HUD frames drawn with the line shown since its last update.
 extern int fpsFrames;
+extern float fpsTime;      // seconds, when the line was last drawn
+extern float fpsLastTime;  // seconds, when its rate was last worked out
 
 // Draws the HUD in the 2D overlay, with the depth test on, after the scene: it lies nearer
 // than anything the scene can draw, so no wall or object covers it. Keeps the current colour

@@ -1,19 +1,11 @@
-// Room lights and the alarm lights' blinking.
+// The room lights and the alarm lights.
 #include "render/Lights.h"
 
 #include <GL/gl.h>
 
-#include "game/GameState.h"
-#include "platform/Clock.h"
-
-std::int16_t alarmBlinkFrames = 0;
-std::int16_t alarmBlinkCounter = 0;
-bool alarmLightsLit = false;
+#include "game/FrameUpdate.h"
 
 namespace {
-
-// Seconds after the last raise at which the alarm ends by itself.
-constexpr float alarmLength = 25.0f;
 
 struct RoomLightColours {
   float ambient[4];
@@ -35,20 +27,10 @@ const float roomLightPositions[5][4] = {
 const float alarmLightPositions[3][4] = {
     {177.0f, 10.0f, 164.0f, 1.0f}, {395.0f, 10.0f, 164.0f, 1.0f}, {281.0f, 10.0f, 386.0f, 1.0f}};
 
-void switchAlarmLights(bool on) {
-  for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) {
-    if (on) {
-      glEnable(light);
-    } else {
-      glDisable(light);
-    }
-  }
-}
-
 }  // namespace
 
 void setRoomLights() {
-  const RoomLightColours& colours = alarmActive ? alarmColours : normalColours;
+  const RoomLightColours& colours = alarmShown ? alarmColours : normalColours;
   for (int i = 0; i < 5; ++i) {
     const GLenum light = GL_LIGHT0 + i;
     glLightfv(light, GL_AMBIENT, colours.ambient);
@@ -61,19 +43,12 @@ void setRoomLights() {
   for (int i = 0; i < 3; ++i) glLightfv(GL_LIGHT5 + i, GL_POSITION, alarmLightPositions[i]);
 }
 
-void blinkAlarmLights() {
-  const float t = platform::clockSeconds();
-  if (t - alarmStartTime > alarmLength) {
-    alarmActive = false;
-    alarmBlinkCounter = 0;
-    switchAlarmLights(false);
-    return;
-  }
-  // 16-bit counter: with a period of 0 (or below) it wraps before it ever matches.
-  alarmBlinkCounter = static_cast<std::int16_t>(alarmBlinkCounter + 1);
-  if (alarmBlinkCounter == alarmBlinkFrames) {
-    alarmBlinkCounter = 0;
-    alarmLightsLit = !alarmLightsLit;
-    switchAlarmLights(alarmLightsLit);
+void switchAlarmLights(bool on) {
+  for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) {
+    if (on) {
+      glEnable(light);
+    } else {
+      glDisable(light);
+    }
   }
 }

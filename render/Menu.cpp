@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "assets/Textures.h"
-#include "game/GameState.h"
-#include "game/World.h"
+#include "game/Screen.h"
+#include "render/Scene.h"
 #include "platform/Screen.h"
 #include "render/Overlay.h"
 
@@ -34,15 +34,14 @@ constexpr float backdropLodBias = 5.0f;
 constexpr float backdropBrightness = 0.35f;
 
 int currentPageIndex() {
-  if (creditsShown) {
+  if (creditsShown()) {
     return creditsPage;
   }
-  if (controlsShown) {
+  if (controlsShown()) {
     return controlsPage;
   }
-  // The keys hold the selection within 0..3; anything else shows the first entry rather
-  // than reading past the table.
-  return (menuSelection >= 0 && menuSelection <= 3) ? menuSelection : 0;
+  // The entries' pages come first, in the entries' order.
+  return static_cast<int>(menuSelection);
 }
 
 GLuint currentPage() {

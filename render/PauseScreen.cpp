@@ -4,10 +4,10 @@
 
 #include <GL/freeglut.h>
 
-#include "app/Startup.h"
-#include "render/Overlay.h"
+#include "game/TextMessage.h"
+#include "platform/Screen.h"
 #include "render/GlyphText.h"
-#include "render/TextMessage.h"
+#include "render/Overlay.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ void shadeRectangle(int left, int top, int right, int bottom, float opacity) {
   glDisable(GL_CULL_FACE);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  beginOverlay(0, 0, screenWidth, screenHeight);
+  beginOverlay(0, 0, platform::windowWidth(), platform::windowHeight());
   glColor4f(0.0f, 0.0f, 0.0f, opacity);
   glRecti(left, top, right, bottom);
   endOverlay();
@@ -33,7 +33,7 @@ void shadeRectangle(int left, int top, int right, int bottom, float opacity) {
 }
 
 void drawPauseScreen() {
-  shadeRectangle(0, 0, screenWidth, screenHeight, sheetOpacity);
+  shadeRectangle(0, 0, platform::windowWidth(), platform::windowHeight(), sheetOpacity);
   void* const font = GLUT_BITMAP_TIMES_ROMAN_24;
   // Centred on the 1024x768 layout by the line's width there, in the face it is drawn with.
   const float width = glyphTextWidth(TextFace::Serif, 1.0f, pauseText);
@@ -43,7 +43,7 @@ void drawPauseScreen() {
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_LIGHTING);
   glDisable(GL_TEXTURE_2D);
-  beginOverlay(0, 0, screenWidth, screenHeight);
+  beginOverlay(0, 0, platform::windowWidth(), platform::windowHeight());
   line.draw(font);
   endOverlay();
   glPopAttrib();

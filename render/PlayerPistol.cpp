@@ -9,6 +9,7 @@
 
 #include "assets/MeshDraw.h"
 #include "assets/MeshModel.h"
+#include "game/GameState.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -19,8 +20,6 @@ const char* const pistolFile = "data/models/objects/pistol.txt";
 MeshModel* pistol = nullptr;
 bool pistolTried = false;
 
-// The clock (seconds) at the last shot; no shot yet while shotAt is negative.
-double shotAt = -1.0;
 
 // Where the hand holds it in eye space (units of the model), for a 40-degree view.
 constexpr float fieldOfView = 40.0f;
@@ -78,14 +77,10 @@ void drawMuzzleFlash(float strength) {
 
 // Seconds since the last shot; negative before any.
 double secondsSincePlayerShot() {
-  return shotAt < 0.0 ? -1.0 : platform::clockSeconds() - shotAt;
+  return playerShotAt < 0.0 ? -1.0 : platform::clockSeconds() - playerShotAt;
 }
 
 }  // namespace
-
-void firePlayerPistol() {
-  shotAt = platform::clockSeconds();
-}
 
 void drawPlayerPistol() {
   if (!loadPistol()) return;

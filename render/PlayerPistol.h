@@ -3,9 +3,6 @@
 // place and size for any window shape and never pokes into a wall.
 #pragma once
 
-// The player fired: starts the recoil and the muzzle flash (the mouse button calls it).
-void firePlayerPistol();
-
 // Draws the pistol; loads data/models/objects/pistol.txt on the first call (without the file
 // no pistol is shown). Leaves the projection, the model-view matrix and the enables as found.
 void drawPlayerPistol();

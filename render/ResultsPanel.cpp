@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Startup.h"
 #include "game/Results.h"
+#include "game/TextMessage.h"
 #include "platform/Screen.h"
 #include "render/Overlay.h"
 #include "render/PauseScreen.h"
-#include "render/TextMessage.h"
 
 namespace {
 
@@ -47,7 +46,7 @@ void drawResultsPanel() {
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_LIGHTING);
   glDisable(GL_TEXTURE_2D);
-  beginOverlay(0, 0, screenWidth, screenHeight);
+  beginOverlay(0, 0, platform::windowWidth(), platform::windowHeight());
   for (int i = 0; i < count; ++i) {
     // The last line is the best score, gold; a caught heist's first line is red.
     const float* colour = i == count - 1 ? bestColour

@@ -6,6 +6,7 @@
 
 #include "assets/MeshDraw.h"
 #include "game/World.h"
+#include "render/Scene.h"
 #include "geometry/RoomVisibility.h"
 #include "platform/Screen.h"
 

@@ -1,5 +1,5 @@
-// Text lines.
-#include "render/TextMessage.h"
+// Drawing a text line: from the glyph atlases, or the toolkit's bitmap font without them.
+#include "game/TextMessage.h"
 
 #include <GL/freeglut.h>
 
@@ -7,10 +7,6 @@
 
 #include "render/GlyphText.h"
 
-const float textRed[3] = {1.0f, 0.0f, 0.0f};
-const float textGreen[3] = {0.0f, 1.0f, 0.0f};
-const float textCyan[3] = {0.0f, 1.0f, 1.0f};
-const float textYellow[3] = {1.0f, 1.0f, 0.0f};
 
 namespace {
 
@@ -43,17 +39,8 @@ bool haveAtlases() {
 
 }  // namespace
 
-TextMessage::TextMessage(std::int32_t x, std::int32_t y, const float* colour,
-                         platform::Anchor anchor)
-    : text(nullptr), x(x), y(y), colour(colour), anchor(anchor) {}
 
-void TextMessage::setText(const char* newText) {
-  text = newText;
-}
 
-bool TextMessage::isEmpty() const {
-  return text == nullptr;
-}
 
 void TextMessage::draw(void* font) const {
   if (text == nullptr) {

@@ -12,7 +12,7 @@
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
 #include "input/FunctionKeys.h"
-#include "render/Frame.h"
+#include "game/Screen.h"
 
 namespace {
 
@@ -181,8 +181,8 @@ void RouteDriver::finishStep(double) {
 }
 
 void RouteDriver::watchGame() {
-  if (menuActive || camera == nullptr) return;
-  roomsEntered.insert(currentRoom);
+  if (menuActive() || camera == nullptr) return;
+  roomsEntered.insert(heist.currentRoom);
   if (camera->bagLoad > lastBagLoad) ++takes;
   if (camera->bagLoad == 0.0f && lastBagLoad > 0.0f) ++drops;
   lastBagLoad = camera->bagLoad;
@@ -283,7 +283,7 @@ void RouteDriver::trace(double nowMs, std::FILE* out) const {
   std::fprintf(out,
                "t %7.2f step %2zu room %d player %6.1f %6.1f health %3.0f bag %3.0f score %3d | "
                "guard1 %6.1f %6.1f%s%s | guard2 %6.1f %6.1f%s%s\n",
-               nowMs / 1000.0, next, currentRoom, camera->position.x, camera->position.z,
+               nowMs / 1000.0, next, heist.currentRoom, camera->position.x, camera->position.z,
                camera->health, camera->bagLoad, camera->score, guard1->position.x,
                guard1->position.z, guard1->alerted ? " alerted" : "", guard1->down ? " down" : "",
                guard2->position.x, guard2->position.z, guard2->alerted ? " alerted" : "",

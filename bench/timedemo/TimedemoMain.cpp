@@ -30,14 +30,15 @@
 #include "Route.h"
 #include "Screenshot.h"
 #include "StartupTime.h"
+#include "app/Display.h"
 #include "app/Idle.h"
+#include "input/HeldKeys.h"
 #include "app/Startup.h"
 #include "game/StateDigest.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "platform/Swap.h"
 #include "platform/VSync.h"
-#include "render/Frame.h"
 #include "render/Hud.h"
 
 namespace {
@@ -191,7 +192,7 @@ FrameTimes playRoute(RouteDriver& driver, const Options& options, std::uint64_t&
     display();
     glFinish();
     times.add(start, cpuStart);
-    if (options.digest) digest = stateDigest(digest);
+    if (options.digest) digest = stateDigest(digest, forwardDirection, strafeDirection);
     if (options.trace && frame % 60 == 0) driver.trace(nowMs, stderr);
   }
   return times;

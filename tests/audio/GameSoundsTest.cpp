@@ -10,7 +10,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/Display.h"
 #include "app/Idle.h"
+#include "game/FrameUpdate.h"
+#include "game/Screen.h"
+#include "input/HeldKeys.h"
 #include "audio/GameSounds.h"
 #include "audio/Sound.h"
 #include "game/GameState.h"
@@ -30,8 +34,8 @@ int sirenCalls(SoundAction action) {
 }
 
 void raiseAlarmForFiveFrames() {
-  alarmActive = true;
-  alarmStartTime = platform::clockSeconds();
+  heist.alarmActive = true;
+  heist.alarmStartTime = platform::clockSeconds();
   for (int frame = 0; frame < 5; ++frame) display();
 }
 
@@ -45,7 +49,7 @@ TEST(Siren, SoundsFromTheAlarmToItsEndANewGameOrTheMenu) {
   EXPECT_EQ(1, sirenCalls(SoundAction::play));
   testsupport::setClockSeconds(426.0);
   display();
-  EXPECT_FALSE(alarmActive);
+  EXPECT_FALSE(heist.alarmActive);
   EXPECT_EQ(1, sirenCalls(SoundAction::stop)) << "not stopped when the alarm ended";
 
   raiseAlarmForFiveFrames();
@@ -59,7 +63,7 @@ TEST(Siren, SoundsFromTheAlarmToItsEndANewGameOrTheMenu) {
   EXPECT_EQ(3, sirenCalls(SoundAction::play));
   EXPECT_EQ(3, sirenCalls(SoundAction::stop)) << "not stopped in the menu";
   stopSoundRecording();
-  alarmActive = false;
+  heist.alarmActive = false;
   testsupport::resetToMenu();
 }
 
@@ -74,17 +78,17 @@ TEST(Footsteps, IdleKeepsThemGoingWithoutRestartingThem) {
 
   Camera* const savedCamera = camera;
   Sound* const savedFootstep = footstepSound;
-  const bool savedMenu = menuActive;
+  const GameScreen savedScreen = currentScreen;
   camera = new Camera(419.0f, 1.0f, 15.0f, 419.0f, 1.0f, 16.0f, 0.0f, 1.0f, 0.0f);
   footstepSound = new Sound(wav, 4, false, false);
-  menuActive = true;  // no guard looks; the walking runs behind the menu all the same
+  currentScreen = GameScreen::Menu;  // no guard looks; the walking runs behind the menu all the same
   platform::useVirtualClock(1000000);
   startSoundRecording();
 
   forwardDirection = 1;
   for (int frame = 0; frame < 3; ++frame) {
     platform::advanceVirtualClockMicros(16667);
-    idle();
+    runFrame(forwardDirection, strafeDirection);
   }
   EXPECT_EQ(1u, playedSounds().size());
   EXPECT_TRUE(footstepSound->isPlaying());
@@ -93,12 +97,12 @@ TEST(Footsteps, IdleKeepsThemGoingWithoutRestartingThem) {
   footstepSound->stop();
   forwardDirection = -1;
   strafeDirection = 1;
-  idle();
+  runFrame(forwardDirection, strafeDirection);
   EXPECT_EQ(2u, playedSounds().size());
 
   footstepSound->stop();
   forwardDirection = strafeDirection = 0;
-  idle();
+  runFrame(forwardDirection, strafeDirection);
   EXPECT_EQ(2u, playedSounds().size());
 
   stopSoundRecording();
@@ -108,7 +112,7 @@ TEST(Footsteps, IdleKeepsThemGoingWithoutRestartingThem) {
   delete camera;
   camera = savedCamera;
   footstepSound = savedFootstep;
-  menuActive = savedMenu;
+  currentScreen = savedScreen;
   std::remove(wav.c_str());
 }
 

@@ -8,6 +8,7 @@
 #include "game/Guard.h"
 #include "geometry/Camera.h"
 #include "platform/Clock.h"
+#include "render/GuardDraw.h"
 #include "support/GlContext.h"
 
 namespace guardtest {
@@ -37,10 +38,12 @@ inline void buildAnimation(Md2Model& model, int frameCount) {
 constexpr std::uint64_t frameMicros = 50000;  // the animations step every third frame
 constexpr float frameSeconds = 0.05f;
 
-// One frame of the game: the clock moves on, then the guard updates and draws.
+// One frame of the game: the clock moves on, then the guard's behaviour runs and he is drawn.
 inline void runFrame(Guard& guard, Camera& player) {
   platform::advanceVirtualClockMicros(frameMicros);
   guard.update(frameSeconds, player);
+  guard.posed = true;
+  drawGuard(guard);
 }
 
 class GuardTest : public ::testing::Test {

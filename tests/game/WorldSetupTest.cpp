@@ -6,9 +6,12 @@
 #include "assets/Md2Model.h"
 #include "assets/ModelObject.h"
 #include "game/GameState.h"
+#include "game/Alarm.h"
 #include "game/Guard.h"
+#include "game/Screen.h"
 #include "game/World.h"
 #include "platform/Clock.h"
+#include "game/FrameUpdate.h"
 #include "render/Frame.h"
 #include "render/Lights.h"
 #include "support/GameWorld.h"
@@ -27,7 +30,7 @@ class WorldSetup : public ::testing::Test {
 
 // Only meaningful before any game in this process; under ctest every test has its own.
 TEST_F(WorldSetup, BeforeTheFirstGameOnlyTheExhibitsLackTheirIntactFlag) {
-  if (currentRoom != 0) GTEST_SKIP() << "a game already ran in this process";
+  if (heist.currentRoom != 0) GTEST_SKIP() << "a game already ran in this process";
   for (int row = 0; row < roomRows; ++row) {
     EXPECT_TRUE(pictures[row][0]->visible && pictures[row][0]->intact) << row;
     EXPECT_TRUE(swords[row][0]->visible && swords[row][0]->intact) << row;
@@ -42,8 +45,8 @@ TEST_F(WorldSetup, BeforeTheFirstGameOnlyTheExhibitsLackTheirIntactFlag) {
     EXPECT_TRUE(guard->down);
     EXPECT_EQ(guard->walkModel, nullptr);
   }
-  EXPECT_TRUE(menuActive);
-  EXPECT_FALSE(alarmActive);
+  EXPECT_TRUE(menuActive());
+  EXPECT_FALSE(heist.alarmActive);
   EXPECT_EQ(alarmBlinkFrames, refreshRate);
 }
 

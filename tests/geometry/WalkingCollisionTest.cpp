@@ -1,12 +1,16 @@
-// Walking and collision together, frame by frame as the game runs them: idle() moves the
+// Walking and collision together, frame by frame as the game runs them: the frame moves the
 // global camera by the held directions on the virtual clock, then the camera collides with a
-// closed box of wall triangles. Also the walking step that idle() derives from the frame time.
+// closed box of wall triangles. Also the walking step that the frame derives from its time.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
+#include "app/Display.h"
 #include "app/Idle.h"
+#include "game/FrameUpdate.h"
+#include "game/Screen.h"
+#include "input/HeldKeys.h"
 #include "game/GameState.h"
 #include "geometry/Camera.h"
 #include "platform/Clock.h"
@@ -49,6 +53,7 @@ class WalkingCollision : public ::testing::Test {
     }
     platform::useVirtualClock(5000000);
     previousCamera = camera;
+    currentScreen = GameScreen::Menu;  // no guard looks: the walking alone
     forwardDirection = 0;
     strafeDirection = 0;
   }
@@ -66,13 +71,13 @@ class WalkingCollision : public ::testing::Test {
                     position.x - 100.0f * static_cast<float>(std::sin(heading)), position.y,
                     position.z - 100.0f * static_cast<float>(std::cos(heading)), 0.0f, 1.0f, 0.0f);
     camera = &player;
-    idle();
+    runFrame(forwardDirection, strafeDirection);
   }
 
-  // One frame: the clock moves on, idle walks, the display's collision corrects.
+  // One frame: the clock moves on, the frame walks, the collision corrects.
   void frame(std::uint64_t micros = frameMicros) {
     platform::advanceVirtualClockMicros(micros);
-    idle();
+    runFrame(forwardDirection, strafeDirection);
     player.collideWithTriangles(walls.data(), static_cast<std::int32_t>(walls.size()));
   }
 

@@ -5,7 +5,12 @@
 
 #include <vector>
 
+#include "app/Display.h"
 #include "app/Idle.h"
+#include "game/FrameUpdate.h"
+#include "game/Screen.h"
+#include "input/HeldKeys.h"
+#include "game/Alarm.h"
 #include "game/GameState.h"
 #include "platform/Clock.h"
 #include "platform/Swap.h"
@@ -35,20 +40,20 @@ class RoomTwoFrame : public ::testing::Test {
     testsupport::startGame();
     renderprobe::beginGameFrame();
     platform::setBeforeSwapHook(measure);
-    alarmLightsLit = false;
-    alarmBlinkCounter = 0;
+    heist.alarmLightsLit = false;
+    heist.alarmBlinkCounter = 0;
     for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) glDisable(light);
   }
   void TearDown() override {
     platform::setBeforeSwapHook(nullptr);
-    alarmActive = false;
+    heist.alarmActive = false;
     for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) glDisable(light);
   }
   // One frame at the given clock, the player in room 2 looking along +x.
   static void frameAt(double seconds) {
     testsupport::setClockSeconds(seconds);
     idle();
-    currentRoom = 2;
+    heist.currentRoom = 2;
     testsupport::placePlayer(Vector3(300.0f, 1.0f, 160.0f));
     display();
   }
@@ -60,13 +65,13 @@ TEST_F(RoomTwoFrame, ABlinkOfTheAlarmTurnsTheRoomRedAndBack) {
   EXPECT_LT(calm, 20.0) << "red without an alarm";
   const std::int16_t blinkFrames = alarmBlinkFrames;
   alarmBlinkFrames = 3;
-  alarmActive = true;
-  alarmStartTime = platform::clockSeconds();
+  heist.alarmActive = true;
+  heist.alarmStartTime = platform::clockSeconds();
   double litRed = 1e9, darkRed = -1e9;
   for (int frame = 1; frame <= 12; ++frame) {
     frameAt(300.0 + 0.02 * frame);
-    if (alarmLightsLit) litRed = std::min(litRed, redness);
-    if (!alarmLightsLit) darkRed = std::max(darkRed, redness);
+    if (heist.alarmLightsLit) litRed = std::min(litRed, redness);
+    if (!heist.alarmLightsLit) darkRed = std::max(darkRed, redness);
   }
   alarmBlinkFrames = blinkFrames;
   // The room lights grow brighter during an alarm, which warms the brown a little more.
@@ -84,11 +89,9 @@ TEST_F(RoomTwoFrame, AHitReddensTheWindowForAFifthOfASecond) {
   EXPECT_NEAR(calm, redness, 2.0);
 }
 
+// Whether the alarm's blink has the red lights on; each frame switches GL's lights 5 to 7 so.
 bool alarmLightsEnabled() {
-  const bool on = glIsEnabled(GL_LIGHT5);
-  EXPECT_EQ(on, static_cast<bool>(glIsEnabled(GL_LIGHT6)));
-  EXPECT_EQ(on, static_cast<bool>(glIsEnabled(GL_LIGHT7)));
-  return on;
+  return heist.alarmLightsOn;
 }
 
 class LightsTest : public ::testing::Test {
@@ -98,16 +101,16 @@ class LightsTest : public ::testing::Test {
       GTEST_SKIP() << "no X display";
     }
     platform::useVirtualClock(100000000);  // 100 s
-    alarmActive = true;
-    alarmStartTime = platform::clockSeconds();  // raised now, as a sighting raises it
-    alarmBlinkCounter = 0;
-    alarmLightsLit = false;
-    for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) glDisable(light);
+    heist.alarmActive = true;
+    heist.alarmStartTime = platform::clockSeconds();  // raised now, as a sighting raises it
+    heist.alarmBlinkCounter = 0;
+    heist.alarmLightsLit = false;
+    heist.alarmLightsOn = false;
   }
   void TearDown() override {
     glFinish();  // nothing may be left queued for the renderer when the process exits
     platform::useRealClock();
-    alarmActive = alarmLightsLit = false;
+    heist.alarmActive = heist.alarmLightsLit = false;
   }
 
   // Runs frames alarm frames and returns on which of them the lights switched.
@@ -118,7 +121,7 @@ class LightsTest : public ::testing::Test {
       blinkAlarmLights();
       if (alarmLightsEnabled() != lit) {
         lit = !lit;
-        EXPECT_EQ(lit, alarmLightsLit);
+        EXPECT_EQ(lit, heist.alarmLightsLit);
         toggles.push_back(frame);
       }
     }
@@ -129,7 +132,7 @@ class LightsTest : public ::testing::Test {
 TEST_F(LightsTest, AlarmLightsToggleEveryBlinkPeriodAndNeverWithAPeriodOfZero) {
   alarmBlinkFrames = 60;
   EXPECT_EQ(togglesOver(200), (std::vector<int>{60, 120, 180}));
-  EXPECT_TRUE(alarmLightsLit);
+  EXPECT_TRUE(heist.alarmLightsLit);
   // A blink period of zero leaves the lights as they were.
   alarmBlinkFrames = 0;
   EXPECT_TRUE(togglesOver(2000).empty());
@@ -137,19 +140,19 @@ TEST_F(LightsTest, AlarmLightsToggleEveryBlinkPeriodAndNeverWithAPeriodOfZero) {
 
 TEST_F(LightsTest, AlarmEndsInTheFirstFrameMoreThan25SecondsAfterItsRaise) {
   alarmBlinkFrames = 60;
-  alarmLightsLit = true;
-  for (GLenum light = GL_LIGHT5; light <= GL_LIGHT7; ++light) glEnable(light);
+  heist.alarmLightsLit = true;
+  heist.alarmLightsOn = true;
   platform::setVirtualClockMicros(125000000);
   blinkAlarmLights();
-  EXPECT_TRUE(alarmActive);
-  EXPECT_EQ(alarmBlinkCounter, 1);
+  EXPECT_TRUE(heist.alarmActive);
+  EXPECT_EQ(heist.alarmBlinkCounter, 1);
 
   platform::setVirtualClockMicros(125001000);
   blinkAlarmLights();
-  EXPECT_FALSE(alarmActive);
+  EXPECT_FALSE(heist.alarmActive);
   EXPECT_FALSE(alarmLightsEnabled());
   // The lit state carries over to the next alarm.
-  EXPECT_TRUE(alarmLightsLit);
+  EXPECT_TRUE(heist.alarmLightsLit);
 }
 
 }  // namespace

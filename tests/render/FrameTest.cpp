@@ -7,7 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/Display.h"
 #include "app/Idle.h"
+#include "game/FrameUpdate.h"
+#include "game/Screen.h"
+#include "input/HeldKeys.h"
 #include "app/Startup.h"
 #include "assets/ModelObject.h"
 #include "game/GameState.h"
@@ -40,13 +44,13 @@ class FrameTest : public ::testing::Test {
     frameInterval = 0.05f;
   }
   void TearDown() override {
-    gameOver = false;
-    alarmActive = false;
+    currentScreen = GameScreen::Playing;
+    heist.alarmActive = false;
   }
 
   // The player's eye at p looking along +x, in the given room, then one frame.
   void frameAt(std::int16_t room, const Vector3& p) {
-    currentRoom = room;
+    heist.currentRoom = room;
     placePlayer(p);
     display();
   }
@@ -77,15 +81,15 @@ TEST_F(FrameTest, DoorwayStripsDecideTheRoomAndWhereTheWallsCollide) {
       {4, 56, 375, false, 4},
   };
   for (const ZoneCase& c : cases) {
-    currentRoom = c.room;
+    heist.currentRoom = c.room;
     EXPECT_EQ(trackRoom(c.x, c.z), c.inStrip)
         << "room " << c.room << " at x " << c.x << ", z " << c.z;
-    EXPECT_EQ(currentRoom, c.roomAfter) << "room " << c.room << " at x " << c.x << ", z " << c.z;
+    EXPECT_EQ(heist.currentRoom, c.roomAfter) << "room " << c.room << " at x " << c.x << ", z " << c.z;
   }
   // Before the first game there is no room and so no strip.
-  currentRoom = 0;
+  heist.currentRoom = 0;
   EXPECT_FALSE(trackRoom(395, 52));
-  EXPECT_EQ(currentRoom, 0);
+  EXPECT_EQ(heist.currentRoom, 0);
 }
 
 // The left corridor's wall x 52..54 starts at z 52: a player 1.5 from its face is pushed off
@@ -93,34 +97,34 @@ TEST_F(FrameTest, DoorwayStripsDecideTheRoomAndWhereTheWallsCollide) {
 TEST_F(FrameTest, TheFrameRunsTheWallCollisionOnlyOutsideTheStrips) {
   frameAt(1, Vector3(50.5f, 1.0f, 100.0f));
   EXPECT_LT(camera->position.x, 50.0f);
-  EXPECT_EQ(currentRoom, 1);
+  EXPECT_EQ(heist.currentRoom, 1);
 
   frameAt(1, Vector3(50.5f, 1.0f, 53.0f));
   EXPECT_FLOAT_EQ(camera->position.x, 50.5f);
   EXPECT_FLOAT_EQ(camera->position.z, 53.0f);
 
   frameAt(1, Vector3(395.0f, 1.0f, 52.0f));
-  EXPECT_EQ(currentRoom, 2);
+  EXPECT_EQ(heist.currentRoom, 2);
 }
 
 TEST_F(FrameTest, TheGameIsOverOnTheFirstMuseumFrameWithoutHealth) {
   camera->health = 0.01f;
   display();
-  EXPECT_FALSE(gameOver);
+  EXPECT_FALSE(gameOver());
 
   camera->health = 0.0f;
-  menuActive = true;
+  currentScreen = GameScreen::Menu;
   display();
-  EXPECT_FALSE(gameOver);  // the menu is no museum frame
+  EXPECT_FALSE(gameOver());  // the menu is no museum frame
 
-  menuActive = false;
+  currentScreen = GameScreen::Playing;
   display();
-  EXPECT_TRUE(gameOver);
+  EXPECT_TRUE(gameOver());
 
-  gameOver = false;
+  currentScreen = GameScreen::Playing;
   camera->health = -30.0f;
   display();
-  EXPECT_TRUE(gameOver);
+  EXPECT_TRUE(gameOver());
 }
 
 TEST_F(FrameTest, AfterTheGameIsOverGuardsStandStillAndNoneComesBack) {
@@ -136,17 +140,17 @@ TEST_F(FrameTest, AfterTheGameIsOverGuardsStandStillAndNoneComesBack) {
     platform::advanceVirtualClockMicros(500000);
     display();
   }
-  EXPECT_TRUE(gameOver);
+  EXPECT_TRUE(gameOver());
   EXPECT_FLOAT_EQ(guard1->position.x, walkedTo);
   EXPECT_TRUE(guard2->gone);
-  EXPECT_EQ(guardDownTime[1], -1);
+  EXPECT_EQ(heist.guardDownTime[1], -1);
 }
 
 // Looking along x 459 towards +z: pedestals 20, 21, 22 and 24 stand near the line of sight,
 // 23 (x 93) does not.
 TEST_F(FrameTest, PedestalsFromTwentyOnAreTurnedWhenTheyAreDrawn) {
   for (int i = 20; i < pedestalCount; ++i) pedestals[i]->rotated = 0;
-  currentRoom = 2;
+  heist.currentRoom = 2;
   camera->position = Vector3(459.0f, 1.0f, 250.0f);
   camera->view = Vector3(459.0f, 1.0f, 350.0f);
   display();
@@ -166,16 +170,16 @@ TEST_F(FrameTest, GreenLampsGlowInPeaceAndRedOnesDuringTheAlarm) {
     EXPECT_FLOAT_EQ(emission(i, 1), i % 2 == 1 ? 0.8f : 0.0f) << i;  // the odd ones green
   }
 
-  alarmActive = true;
-  alarmStartTime = platform::clockSeconds();
+  heist.alarmActive = true;
+  heist.alarmStartTime = platform::clockSeconds();
   display();
   EXPECT_FLOAT_EQ(emission(0, 0), 1.0f);
   EXPECT_FLOAT_EQ(emission(1, 1), 0.0f);
 
   // The frame that ends the alarm still shows its colours.
-  alarmStartTime = platform::clockSeconds() - 26.0f;
+  heist.alarmStartTime = platform::clockSeconds() - 26.0f;
   display();
-  EXPECT_FALSE(alarmActive);
+  EXPECT_FALSE(heist.alarmActive);
   EXPECT_FLOAT_EQ(emission(2, 0), 1.0f);
   display();
   EXPECT_FLOAT_EQ(emission(2, 0), 0.0f);
@@ -183,14 +187,14 @@ TEST_F(FrameTest, GreenLampsGlowInPeaceAndRedOnesDuringTheAlarm) {
 }
 
 TEST_F(FrameTest, TheMenuHoldsThePointerAtTheCentreOfTheWindowAsReshapedEveryFrame) {
-  menuActive = true;
+  currentScreen = GameScreen::Menu;
   warps.clear();
   platform::setWarpHook(recordWarp);
   display();
   reshape(1023, 767);
   display();
   reshape(1024, 768);
-  menuActive = false;  // in play the frame leaves the pointer alone
+  currentScreen = GameScreen::Playing;  // in play the frame leaves the pointer alone
   display();
   platform::setWarpHook(ignoreWarp);
   EXPECT_EQ(warps, (std::vector<std::pair<int, int>>{{512, 384}, {511, 383}}));

@@ -5,14 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "app/Display.h"
 #include "app/Idle.h"
+#include "game/FrameUpdate.h"
+#include "game/Screen.h"
+#include "input/HeldKeys.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/World.h"
+#include "render/Scene.h"
 #include "platform/Clock.h"
 #include "render/Hud.h"
 #include "render/StaticGeometry.h"
-#include "render/TextMessage.h"
+#include "game/TextMessage.h"
 #include "render/RenderProbe.h"
 #include "support/GlContext.h"
 
@@ -53,11 +58,13 @@ class HudTest : public ::testing::Test {
     backToMenuMessage = new TextMessage(350, 450, textRed);
     backToMenuMessage->setText("Press any key to go back to the main menue!");
     cornerMessage = new TextMessage(900, 690, textCyan);
-    alarmActive = gameOver = heistFinished = fpsShown = false;
+    heist = Heist{};
+    currentScreen = GameScreen::Playing;
+    fpsShown = false;
     fpsTime = fpsLastTime = 0.0f;
     fpsText.clear();
-    messageTime = 0.0;
-    messageDuration = 0;
+    heist.messageTime = 0.0;
+    heist.messageDuration = 0;
   }
 
   void TearDown() override {
@@ -65,8 +72,7 @@ class HudTest : public ::testing::Test {
     glFinish();
     platform::useRealClock();
     glDeleteTextures(3, hudIcons);
-    for (TextMessage** line : {&hudMessage, &gameOverMessage, &backToMenuMessage, &cornerMessage,
-                               &statusMessage, &endMessage}) {
+    for (TextMessage** line : {&hudMessage, &gameOverMessage, &backToMenuMessage, &cornerMessage}) {
       delete *line;
       *line = nullptr;
     }
@@ -76,7 +82,8 @@ class HudTest : public ::testing::Test {
     }
     delete camera;
     camera = nullptr;
-    alarmActive = gameOver = heistFinished = fpsShown = false;
+    heist = Heist{};
+    fpsShown = false;
   }
 
   void redraw() {
@@ -161,7 +168,7 @@ TEST_F(HudTest, GuardBarsOnlyDuringTheAlarmAndOnlyForGuardsStillStanding) {
   redraw();
   EXPECT_EQ(guardFrames(10), 0);
 
-  alarmActive = true;
+  heist.alarmActive = true;
   redraw();
   const int row = 22;
   EXPECT_TRUE(near(overlayPixel(W - 116, row), 0.4f, 0.6f, 0.0f));
@@ -191,10 +198,10 @@ TEST_F(HudTest, ScoreLineKeepsTheDigitsRightAligned) {
 }
 
 TEST_F(HudTest, StatusMessageShownUntilItsDurationHasPassed) {
-  statusMessage = new TextMessage(355, 390, textYellow);
-  statusMessage->setText("It's your turn now, baby!");
-  messageTime = 10.0;
-  messageDuration = 3;
+  heist.statusMessage = TextMessage(355, 390, textYellow);
+  heist.statusMessage.setText("It's your turn now, baby!");
+  heist.messageTime = 10.0;
+  heist.messageDuration = 3;
   auto shown = [this](double now) {
     platform::setVirtualClockMicros(micros(now));
     redraw();
@@ -206,8 +213,8 @@ TEST_F(HudTest, StatusMessageShownUntilItsDurationHasPassed) {
 }
 
 TEST_F(HudTest, GameOverLinesWinOverTheVerdict) {
-  endMessage = new TextMessage(250, 300, textGreen);
-  endMessage->setText("Hey man, you should stay in bed next time!");
+  heist.endMessage = TextMessage(250, 300, textGreen);
+  heist.endMessage.setText("Hey man, you should stay in bed next time!");
   // Which lines show: the verdict (green), the game-over line and the back-to-menu line (red).
   auto shown = [this] {
     redraw();
@@ -216,9 +223,10 @@ TEST_F(HudTest, GameOverLinesWinOverTheVerdict) {
                              countNearInOverlay(340, 425, 800, 456, 1, 0, 0) > 0};
   };
   EXPECT_EQ(shown(), (std::vector<bool>{false, false, false}));
-  heistFinished = true;
+  currentScreen = GameScreen::HeistFinished;
+  heist.leftMuseum = true;
   EXPECT_EQ(shown(), (std::vector<bool>{true, false, true}));
-  gameOver = true;
+  currentScreen = GameScreen::GameOver;
   EXPECT_EQ(shown(), (std::vector<bool>{false, true, true}));
 }
 

@@ -7,7 +7,9 @@
 #include "assets/AssetTestSupport.h"
 #include "assets/Textures.h"
 #include "game/GameState.h"
+#include "game/Screen.h"
 #include "game/World.h"
+#include "render/Scene.h"
 #include "render/Menu.h"
 #include "render/RenderProbe.h"
 #include "support/GlContext.h"
@@ -33,8 +35,8 @@ class MenuTest : public ::testing::Test {
     // Nothing may be left queued for the renderer when the process exits.
     glFinish();
     glDeleteTextures(6, menuTextures);
-    menuSelection = 0;
-    controlsShown = creditsShown = false;
+    menuSelection = MenuEntry::Start;
+    currentScreen = GameScreen::Menu;
   }
 
   // The page index whose colour covers the centre and two opposite corners, or -1.
@@ -53,17 +55,15 @@ class MenuTest : public ::testing::Test {
 
 TEST_F(MenuTest, EachScreenShowsItsOwnPage) {
   for (std::int16_t selection = 0; selection < 4; ++selection) {
-    menuSelection = selection;
+    menuSelection = static_cast<MenuEntry>(selection);
     EXPECT_EQ(pageOnScreen(), selection);
   }
-  menuSelection = 1;
-  controlsShown = true;
+  menuSelection = MenuEntry::Controls;
+  currentScreen = GameScreen::ControlsPage;
   EXPECT_EQ(pageOnScreen(), 4);
-  controlsShown = false;
-  menuSelection = 2;
-  creditsShown = true;
-  EXPECT_EQ(pageOnScreen(), 5);
-  controlsShown = true;
+  currentScreen = GameScreen::Menu;
+  menuSelection = MenuEntry::Credits;
+  currentScreen = GameScreen::CreditsPage;
   EXPECT_EQ(pageOnScreen(), 5);
 }
 
@@ -80,13 +80,13 @@ TEST_F(MenuTest, PagesFromFilesComeUpWhenShownAndOnlyTheShownOneStays) {
   }
   noteMenuPages(names);
   for (const std::int16_t selection : {2, 0, 3}) {
-    menuSelection = selection;
+    menuSelection = static_cast<MenuEntry>(selection);
     EXPECT_EQ(pageOnScreen(), selection);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(menuTextures[i] != 0, i == selection) << i;
   }
-  creditsShown = true;
+  currentScreen = GameScreen::CreditsPage;
   EXPECT_EQ(pageOnScreen(), 5);
-  creditsShown = false;
+  currentScreen = GameScreen::Menu;
   EXPECT_EQ(pageOnScreen(), 3);
   deleteTexture(menuTextures[3]);
   menuTextures[3] = 0;

@@ -10,6 +10,7 @@
 #include "assets/LevelMesh.h"
 #include "assets/ModelObject.h"
 #include "game/World.h"
+#include "render/Scene.h"
 #include "render/Frame.h"
 #include "render/Furniture.h"
 #include "render/Lights.h"

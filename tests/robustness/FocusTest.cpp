@@ -12,7 +12,11 @@
 #include <thread>
 
 #include "app/Focus.h"
+#include "app/Display.h"
 #include "app/Idle.h"
+#include "game/FrameUpdate.h"
+#include "game/Screen.h"
+#include "input/HeldKeys.h"
 #include "audio/GameSounds.h"
 #include "game/GameState.h"
 #include "platform/Clock.h"
@@ -33,7 +37,7 @@ bool directionsHeld() {
 void frames(int count) {
   for (int i = 0; i < count; ++i) {
     platform::advanceVirtualClockMicros(16667);
-    idle();
+    runFrame(forwardDirection, strafeDirection);
   }
 }
 

@@ -3,13 +3,18 @@
 
 #include <cstdlib>
 
+#include "app/Display.h"
 #include "app/Idle.h"
-#include "app/Pause.h"
+#include "game/FrameUpdate.h"
+#include "game/Screen.h"
+#include "input/HeldKeys.h"
+#include "game/Screen.h"
 #include "app/Startup.h"
 #include "audio/GameSounds.h"
 #include "audio/Sound.h"
 #include "game/GameState.h"
 #include "game/World.h"
+#include "render/Scene.h"
 #include "input/Keyboard.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
@@ -34,6 +39,7 @@ bool ensureWorld() {
   refreshRate = 60;
   initSound();
   createSounds();
+  initScene();
   initWorld();
   state = 1;
   return true;
@@ -41,10 +47,8 @@ bool ensureWorld() {
 
 void resetToMenu() {
   resumeGame();
-  menuActive = true;
-  menuSelection = 0;
-  controlsShown = creditsShown = helpFromGame = false;
-  gameOver = heistFinished = false;
+  currentScreen = GameScreen::Menu;
+  menuSelection = MenuEntry::Start;
   musicOn = true;
   forwardDirection = strafeDirection = 0;
 }

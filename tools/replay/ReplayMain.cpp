@@ -20,17 +20,18 @@
 #include "Screenshot.h"
 #include "Timeline.h"
 #include "app/Focus.h"
+#include "app/Display.h"
 #include "app/Idle.h"
+#include "input/HeldKeys.h"
 #include "app/Startup.h"
 #include "game/StateDigest.h"
-#include "game/StateReport.h"
+#include "app/StateReport.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
 #include "input/FunctionKeys.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "platform/Swap.h"
-#include "render/Frame.h"
 
 namespace {
 
@@ -152,7 +153,7 @@ int main(int argc, char** argv) {
     idle();
     display();
     glFinish();
-    digest = stateDigest(digest);
+    digest = stateDigest(digest, forwardDirection, strafeDirection);
     frameTimes.push_back(
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     if (next >= events.size() && nowMs >= endMs) ended = true;

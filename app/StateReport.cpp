@@ -1,16 +1,16 @@
 // The end-of-run statement of the game's state.
-#include "game/StateReport.h"
+#include "app/StateReport.h"
 
 #include <cstdarg>
 #include <cstdio>
 
 #include "game/GameState.h"
 #include "game/Guard.h"
-#include "game/World.h"
 #include "game/Results.h"
+#include "game/Screen.h"
+#include "game/TextMessage.h"
 #include "platform/Clock.h"
-#include "render/Frame.h"
-#include "render/TextMessage.h"
+#include "render/Scene.h"
 
 namespace {
 
@@ -25,16 +25,6 @@ std::string line(const char* format, ...) {
   return std::string(buffer) + "\n";
 }
 
-const char* screenName() {
-  if (gameOver) return "game-over";
-  if (heistFinished) return "heist-finished";
-  if (!menuActive) return "playing";
-  if (helpFromGame) return "help";
-  if (controlsShown) return "controls";
-  if (creditsShown) return "credits";
-  return "menu";
-}
-
 std::string guardLine(const char* name, const Guard* guard) {
   if (guard == nullptr) return "";
   return line("%s %.3f %.3f %.3f health %d down %d alerted %d gone %d walking %d", name,
@@ -46,10 +36,10 @@ std::string guardLine(const char* name, const Guard* guard) {
 
 std::string gameStateReport() {
   std::string report = line("screen %s", screenName());
-  report += line("menu.selection %d", menuSelection);
-  report += line("room %d", currentRoom);
-  report += line("alarm %d", alarmActive ? 1 : 0);
-  report += line("paused %d", gamePaused ? 1 : 0);
+  report += line("menu.selection %d", static_cast<int>(menuSelection));
+  report += line("room %d", heist.currentRoom);
+  report += line("alarm %d", heist.alarmActive ? 1 : 0);
+  report += line("paused %d", gamePaused() ? 1 : 0);
   if (camera != nullptr) {
     report += line("camera.position %.3f %.3f %.3f", camera->position.x, camera->position.y,
                    camera->position.z);
@@ -61,20 +51,19 @@ std::string gameStateReport() {
   report += guardLine("guard1", guard1);
   report += guardLine("guard2", guard2);
   const double now = platform::clockSecondsDouble();
-  if (statusMessage != nullptr && statusMessage->text != nullptr &&
-      now - messageTime < messageDuration) {
-    report += line("status-text %s", statusMessage->text);
+  if (heist.statusMessage.text != nullptr && now - heist.messageTime < heist.messageDuration) {
+    report += line("status-text %s", heist.statusMessage.text);
   }
-  if (!menuActive && hudMessage != nullptr && hudMessage->text != nullptr) {
+  if (!menuActive() && hudMessage != nullptr && hudMessage->text != nullptr) {
     report += line("score-text %s", hudMessage->text);
   }
   if (fpsShown && cornerMessage != nullptr && cornerMessage->text != nullptr) {
     report += line("fps-text %s", cornerMessage->text);
   }
-  if (heistFinished && endMessage != nullptr && endMessage->text != nullptr) {
-    report += line("verdict-text %s", endMessage->text);
+  if (heistFinished() && heist.endMessage.text != nullptr) {
+    report += line("verdict-text %s", heist.endMessage.text);
   }
-  if ((gameOver || heistFinished) && lastHeist.ended) {
+  if ((gameOver() || heistFinished()) && lastHeist.ended) {
     for (const std::string& text : resultsPanelLines(lastHeist)) {
       report += line("results-text %s", text.c_str());
     }

@@ -1,6 +1,6 @@
-// One line of text at a fixed place of the 1024x768 layout in a fixed colour, drawn inside
-// the 2D overlay (render/Overlay.h) and scaled with the window, and the constant colours that
-// message lines point at.
+// One line of text at a fixed place of the 1024x768 layout in a fixed colour, and the constant
+// colours that message lines point at. The game's rules post lines; render/TextMessage.cpp
+// draws them inside the 2D overlay, scaled with the window.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +23,8 @@ class TextMessage {
   // lines near it, a corner for the score and the frames-per-second lines.
   platform::Anchor anchor;
 
+  // No line: no text, no place, no colour.
+  TextMessage();
   // A line at (x, y) in colour, with no text yet.
   TextMessage(std::int32_t x, std::int32_t y, const float* colour,
               platform::Anchor anchor = platform::Anchor::Centre);
@@ -34,5 +36,6 @@ class TextMessage {
   // Draws the text in the face and size that stand for a GLUT bitmap font (GLUT_BITMAP_...:
   // Times Roman a serif, the others a sans), scaled with the window. Call inside
   // beginOverlay(0, 0, window width, window height). A line without text draws nothing.
+  // Defined with the drawing, in render/TextMessage.cpp.
   void draw(void* font) const;
 };

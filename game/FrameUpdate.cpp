@@ -1,0 +1,203 @@
+// A frame of the game's rules, step by step, in the order the game has always run them.
+#include "game/FrameUpdate.h"
+
+#include "assets/LevelMesh.h"
+#include "assets/ModelObject.h"
+#include "game/Alarm.h"
+#include "game/Cues.h"
+#include "game/GameState.h"
+#include "game/Guard.h"
+#include "game/GuardRespawn.h"
+#include "game/Results.h"
+#include "game/Screen.h"
+#include "game/World.h"
+
+float frameInterval = 0.0f;
+float moveStep = 0.0f;
+bool alarmShown = false;
+
+namespace {
+
+// ---- Doorway strips: inside, the wall collision is off; crossing one changes the room ----
+enum class Axis { X, Z };
+enum class Bound { Above, Below, Never };
+
+struct Zone {
+  Axis spanAxis;       // the strip's extent across the doorway
+  float spanLow, spanHigh;
+  bool spanInclusive;  // zones 5 and 6 of the hall use <=
+  Axis depthAxis;      // how far into the doorway
+  Bound depthSide;     // depth above or below the limit (or a box for the inclusive zones)
+  float depthLimit;    // strict
+  float depthHigh;     // the inclusive zones' upper depth bound
+  Bound switchSide;
+  float switchLimit;
+  std::int16_t newRoom;
+};
+
+struct RoomZones {
+  int count;
+  Zone zones[6];
+};
+
+// Rooms 1 to 4, zones in the order they are tried.
+const RoomZones roomZones[4] = {
+    {6,
+     {{Axis::X, 381, 410, false, Axis::Z, Bound::Above, 47, 0, Bound::Above, 51, 2},
+      {Axis::X, 152, 181, false, Axis::Z, Bound::Above, 47, 0, Bound::Above, 51, 3},
+      {Axis::Z, 150, 176, false, Axis::X, Bound::Above, 49, 0, Bound::Above, 53, 3},
+      {Axis::Z, 375, 398, false, Axis::X, Bound::Above, 49, 0, Bound::Above, 53, 4},
+      {Axis::X, 20, 56, true, Axis::Z, Bound::Never, 38, 54, Bound::Never, 0, 0},
+      {Axis::X, 20, 56, true, Axis::Z, Bound::Never, 269, 278, Bound::Never, 0, 0}}},
+    {3,
+     {{Axis::X, 381, 410, false, Axis::Z, Bound::Below, 55, 0, Bound::Below, 51, 1},
+      {Axis::Z, 152, 175, false, Axis::X, Bound::Below, 286, 0, Bound::Below, 281, 3},
+      {Axis::X, 381, 410, false, Axis::Z, Bound::Above, 271, 0, Bound::Above, 275, 4}}},
+    {4,
+     {{Axis::X, 152, 181, false, Axis::Z, Bound::Below, 55, 0, Bound::Below, 51, 1},
+      {Axis::Z, 150, 176, false, Axis::X, Bound::Below, 57, 0, Bound::Below, 53, 1},
+      {Axis::Z, 152, 175, false, Axis::X, Bound::Above, 277, 0, Bound::Above, 281, 2},
+      {Axis::X, 152, 181, false, Axis::Z, Bound::Above, 271, 0, Bound::Above, 275, 4}}},
+    {3,
+     {{Axis::X, 381, 410, false, Axis::Z, Bound::Below, 279, 0, Bound::Below, 275, 2},
+      {Axis::X, 152, 181, false, Axis::Z, Bound::Below, 279, 0, Bound::Below, 275, 3},
+      {Axis::Z, 375, 398, false, Axis::X, Bound::Below, 57, 0, Bound::Below, 53, 1}}},
+};
+
+bool zoneContains(const Zone& zone, float x, float z) {
+  const float span = zone.spanAxis == Axis::X ? x : z;
+  const float depth = zone.depthAxis == Axis::X ? x : z;
+  if (zone.spanInclusive) {
+    return zone.spanLow <= span && span <= zone.spanHigh && zone.depthLimit <= depth &&
+           depth <= zone.depthHigh;
+  }
+  if (!(zone.spanLow < span && span < zone.spanHigh)) return false;
+  return zone.depthSide == Bound::Above ? depth > zone.depthLimit : depth < zone.depthLimit;
+}
+
+bool switchHolds(const Zone& zone, float x, float z) {
+  const float depth = zone.depthAxis == Axis::X ? x : z;
+  switch (zone.switchSide) {
+    case Bound::Above: return depth > zone.switchLimit;
+    case Bound::Below: return depth < zone.switchLimit;
+    case Bound::Never: return false;
+  }
+  return false;
+}
+
+// Step 3: a guard that can still act and sees the player raises the alarm and turns on him.
+// This repeats every frame he is seen, so the alarm counts from the last sighting.
+void noticePlayer(Guard* guard) {
+  if (guard->down || !guard->canSee(camera->position)) return;
+  raiseAlarm(guard);
+}
+
+// Step 4: walking; the footsteps play back to back, never restarted while one still sounds.
+void walk(std::int32_t forward, std::int32_t sideways) {
+  if (walkByHeldDirections(forward, sideways, moveStep) && !cuePlaying(Cue::Footsteps)) {
+    playCue(Cue::Footsteps);
+  }
+}
+
+// Steps 6 and 7: the guards and the furniture undo the step that came too close.
+void pushPlayerAway(std::int32_t forward, std::int32_t sideways) {
+  if (!guard1->down) guard1->keepAway(forward, sideways, *camera, moveStep);
+  if (!guard2->down) guard2->keepAway(forward, sideways, *camera, moveStep);
+  for (ModelObject* pedestal : pedestals) pedestal->pushCameraOut(forward, sideways, *camera, moveStep);
+  for (ModelObject* chair : chairs) chair->pushCameraOut(forward, sideways, *camera, moveStep);
+  for (ModelObject* sofa : sofas) sofa->pushCameraOut(forward, sideways, *camera, moveStep);
+  for (ModelObject* table : tables) table->pushCameraOut(forward, sideways, *camera, moveStep);
+}
+
+// Step 8.
+void trackRoomAndCollide() {
+  if (heist.currentRoom < 1 || heist.currentRoom > 4) return;
+  if (!trackRoom(camera->position.x, camera->position.z)) {
+    camera->collideWithTriangles(levelTriangles, levelTriangleVertexCount);
+  }
+}
+
+// The first frame with no health left ends the game; the results of a heist that already
+// ended at the exit stand as they were entered.
+void checkCaught() {
+  if (camera->health > 0.0f || gameOver()) return;
+  endCaught();
+  if (!heist.leftMuseum) finishHeist(true);
+}
+
+// Step 15. Paused, the clock stands and the interval is 0: the guards stand as they stood, and
+// no respawn wait begins. A guard is drawn in the frames its behaviour ran.
+void updateGuards() {
+  Guard* guards[2] = {guard1, guard2};
+  const Vector3* paths[2] = {guard1Path, guard2Path};
+  const Vector3* headings[2] = {&guard1StartHeading, &guard2StartHeading};
+  for (int g = 0; g < 2; ++g) {
+    Guard& guard = *guards[g];
+    guard.posed = !guard.gone && !gameOver();
+    if (guard.posed) guard.update(frameInterval, *camera);
+    if (guard.gone && !gameOver() && !gamePaused()) {
+      runRespawnWait(guard, heist.guardDownTime[g], paths[g], *headings[g]);
+    }
+  }
+}
+
+}  // namespace
+
+bool walkByHeldDirections(std::int32_t forward, std::int32_t sideways, float s) {
+  if (forward == 0 && sideways == 0) {
+    return false;
+  }
+  if (sideways == 0) {
+    camera->moveForward(forward > 0 ? s : -s);
+  } else if (forward == 0) {
+    camera->strafe(sideways > 0 ? s : -s);
+  } else {
+    camera->moveForward(forward > 0 ? s / 2 : -s / 2);
+    camera->strafe(sideways > 0 ? s / 2 : -s / 2);
+  }
+  return true;
+}
+
+bool trackRoom(float x, float z) {
+  if (heist.currentRoom < 1 || heist.currentRoom > 4) return false;  // no room, no strips
+  const RoomZones& zones = roomZones[heist.currentRoom - 1];
+  for (int i = 0; i < zones.count; ++i) {
+    const Zone& zone = zones.zones[i];
+    if (!zoneContains(zone, x, z)) continue;
+    if (switchHolds(zone, x, z)) heist.currentRoom = zone.newRoom;
+    return true;
+  }
+  return false;
+}
+
+void runFrame(std::int32_t forward, std::int32_t sideways) {
+  if (camera == nullptr) return;
+  // Step 1: the frame interval.
+  frameInterval = camera->updateFrameTime();
+  // Step 2: this frame's walking step; the two floats first, then the pace.
+  moveStep = frameInterval * camera->walkSpeed * static_cast<float>(camera->walkPace);
+  alarmShown = heist.alarmActive;
+  // Paused, the clock stands, so the interval is 0: nobody sees, walks or is pushed.
+  const bool paused = gamePaused();
+  if (!paused) {
+    // Step 3: no guard notices anything while the menu is shown.
+    if (!menuActive()) {
+      noticePlayer(guard1);
+      noticePlayer(guard2);
+    }
+    // Step 4: walking runs behind the menu too.
+    walk(forward, sideways);
+  }
+  // Behind the menu the museum stands still.
+  if (menuActive()) return;
+  checkCaught();
+  if (!paused) {
+    pushPlayerAway(forward, sideways);
+    trackRoomAndCollide();
+  }
+  // Step 11: the blink may end the alarm; this frame's lights still show it. The blink counts
+  // frames, so a paused frame does not count.
+  alarmShown = heist.alarmActive;
+  if (alarmShown && !paused) blinkAlarmLights();
+  updateGuards();
+}
