@@ -188,8 +188,11 @@ void runFrame(std::int32_t forward, std::int32_t sideways) {
     // Step 4: walking runs behind the menu too.
     walk(forward, sideways);
   }
-  // Behind the menu the museum stands still.
-  if (menuActive()) return;
+  // Behind the menu the museum stands still, but the walls hold the player wherever he walks.
+  if (menuActive()) {
+    trackRoomAndCollide();
+    return;
+  }
   checkCaught();
   if (!paused) {
     pushPlayerAway(forward, sideways);

@@ -77,6 +77,7 @@ const PictureRow pictureRows[roomRows] = {
 };
 
 // ---- Step 11: pedestals ----
+constexpr int firstTurnedPedestal = 20;
 const float pedestalPositions[pedestalCount][3] = {
     {325, 1, 130}, {445, 1, 112.5f}, {325, 1, 195}, {445, 1, 212.5f}, {325, 1, 90},
     {325, 1, 235}, {97, 1, 130},     {217, 1, 130}, {97, 1, 195},     {217, 1, 195},
@@ -234,6 +235,8 @@ void createPedestals() {
     pedestals[i] = new ModelObject("data/models/objects/sockel.txt", false, 1);
     pedestals[i]->setPosition(pedestalPositions[i][0], pedestalPositions[i][1],
                               pedestalPositions[i][2]);
+    // The last five stand along x: turned from the start, so their push box is turned too.
+    if (i >= firstTurnedPedestal) pedestals[i]->setRotation(-90.0f, 0.0f, 1.0f, 0.0f);
   }
 }
 

@@ -83,14 +83,10 @@ namespace {
 // Steps 12 and 13; an object the view cannot show is not drawn.
 void drawMuseumObjects(const RoomView& view) {
   glEnable(GL_LIGHTING);
-  for (int i = 0; i < pedestalCount; ++i) {
-    if (!pedestals[i]->isNearLineOfSight(*camera)) continue;
-    if (i >= 20) pedestals[i]->setRotation(-90.0f, 0.0f, 1.0f, 0.0f);
-    if (objectMayShow(*pedestals[i], view)) pedestals[i]->draw();
-  }
   auto drawSeen = [&view](ModelObject* object) {
     if (object->isNearLineOfSight(*camera) && objectMayShow(*object, view)) object->draw();
   };
+  for (ModelObject* pedestal : pedestals) drawSeen(pedestal);
   for (int row = 0; row < roomRows; ++row) {
     for (int i = 0; i < pictureCount[row]; ++i) drawSeen(pictures[row][i]);
     for (int i = 0; i < exhibitCount[row]; ++i) drawSeen(exhibits[row][i]);

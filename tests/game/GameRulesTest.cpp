@@ -12,6 +12,7 @@
 #include "app/Display.h"
 #include "app/Idle.h"
 #include "game/FrameUpdate.h"
+#include "game/Results.h"
 #include "game/Screen.h"
 #include "input/HeldKeys.h"
 #include "assets/ModelObject.h"
@@ -26,6 +27,7 @@
 #include "input/FunctionKeys.h"
 #include "render/Frame.h"
 #include "game/TextMessage.h"
+#include "platform/Clock.h"
 #include "support/GameWorld.h"
 
 using testsupport::placePlayer;
@@ -136,6 +138,42 @@ TEST_F(GameRules, HelpOpenedInPlayClosesWithAnyKeyAndIsIgnoredInTheMenu) {
   special(GLUT_KEY_F1);
   EXPECT_FALSE(helpFromGame());
   EXPECT_FALSE(controlsShown());
+}
+
+TEST_F(GameRules, WalkingOnBehindTheHelpPageStopsAtTheWallsAsInPlay) {
+  // Facing the front wall (its face at z 0) from 10 units away, walking on with F1's page up.
+  placePlayer(Vector3(300.0f, 1.0f, 10.0f));
+  camera->view = Vector3(300.0f, 1.0f, -90.0f);
+  display();  // the first frame's interval counts from the camera's making
+  keyboardDown('w', 0, 0);
+  special(GLUT_KEY_F1);
+  ASSERT_TRUE(helpFromGame());
+  for (int frame = 0; frame < 120; ++frame) {
+    platform::advanceVirtualClockMicros(16667);
+    display();
+  }
+  keyboardUp('w', 0, 0);
+  EXPECT_LT(camera->position.z, 5.0f);  // it did walk
+  EXPECT_GE(camera->position.z, 2.2f - 0.01f) << "walked through the wall behind the page";
+}
+
+TEST_F(GameRules, TakeEmptyAndLeaveActInPlayOnlyNotBehindTheMenu) {
+  // Within reach of an exhibit, and in the exit zone with a score worth a record.
+  standAtLonelyExhibit();
+  key(27);
+  ASSERT_TRUE(menuActive());
+  key('t');
+  EXPECT_EQ(camera->score, 0);
+  EXPECT_TRUE(lonelyExhibit()->visible);
+  placePlayer(Vector3(420.0f, 1.0f, 10.0f));
+  camera->bagLoad = 30.0f;
+  camera->score = 450;
+  key('g');
+  EXPECT_EQ(camera->bagLoad, 30.0f);
+  key('q');
+  EXPECT_FALSE(heistFinished());
+  EXPECT_FALSE(lastHeist.ended);  // nothing entered in the record
+  EXPECT_TRUE(menuActive());
 }
 
 TEST_F(GameRules, TheBagTakesAnObjectThatFillsItExactly) {

@@ -50,6 +50,15 @@ TEST_F(WorldSetup, BeforeTheFirstGameOnlyTheExhibitsLackTheirIntactFlag) {
   EXPECT_EQ(alarmBlinkFrames, refreshRate);
 }
 
+// Their push box turns with them: turned only when first drawn, they pushed with the unturned one.
+TEST_F(WorldSetup, TheLastFivePedestalsStandTurnedBeforeAnyFrameIsDrawn) {
+  for (int i = 20; i < pedestalCount; ++i) {
+    EXPECT_TRUE(pedestals[i]->rotated) << i;
+    EXPECT_EQ(pedestals[i]->angle, -90.0f) << i;
+    EXPECT_EQ(pedestals[i]->axis, Vector3(0.0f, 1.0f, 0.0f)) << i;
+  }
+}
+
 TEST_F(WorldSetup, EachGuardHasItsOwnCopyOfTheAnimations) {
   for (int slot = 0; slot < 6; ++slot) {
     ASSERT_FALSE(guard1Models[slot].frames.empty()) << slot;
