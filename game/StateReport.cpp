@@ -6,6 +6,7 @@
 
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "game/StatusLine.h"
 #include "game/World.h"
 #include "game/Results.h"
 #include "platform/Clock.h"
@@ -60,9 +61,7 @@ std::string gameStateReport() {
   }
   report += guardLine("guard1", guard1);
   report += guardLine("guard2", guard2);
-  const double now = platform::clockSecondsDouble();
-  if (statusMessage != nullptr && statusMessage->text != nullptr &&
-      now - messageTime < messageDuration) {
+  if (statusLineShown()) {
     report += line("status-text %s", statusMessage->text);
   }
   if (!menuActive && hudMessage != nullptr && hudMessage->text != nullptr) {

@@ -11,3 +11,9 @@ void postStatusMessage(int x, int y, const float* colour, const char* text) {
   statusMessage->setText(text);
   messageTime = platform::clockSecondsDouble();
 }
+
+bool statusLineShown() {
+  if (statusMessage == nullptr || statusMessage->text == nullptr) return false;
+  if (gamePaused || gameOver || heistFinished) return false;
+  return platform::clockSecondsDouble() - messageTime < messageDuration;
+}

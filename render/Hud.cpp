@@ -13,6 +13,7 @@
 #include "app/Idle.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "game/StatusLine.h"
 #include "game/World.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
@@ -157,10 +158,10 @@ void drawScoreLine() {
   }
 }
 
-// Step 9: the status message stays for messageDuration seconds after messageTime.
+// Step 9: the status message stays for messageDuration seconds after messageTime, giving way
+// to the pause line and the verdict.
 void drawStatusMessage() {
-  const double now = platform::clockSecondsDouble();
-  if (now - messageTime < messageDuration && statusMessage != nullptr) {
+  if (statusLineShown()) {
     statusMessage->draw(GLUT_BITMAP_TIMES_ROMAN_24);
   }
 }
