@@ -170,4 +170,34 @@ TEST_F(FocusWatch, SeesTheWindowUnmappedAndDestroyedAndSurvivesBadWindows) {
   EXPECT_TRUE(platform::windowHasKeyboardFocus());
 }
 
+// Focus events that leave the keyboard with the window: the focus set to it from the pointer
+// root (as a desktop tool focusing it does), an out-and-in pair read together, another
+// client's grab and its release.
+TEST_F(FocusWatch, FocusEventsThatLeaveTheKeyboardWithTheWindowAreNoLoss) {
+  ASSERT_TRUE(platform::watchKeyboardFocus(game));
+  XWarpPointer(display, None, game, 0, 0, 0, 0, 20, 20);
+  XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+  XSync(display, False);
+  lostNow();
+  focusOn(game);
+  EXPECT_FALSE(lostNow());
+
+  focusOn(other);
+  focusOn(game);
+  EXPECT_FALSE(lostNow());
+
+  Display* grabber = XOpenDisplay(nullptr);
+  ASSERT_NE(nullptr, grabber);
+  EXPECT_EQ(GrabSuccess, XGrabKeyboard(grabber, DefaultRootWindow(grabber), False, GrabModeAsync,
+                                       GrabModeAsync, CurrentTime));
+  XSync(grabber, False);
+  XUngrabKeyboard(grabber, CurrentTime);
+  XSync(grabber, False);
+  XCloseDisplay(grabber);
+  EXPECT_FALSE(lostNow());
+
+  focusOn(other);  // and a real loss is still one
+  EXPECT_TRUE(lostSoon());
+}
+
 }  // namespace
