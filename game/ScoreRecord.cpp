@@ -45,9 +45,10 @@ std::string resultLine(const char* kind, const HeistResult& r) {
   return line + "\n";
 }
 
-// Plain decimal digits, no sign, within 0..maximum (nine digits at most, so no overflow).
+// Plain decimal digits as the game writes them: no sign, no leading zero, within 0..maximum
+// (nine digits at most, so no overflow).
 bool readNumber(const std::string& text, std::int32_t maximum, std::int32_t& value) {
-  if (text.empty() || text.size() > 9) return false;
+  if (text.empty() || text.size() > 9 || (text[0] == '0' && text.size() > 1)) return false;
   std::int32_t v = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return false;
@@ -359,7 +360,8 @@ bool parseScoreRecord(const std::string& text, ScoreRecord& out, std::string& pr
       problem = where + " is no result";
       return false;
     }
-    if (tokens[0] == "best" && !record.hasBest) {
+    // The best comes first, as the game writes it.
+    if (tokens[0] == "best" && !record.hasBest && record.recent.empty()) {
       record.hasBest = true;
       record.best = result;
     } else if (tokens[0] == "heist" && record.recent.size() < recentResultCount) {
