@@ -1,10 +1,12 @@
 // Reading the option lines of the settings file.
 #include "app/GameOptions.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+#include "app/Settings.h"
 
 GameOptions gameOptions;
 
@@ -17,26 +19,23 @@ std::string trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-std::vector<std::string> linesOf(const std::string& contents) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  if (contents.compare(0, 3, "\xEF\xBB\xBF") == 0) start = 3;
-  while (start <= contents.size()) {
-    const std::size_t end = contents.find('\n', start);
-    lines.push_back(trimmed(contents.substr(start, end == std::string::npos ? end : end - start)));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines;
-}
-
-// A decimal number and nothing else; false for anything else (or not finite).
+// A plain decimal: an optional sign, digits, and at most one point with digits on at least
+// one side. No exponent, hexadecimal, inf or nan, which strtod alone would take.
 bool readNumber(const std::string& text, double& value) {
-  if (text.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  value = std::strtod(text.c_str(), &end);
-  return errno == 0 && end == text.c_str() + text.size() && std::isfinite(value);
+  std::size_t at = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
+  std::size_t digits = 0, points = 0;
+  for (; at < text.size(); ++at) {
+    if (text[at] >= '0' && text[at] <= '9') {
+      ++digits;
+    } else if (text[at] == '.' && points == 0) {
+      ++points;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0 || digits > 30) return false;
+  value = std::strtod(text.c_str(), nullptr);
+  return true;
 }
 
 bool readYesNo(const std::string& text, bool& value) {
@@ -91,27 +90,32 @@ std::vector<std::string> parseGameOptions(const std::string& contents, const std
                                           GameOptions& out) {
   out = GameOptions();
   std::vector<std::string> complaints;
-  const std::vector<std::string> lines = linesOf(contents);
-  std::size_t modeLine = lines.size();
-  for (std::size_t i = lines.size(); i-- > 0;) {
-    if (!lines[i].empty()) {
-      modeLine = i;
-      break;
-    }
-  }
+  const std::vector<std::string> lines = settingsLines(contents);
+  const std::size_t modeLine = settingsModeLine(lines);
+  // Names that an earlier line has set: a bad later line keeps that value, not the default.
+  std::vector<std::string> set;
   for (std::size_t i = 0; i < modeLine; ++i) {
     const std::string& line = lines[i];
-    if (line.empty() || line[0] == '#') continue;
+    if (isSettingsComment(line)) continue;
     const std::string where = fileName + ": line " + std::to_string(i + 1) + ": ";
+    if (line.size() > settingsMaxLineLength) {
+      complaints.push_back(where + "longer than " + std::to_string(settingsMaxLineLength) +
+                           " characters; it is skipped");
+      continue;
+    }
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos) {
       complaints.push_back(where + "\"" + line + "\" is not a name = value line");
       continue;
     }
+    const std::string name = trimmed(line.substr(0, equals));
     std::string problem;
-    if (!applyOption(trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1)), out,
-                     problem)) {
-      complaints.push_back(where + problem + "; the default stays");
+    if (applyOption(name, trimmed(line.substr(equals + 1)), out, problem)) {
+      set.push_back(name);
+    } else {
+      const bool earlier = std::find(set.begin(), set.end(), name) != set.end();
+      complaints.push_back(where + problem +
+                           (earlier ? "; the value of the line before stays" : "; the default stays"));
     }
   }
   return complaints;

@@ -17,10 +17,12 @@ struct GameOptions {
 // Set once at start-up from the settings file; read by the reshape callback (field of view).
 extern GameOptions gameOptions;
 
-// Reads the option lines of a settings file's contents: every line before the last non-empty
-// one (the mode line); blank lines and lines starting with '#' are comments; a UTF-8
-// byte-order mark, CR-LF line ends and blanks around names and values are ignored. Each
-// unknown name, line without '=', or value unreadable or out of range leaves that option at
-// its default and adds one line "<fileName>: line N: <what>" to the returned list.
+// Reads the option lines of a settings file's contents: every line above the mode line (see
+// settingsModeLine) that is not blank or a comment; a UTF-8 byte-order mark, CR-LF line ends
+// and blanks around names and values are ignored. Numbers are plain decimals. A later line
+// for an option wins. Each unknown name, line without '=' or longer than
+// settingsMaxLineLength, or value unreadable or out of range is skipped: the option keeps
+// what it had before that line (an earlier line's value, else its default), and one line
+// "<fileName>: line N: <what>" is added to the returned list.
 std::vector<std::string> parseGameOptions(const std::string& contents, const std::string& fileName,
                                           GameOptions& out);

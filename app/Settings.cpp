@@ -1,13 +1,7 @@
 // Reading the settings file.
 #include "app/Settings.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
-#include <vector>
+#include "platform/RegularFile.h"
 
 const char* const settingsPath = "data/settings.ini";
 
@@ -24,18 +18,6 @@ std::string withoutBlanks(const std::string& line) {
   while (first < last && isBlank(line[first])) ++first;
   while (last > first && isBlank(line[last - 1])) --last;
   return line.substr(first, last - first);
-}
-
-std::vector<std::string> splitLines(const std::string& contents) {
-  std::vector<std::string> lines(1);
-  for (char c : contents) {
-    if (c == '\n') {
-      lines.emplace_back();
-    } else {
-      lines.back().push_back(c);
-    }
-  }
-  return lines;
 }
 
 // A run of 1 to 5 digits at `at`, moved past; false when there is none (or too long to be
@@ -59,6 +41,33 @@ bool readOptional(const std::string& line, std::size_t& at, char separator, int&
 }
 
 }  // namespace
+
+std::vector<std::string> settingsLines(const std::string& contents) {
+  // Editors on some desktops start a UTF-8 file with a byte-order mark.
+  const std::size_t start = contents.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+  std::vector<std::string> lines(1);
+  for (std::size_t i = start; i < contents.size(); ++i) {
+    if (contents[i] == '\n') {
+      lines.back() = withoutBlanks(lines.back());
+      lines.emplace_back();
+    } else {
+      lines.back().push_back(contents[i]);
+    }
+  }
+  lines.back() = withoutBlanks(lines.back());
+  return lines;
+}
+
+bool isSettingsComment(const std::string& trimmedLine) {
+  return trimmedLine.empty() || trimmedLine[0] == '#';
+}
+
+std::size_t settingsModeLine(const std::vector<std::string>& lines) {
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    if (!isSettingsComment(lines[i])) return i;
+  }
+  return lines.size();
+}
 
 bool parseModeLine(const std::string& line, ScreenSettings& out, std::string& problem) {
   const std::string quoted = "the mode line \"" + line + "\"";
@@ -101,47 +110,41 @@ bool parseSettings(const std::string& contents, ScreenSettings& out, std::string
     problem = "the file contains a NUL byte";
     return false;
   }
-  // Editors on some desktops start a UTF-8 file with a byte-order mark.
-  const bool bom = contents.compare(0, 3, "\xEF\xBB\xBF") == 0;
-  std::string modeLine;
-  for (const std::string& line : splitLines(bom ? contents.substr(3) : contents)) {
-    if (line.size() > settingsMaxLineLength) {
-      problem = "a line is longer than 99 characters";
-      return false;
-    }
-    const std::string trimmed = withoutBlanks(line);
-    if (!trimmed.empty()) modeLine = trimmed;
-  }
-  if (modeLine.empty()) {
+  const std::vector<std::string> lines = settingsLines(contents);
+  const std::size_t mode = settingsModeLine(lines);
+  if (mode == lines.size()) {
     problem = std::string("the file holds no mode line (") + modeExample + ")";
     return false;
   }
-  return parseModeLine(modeLine, out, problem);
+  if (lines[mode].size() > settingsMaxLineLength) {
+    problem = "line " + std::to_string(mode + 1) + ", the mode line, is longer than " +
+              std::to_string(settingsMaxLineLength) + " characters";
+    return false;
+  }
+  return parseModeLine(lines[mode], out, problem);
 }
 
-bool readSettingsFile(const char* path, ScreenSettings& out, std::string& errorLine) {
-  struct stat info = {};
-  if (stat(path, &info) != 0 && errno == ENOENT) {
-    errorLine = "Error: File with windows settings could be opened";
-    return false;
-  }
+bool readSettingsFile(const char* path, ScreenSettings& out, std::string& errorLine,
+                      std::string* contents) {
+  std::string text, problem;
   const std::string prefix = std::string("Error: ") + path + ": ";
-  if (S_ISDIR(info.st_mode)) {
-    errorLine = prefix + "is a folder, not a settings file";
+  platform::FileRefusal refusal = platform::FileRefusal::none;
+  if (!platform::readRegularFile(path, settingsMaxBytes, text, problem, &refusal)) {
+    if (refusal == platform::FileRefusal::missing) {
+      errorLine = "Error: File with windows settings could be opened";
+    } else if (problem.compare(0, 11, "is a folder") == 0) {
+      errorLine = prefix + "is a folder, not a settings file";
+    } else if (refusal == platform::FileRefusal::tooLarge) {
+      errorLine = prefix + problem + ", and a settings file is a few lines";
+    } else {
+      errorLine = prefix + problem;
+    }
     return false;
   }
-  std::ifstream settings(path, std::ios::binary);
-  if (!settings) {
-    errorLine = prefix + "cannot be read (" + std::strerror(errno) + ")";
-    return false;
-  }
-  // An empty file copies nothing (and marks `contents` failed): the parser says why.
-  std::ostringstream contents;
-  contents << settings.rdbuf();
-  std::string problem;
-  if (!parseSettings(contents.str(), out, problem)) {
+  if (!parseSettings(text, out, problem)) {
     errorLine = prefix + problem;
     return false;
   }
+  if (contents != nullptr) *contents = text;
   return true;
 }

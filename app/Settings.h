@@ -1,9 +1,11 @@
-// The settings file data/settings.ini: its last non-empty line is the screen mode in GLUT's
-// game-mode syntax, WIDTHxHEIGHT[:DEPTH][@RATE], read at its separators.
+// The settings file data/settings.ini: its last line that is neither blank nor a comment is
+// the screen mode in GLUT's game-mode syntax, WIDTHxHEIGHT[:DEPTH][@RATE], read at its
+// separators.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct ScreenSettings {
   std::string modeString;     // the mode line without blanks around it, handed to GLUT
@@ -16,8 +18,21 @@ struct ScreenSettings {
 // Path of the settings file, relative to the working directory.
 extern const char* const settingsPath;
 
-// Longest line accepted (the reader takes at most 99 characters a line).
+// Longest mode or option line accepted; comments and blank lines may be of any length.
 constexpr std::size_t settingsMaxLineLength = 99;
+// A settings file is a few lines: anything larger is refused before it is read.
+constexpr std::size_t settingsMaxBytes = 64 * 1024;
+
+// The file's lines without a leading UTF-8 byte-order mark, split at line feeds, blanks
+// (CR included) around each removed. Line N of the file is element N - 1.
+std::vector<std::string> settingsLines(const std::string& contents);
+
+// True for a blank line or a comment (a line starting with '#', after the blanks).
+bool isSettingsComment(const std::string& trimmedLine);
+
+// The index of the mode line: the last line that is neither blank nor a comment; lines.size()
+// when there is none. Every other such line above it is an option line.
+std::size_t settingsModeLine(const std::vector<std::string>& lines);
 
 // The sizes a screen mode may have, in pixels.
 constexpr int settingsMinWidth = 320, settingsMinHeight = 200, settingsMaxSide = 16384;
@@ -27,10 +42,14 @@ constexpr int settingsMinWidth = 320, settingsMinHeight = 200, settingsMaxSide =
 bool parseModeLine(const std::string& line, ScreenSettings& out, std::string& problem);
 
 // Parses the file's contents: a leading UTF-8 byte-order mark, CR-LF line ends and blanks
-// around a line are ignored; the last non-empty line is the mode line. On failure returns
-// false and sets `problem` to a short reason.
+// around a line are ignored; the mode line is settingsModeLine's. On failure returns false
+// and sets `problem` to a short reason (a NUL byte, no mode line, a mode line longer than
+// settingsMaxLineLength with its number, or what is wrong with it).
 bool parseSettings(const std::string& contents, ScreenSettings& out, std::string& problem);
 
-// Reads and parses the file at `path`. On failure returns false with the whole line to
-// print, naming `path` and the reason (a folder, unreadable, or what is wrong in it).
-bool readSettingsFile(const char* path, ScreenSettings& out, std::string& errorLine);
+// Reads and parses the file at `path` without blocking on it (see platform/RegularFile). On
+// failure returns false with the whole line to print, naming `path` and the reason (missing,
+// a folder or anything else that is not a regular file, larger than settingsMaxBytes,
+// unreadable, or what is wrong in it). `contents` receives the file's text when it was read.
+bool readSettingsFile(const char* path, ScreenSettings& out, std::string& errorLine,
+                      std::string* contents = nullptr);

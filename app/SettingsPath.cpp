@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "app/Settings.h"
@@ -13,9 +14,15 @@ bool isAbsoluteFolder(const char* path) {
   return path != nullptr && path[0] == '/';
 }
 
+// Anything at the path, a link to nothing included.
 bool pathExists(const std::string& path) {
   struct stat info;
-  return stat(path.c_str(), &info) == 0;
+  return lstat(path.c_str(), &info) == 0;
+}
+
+bool linksToNothing(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) != 0 && errno == ENOENT;
 }
 
 }  // namespace
@@ -32,11 +39,16 @@ std::string userSettingsPath(const char* xdgConfigHome, const char* home) {
   return configFolder + "/vaultrun/settings.ini";
 }
 
-std::string chooseSettingsPath() {
+std::string chooseSettingsPath(std::string& notice) {
+  notice.clear();
   const std::string userPath =
       userSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  if (!userPath.empty() && pathExists(userPath)) {
-    return userPath;
+  if (userPath.empty() || !pathExists(userPath)) {
+    return settingsPath;
   }
-  return settingsPath;
+  if (linksToNothing(userPath)) {
+    notice = userPath + " is a link to nothing; reading " + settingsPath + " instead";
+    return settingsPath;
+  }
+  return userPath;
 }

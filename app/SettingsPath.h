@@ -12,4 +12,6 @@ std::string userSettingsPath(const char* xdgConfigHome, const char* home);
 
 // The file to read: this process's per-user file when anything exists at that path (so an
 // unreadable or broken one is reported by name, not passed over), else data/settings.ini.
-std::string chooseSettingsPath();
+// A per-user file that is a symbolic link to nothing is passed over with `notice` saying so
+// (a line for the player); otherwise `notice` is left empty.
+std::string chooseSettingsPath(std::string& notice);

@@ -10,26 +10,24 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/GameOptions.h"
 #include "app/DataFolder.h"
-#include "app/Focus.h"
 #include "app/Display.h"
+#include "app/Focus.h"
+#include "app/GameOptions.h"
 #include "app/Idle.h"
 #include "app/SettingsPath.h"
-#include "game/GameState.h"
 #include "app/Shutdown.h"
 #include "audio/GameSounds.h"
-#include "input/Keyboard.h"
 #include "audio/Sound.h"
-#include "input/Mouse.h"
-#include "input/FunctionKeys.h"
+#include "game/GameState.h"
 #include "game/Screen.h"
 #include "game/World.h"
+#include "input/FunctionKeys.h"
+#include "input/Keyboard.h"
+#include "input/Mouse.h"
 #include "platform/Pointer.h"
 #include "platform/Screen.h"
 #include "platform/Signals.h"
@@ -59,15 +57,10 @@ void writeLoadingLine() {
   std::fflush(stdout);
 }
 
-// Steps 4 to 7: the settings file, the player's own when there is one. Returns false after
-// writing the error line.
 // The option lines above the mode line: one line on standard output for each bad one, which
-// keeps its default; then every option goes where it is used.
-void applyGameOptions(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream contents;
-  contents << file.rdbuf();
-  for (const std::string& complaint : parseGameOptions(contents.str(), path, gameOptions)) {
+// keeps the value before it; then every option goes where it is used.
+void applyGameOptions(const std::string& contents, const std::string& path) {
+  for (const std::string& complaint : parseGameOptions(contents, path, gameOptions)) {
     std::printf("%s\n", complaint.c_str());
   }
   std::fflush(stdout);
@@ -76,10 +69,14 @@ void applyGameOptions(const std::string& path) {
   setPlayerVolumes(gameOptions.musicVolume, gameOptions.effectsVolume);
 }
 
+// Steps 4 to 7: the settings file, the player's own when there is one, read once. Returns
+// false after writing the error line.
 bool loadScreenSettings(ScreenSettings& settings) {
-  const std::string path = chooseSettingsPath();
-  std::string errorLine;
-  if (!readSettingsFile(path.c_str(), settings, errorLine)) {
+  std::string notice;
+  const std::string path = chooseSettingsPath(notice);
+  if (!notice.empty()) std::printf("%s\n", notice.c_str());
+  std::string errorLine, contents;
+  if (!readSettingsFile(path.c_str(), settings, errorLine, &contents)) {
     std::printf("%s\n", errorLine.c_str());
     std::fflush(stdout);
     return false;
@@ -87,7 +84,7 @@ bool loadScreenSettings(ScreenSettings& settings) {
   screenWidth = settings.width;
   screenHeight = settings.height;
   refreshRate = settings.refresh;
-  applyGameOptions(path);
+  applyGameOptions(contents, path);
   return true;
 }
 
@@ -157,6 +154,7 @@ int startupBeforeMainLoop(int argc, char** argv) {
   if (!loadScreenSettings(settings)) {
     return 1;
   }
+  platform::endStartupIfTerminationRequested();
   // Without an X display freeglut would end the process from inside glutInit with its own
   // message; ask first, so the player gets one clear line. The probe connection stays open
   // until freeglut has its own: an X server left without clients may reset and refuse the
@@ -180,8 +178,11 @@ int startupBeforeMainLoop(int argc, char** argv) {
   platform::hidePointer();
   quitProgram = quitGame;
   menuMusic->play();
+  platform::endStartupIfTerminationRequested();
   initScene();
+  platform::endStartupIfTerminationRequested();
   initWorld();
+  platform::endStartupIfTerminationRequested();
   return 0;
 }
 
@@ -199,6 +200,8 @@ void registerCallbacks() {
   glutCloseFunc(closeWindow);
   std::atexit(markLeaving);
   registerFocusCallbacks();
+  // From here a termination signal is the idle update's to handle.
+  platform::startupOver();
 }
 
 int startGame(int argc, char** argv) {

@@ -8,6 +8,7 @@
 #include "game/Guard.h"
 #include "game/Results.h"
 #include "game/Screen.h"
+#include "game/StatusLine.h"
 #include "game/TextMessage.h"
 #include "platform/Clock.h"
 #include "render/Scene.h"
@@ -50,8 +51,7 @@ std::string gameStateReport() {
   }
   report += guardLine("guard1", guard1);
   report += guardLine("guard2", guard2);
-  const double now = platform::clockSecondsDouble();
-  if (heist.statusMessage.text != nullptr && now - heist.messageTime < heist.messageDuration) {
+  if (statusLineShown()) {
     report += line("status-text %s", heist.statusMessage.text);
   }
   if (!menuActive() && hudMessage != nullptr && hudMessage->text != nullptr) {

@@ -261,8 +261,9 @@ std::unique_ptr<RgbImage> loadBmpImage(const std::string& fileName, const ImageL
   std::string error;
   std::unique_ptr<RgbImage> image;
   try {
-    if (!readWholeFile(fileName, bytes) || bytes.empty()) {
-      error = "Failed to open DIB file " + fileName + ".";
+    std::string why;
+    if (!readWholeFile(fileName, bytes, &why) || bytes.empty()) {
+      error = "Failed to open DIB file " + fileName + fileProblemNote(why) + ".";
     }
   } catch (const std::bad_alloc&) {
     error = std::string(outOfMemory) + " (" + fileName + ": no room for the file's bytes)";

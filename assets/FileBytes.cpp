@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -25,11 +28,16 @@ struct FileCloser {
 // Reads in one go into a buffer of the reported size (the images run to megabytes, and a buffer
 // grown piece by piece copies and faults in each of them several times); whatever the file
 // holds beyond that size (it may grow while read, or report none) is read on in chunks.
-bool readWholeFile(const std::string& fileName, std::vector<std::uint8_t>& bytes) {
+bool readWholeFile(const std::string& fileName, std::vector<std::uint8_t>& bytes,
+                   std::string* problem) {
   bytes.clear();
-  const std::unique_ptr<std::FILE, FileCloser> opened(std::fopen(fileName.c_str(), "rb"));
-  std::FILE* const file = opened.get();
+  std::string why;
+  const int fd = platform::openRegularFile(fileName, why);
+  std::FILE* const file = fd < 0 ? nullptr : fdopen(fd, "rb");
+  const std::unique_ptr<std::FILE, FileCloser> opened(file);
   if (file == nullptr) {
+    if (fd >= 0) close(fd);
+    if (problem != nullptr) *problem = fd < 0 ? why : "cannot be opened";
     return false;
   }
   const std::size_t expected = reportedSize(file);
@@ -50,6 +58,11 @@ bool readWholeFile(const std::string& fileName, std::vector<std::uint8_t>& bytes
   }
   if (!ok) {
     bytes.clear();
+    if (problem != nullptr) *problem = "cannot be read";
   }
   return ok;
+}
+
+std::string fileProblemNote(const std::string& problem) {
+  return problem.empty() || problem == platform::missingFileProblem ? "" : " (" + problem + ")";
 }

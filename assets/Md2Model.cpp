@@ -315,8 +315,9 @@ void refuseForMemory(const std::string& fileName) {
 bool Md2Loader::load(Md2Model& model, const std::string& fileName, const char* skinFileName) {
   std::vector<unsigned char> bytes;
   try {
-    if (!readWholeFile(fileName, bytes)) {
-      platform::showError("Unable to find the file: " + fileName + "!");
+    std::string why;
+    if (!readWholeFile(fileName, bytes, &why)) {
+      platform::showError("Unable to find the file: " + fileName + fileProblemNote(why) + "!");
       return false;
     }
   } catch (const std::bad_alloc&) {

@@ -19,8 +19,9 @@ namespace {
 std::string modelText(const char* fileName) {
   try {
     std::vector<std::uint8_t> bytes;
-    if (!readWholeFile(fileName, bytes)) {
-      modelLoadFailed(std::string("File Not Found: ") + fileName);
+    std::string why;
+    if (!readWholeFile(fileName, bytes, &why)) {
+      modelLoadFailed(std::string("File Not Found: ") + fileName + fileProblemNote(why));
     }
     return std::string(bytes.begin(), bytes.end());
   } catch (const std::bad_alloc&) {

@@ -337,8 +337,9 @@ GLuint load_tga_texture(const char* fileName, std::uint32_t flags) {
   TgaImage image;
   std::string error;
   try {
-    if (!readWholeFile(fileName, bytes)) {
-      error = "File not found";
+    std::string why;
+    if (!readWholeFile(fileName, bytes, &why)) {
+      error = "File not found" + fileProblemNote(why);
     }
   } catch (const std::bad_alloc&) {
     error = "Out of memory";

@@ -5,7 +5,11 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -112,10 +116,27 @@ Sound::Sound(const std::string& fileName_, std::int32_t channel_, bool isStream_
   if (!mixerOpen) {
     return;
   }
+  // Opened here without blocking, so that a FIFO in a sound's place cannot stop the start-up;
+  // the mixer then reads from the open file (and closes it with the sound).
+  std::string problem;
+  const int fd = platform::openRegularFile(fileName, problem);
+  if (fd < 0) {
+    if (problem != "does not exist") {
+      std::fprintf(stderr, "Warning: %s %s; that sound stays silent.\n", fileName.c_str(),
+                   problem.c_str());
+    }
+    return;
+  }
+  std::FILE* const file = fdopen(fd, "rb");
+  SDL_RWops* const source = file != nullptr ? SDL_RWFromFP(file, SDL_TRUE) : nullptr;
+  if (source == nullptr) {
+    if (file != nullptr) std::fclose(file); else close(fd);
+    return;
+  }
   if (isStream) {
-    stream = Mix_LoadMUS(fileName.c_str());
+    stream = Mix_LoadMUS_RW(source, 1);
   } else {
-    sample = Mix_LoadWAV(fileName.c_str());
+    sample = Mix_LoadWAV_RW(source, 1);
   }
 }
 

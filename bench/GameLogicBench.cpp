@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "game/FrameUpdate.h"
 #include "assets/FileBytes.h"
 #include "assets/LevelMesh.h"
 #include "assets/Md2Model.h"
+#include "game/FrameUpdate.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/Screen.h"

@@ -1,5 +1,6 @@
 // vaultrun-fuzz-seeds: writes the fuzz targets' seed corpora from the game's generated data/
-// tree plus small hand-made files, one folder per target (bmp, tga, mesh, md2, settings).
+// tree plus small hand-made files, one folder per target (bmp, tga, mesh, md2, settings,
+// glyphs, scores).
 // Big assets are cut down first (pictures cropped, MD2 files to their first frames), so the
 // fuzzer spends its time on structure rather than on megabytes of pixels.
 //
@@ -379,6 +380,27 @@ int makeTextSeeds(const fs::path& data, const fs::path& meshOut, const fs::path&
   return made;
 }
 
+// ---- Glyph tables and the score record ----
+
+int makeGlyphAndScoreSeeds(const fs::path& data, const fs::path& glyphsOut,
+                           const fs::path& scoresOut) {
+  int made = 0;
+  for (const fs::path& path : filesEndingIn(data / "textures" / "text", ".txt")) {
+    if (fs::file_size(path) <= wholeFileLimit && writeFile(glyphsOut / path.filename(), readFile(path))) {
+      ++made;
+    }
+  }
+  made += writeText(glyphsOut / "one-glyph.txt", "atlas 64 32 100 12 16\nglyph 65 0 0 8 10 0 10 9\n");
+  const std::string result = " 2026-12-07T21:04 score 420 seconds 612 pictures 12 exhibits 10 "
+                             "swords 3 health 80 guards 1\n";
+  made += writeText(scoresOut / "empty-record", "vaultrun-scores 1\n");
+  made += writeText(scoresOut / "best-only", "vaultrun-scores 1\nbest" + result);
+  std::string full = "vaultrun-scores 1\nbest" + result;
+  for (int i = 0; i < 10; ++i) full += "heist" + result;
+  made += writeText(scoresOut / "ten-heists", full);
+  return made;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -392,7 +414,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Error: %s is not a folder\n", data.c_str());
     return 1;
   }
-  for (const char* target : {"bmp", "tga", "mesh", "md2", "settings"}) {
+  for (const char* target : {"bmp", "tga", "mesh", "md2", "settings", "glyphs", "scores"}) {
     std::error_code ignored;
     fs::remove_all(out / target, ignored);
     fs::create_directories(out / target);
@@ -400,7 +422,8 @@ int main(int argc, char** argv) {
   showErrorMessages = 0;
   const int images = makeImageSeeds(data, out / "bmp", out / "tga");
   const int md2 = makeMd2Seeds(data, out / "md2");
-  const int text = makeTextSeeds(data, out / "mesh", out / "settings");
+  const int text = makeTextSeeds(data, out / "mesh", out / "settings") +
+                   makeGlyphAndScoreSeeds(data, out / "glyphs", out / "scores");
   std::printf("seeds: %d images, %d MD2, %d text\n", images, md2, text);
   return images > 0 && md2 > 0 && text > 0 ? 0 : 1;
 }

@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-fuzz}
 seconds=${2:-60}
-targets=(bmp tga mesh md2 settings)
+targets=(bmp tga mesh md2 settings glyphs scores)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVAULTRUN_FUZZ=ON -DVAULTRUN_TESTS=OFF -DVAULTRUN_BENCH=OFF > /dev/null
@@ -18,8 +18,10 @@ cmake --build "$build" --target fuzz-all -j"$(nproc)"
 
 out=$build/fuzz
 "$out/vaultrun-fuzz-seeds" data "$out/seeds"
-# Settings lines are short; the images and models are kept small by the seed maker.
-declare -A maxLen=([bmp]=16384 [tga]=16384 [mesh]=16384 [md2]=16384 [settings]=1024)
+# Settings lines and records are short; the images, models and glyph tables are kept small by
+# the seed maker.
+declare -A maxLen=([bmp]=16384 [tga]=16384 [mesh]=16384 [md2]=16384 [settings]=1024
+                   [glyphs]=16384 [scores]=4096)
 # One target per core at a time.
 jobs=$(nproc)
 run_target() {

@@ -11,79 +11,13 @@
 #include "game/Results.h"
 #include "game/Screen.h"
 #include "game/World.h"
+#include "geometry/MuseumPlan.h"
 
 float frameInterval = 0.0f;
 float moveStep = 0.0f;
 bool alarmShown = false;
 
 namespace {
-
-// ---- Doorway strips: inside, the wall collision is off; crossing one changes the room ----
-enum class Axis { X, Z };
-enum class Bound { Above, Below, Never };
-
-struct Zone {
-  Axis spanAxis;       // the strip's extent across the doorway
-  float spanLow, spanHigh;
-  bool spanInclusive;  // zones 5 and 6 of the hall use <=
-  Axis depthAxis;      // how far into the doorway
-  Bound depthSide;     // depth above or below the limit (or a box for the inclusive zones)
-  float depthLimit;    // strict
-  float depthHigh;     // the inclusive zones' upper depth bound
-  Bound switchSide;
-  float switchLimit;
-  std::int16_t newRoom;
-};
-
-struct RoomZones {
-  int count;
-  Zone zones[6];
-};
-
-// Rooms 1 to 4, zones in the order they are tried.
-const RoomZones roomZones[4] = {
-    {6,
-     {{Axis::X, 381, 410, false, Axis::Z, Bound::Above, 47, 0, Bound::Above, 51, 2},
-      {Axis::X, 152, 181, false, Axis::Z, Bound::Above, 47, 0, Bound::Above, 51, 3},
-      {Axis::Z, 150, 176, false, Axis::X, Bound::Above, 49, 0, Bound::Above, 53, 3},
-      {Axis::Z, 375, 398, false, Axis::X, Bound::Above, 49, 0, Bound::Above, 53, 4},
-      {Axis::X, 20, 56, true, Axis::Z, Bound::Never, 38, 54, Bound::Never, 0, 0},
-      {Axis::X, 20, 56, true, Axis::Z, Bound::Never, 269, 278, Bound::Never, 0, 0}}},
-    {3,
-     {{Axis::X, 381, 410, false, Axis::Z, Bound::Below, 55, 0, Bound::Below, 51, 1},
-      {Axis::Z, 152, 175, false, Axis::X, Bound::Below, 286, 0, Bound::Below, 281, 3},
-      {Axis::X, 381, 410, false, Axis::Z, Bound::Above, 271, 0, Bound::Above, 275, 4}}},
-    {4,
-     {{Axis::X, 152, 181, false, Axis::Z, Bound::Below, 55, 0, Bound::Below, 51, 1},
-      {Axis::Z, 150, 176, false, Axis::X, Bound::Below, 57, 0, Bound::Below, 53, 1},
-      {Axis::Z, 152, 175, false, Axis::X, Bound::Above, 277, 0, Bound::Above, 281, 2},
-      {Axis::X, 152, 181, false, Axis::Z, Bound::Above, 271, 0, Bound::Above, 275, 4}}},
-    {3,
-     {{Axis::X, 381, 410, false, Axis::Z, Bound::Below, 279, 0, Bound::Below, 275, 2},
-      {Axis::X, 152, 181, false, Axis::Z, Bound::Below, 279, 0, Bound::Below, 275, 3},
-      {Axis::Z, 375, 398, false, Axis::X, Bound::Below, 57, 0, Bound::Below, 53, 1}}},
-};
-
-bool zoneContains(const Zone& zone, float x, float z) {
-  const float span = zone.spanAxis == Axis::X ? x : z;
-  const float depth = zone.depthAxis == Axis::X ? x : z;
-  if (zone.spanInclusive) {
-    return zone.spanLow <= span && span <= zone.spanHigh && zone.depthLimit <= depth &&
-           depth <= zone.depthHigh;
-  }
-  if (!(zone.spanLow < span && span < zone.spanHigh)) return false;
-  return zone.depthSide == Bound::Above ? depth > zone.depthLimit : depth < zone.depthLimit;
-}
-
-bool switchHolds(const Zone& zone, float x, float z) {
-  const float depth = zone.depthAxis == Axis::X ? x : z;
-  switch (zone.switchSide) {
-    case Bound::Above: return depth > zone.switchLimit;
-    case Bound::Below: return depth < zone.switchLimit;
-    case Bound::Never: return false;
-  }
-  return false;
-}
 
 // Step 3: a guard that can still act and sees the player raises the alarm and turns on him.
 // This repeats every frame he is seen, so the alarm counts from the last sighting.
@@ -160,11 +94,11 @@ bool walkByHeldDirections(std::int32_t forward, std::int32_t sideways, float s) 
 
 bool trackRoom(float x, float z) {
   if (heist.currentRoom < 1 || heist.currentRoom > 4) return false;  // no room, no strips
-  const RoomZones& zones = roomZones[heist.currentRoom - 1];
-  for (int i = 0; i < zones.count; ++i) {
-    const Zone& zone = zones.zones[i];
-    if (!zoneContains(zone, x, z)) continue;
-    if (switchHolds(zone, x, z)) heist.currentRoom = zone.newRoom;
+  const museum::RoomStrips& strips = museum::roomStrips[heist.currentRoom - 1];
+  for (int i = 0; i < strips.count; ++i) {
+    const museum::RoomStrip& strip = strips.strips[i];
+    if (!strip.holds(x, z)) continue;
+    if (strip.switches(x, z)) heist.currentRoom = strip.newRoom;
     return true;
   }
   return false;

@@ -13,12 +13,6 @@ const Vector3 headingNegX(-1.0f, 0.0f, 0.0f);
 const Vector3 headingPosZ(0.0f, 0.0f, 1.0f);
 const Vector3 headingNegZ(0.0f, 0.0f, -1.0f);
 
-const Vector3 guard1Path[4] = {Vector3(26.0f, -6.0f, 25.0f), Vector3(395.0f, -5.0f, 25.0f),
-                               Vector3(395.0f, -6.0f, 164.0f), Vector3(26.0f, -6.0f, 164.0f)};
-const Vector3 guard2Path[4] = {Vector3(162.0f, -6.0f, 164.0f), Vector3(162.0f, -6.0f, 386.0f),
-                               Vector3(395.0f, -6.0f, 386.0f), Vector3(395.0f, -6.0f, 164.0f)};
-const Vector3 guard1StartHeading(1.0f, 0.0f, 0.0f);
-const Vector3 guard2StartHeading(0.0f, 0.0f, 1.0f);
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "geometry/MuseumPlan.h"
 #include "geometry/Vector3.h"
 
 #include "assets/Md2Model.h"
@@ -32,11 +33,11 @@ extern const Vector3 headingNegX;  // (-1, 0, 0)
 extern const Vector3 headingPosZ;  // (0, 0, 1)
 extern const Vector3 headingNegZ;  // (0, 0, -1)
 
-// The patrol paths and start headings of the two guards (constants of the museum).
-extern const Vector3 guard1Path[4];
-extern const Vector3 guard2Path[4];
-extern const Vector3 guard1StartHeading;
-extern const Vector3 guard2StartHeading;
+// The patrol paths and start headings of the two guards, from the museum's plan.
+using museum::guard1Path;
+using museum::guard2Path;
+using museum::guard1StartHeading;
+using museum::guard2StartHeading;
 
 class Guard {
  public:

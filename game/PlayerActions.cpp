@@ -83,11 +83,11 @@ void shootAt(Guard* guard) {
 }  // namespace
 
 bool inDropZone(const Vector3& p) {
-  return museum::dropZone.holds(p.x, p.z);
+  return museum::standsIn(museum::dropZone, p.x, p.z);
 }
 
 bool inExitZone(const Vector3& p) {
-  return museum::exitZone.holds(p.x, p.z);
+  return museum::standsIn(museum::exitZone, p.x, p.z);
 }
 
 void takeWithinReach() {

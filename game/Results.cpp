@@ -91,6 +91,7 @@ void finishHeist(bool caught) {
   }
   std::fflush(stdout);
   summary.recordKept = visit.ok;
+  summary.recordRead = visit.read;
   summary.hasBest = visit.record.hasBest;
   summary.best = visit.record.best;
   summary.newBest = visit.newBest;
@@ -112,10 +113,14 @@ std::vector<std::string> resultsPanelLines(const HeistSummary& s) {
   if (s.hasBest) {
     lines.push_back("Best so far: " + std::to_string(s.best.score) + " on " +
                     shownDate(s.best.date) + (s.newBest ? "    NEW BEST!" : ""));
-  } else if (s.recordKept) {
+  } else if (s.recordRead) {
     lines.push_back("Best so far: none yet");
   } else {
-    lines.push_back("Best so far: unknown (the record cannot be kept)");
+    lines.push_back("Best so far: unknown (the record cannot be read)");
+  }
+  // A folder that can be read but not written (read-only, full): the best read stays shown.
+  if (s.recordRead && !s.recordKept && !s.caught) {
+    lines.push_back("The record cannot be kept: this heist is not in it");
   }
   return lines;
 }

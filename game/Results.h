@@ -13,6 +13,7 @@ struct HeistSummary {
   bool caught = false;     // game over: the record was read, not added to
   HeistResult result;      // this game
   bool recordKept = false; // the record could be read (and, after an escape, written)
+  bool recordRead = false; // the record could be read, kept or not
   bool hasBest = false;
   HeistResult best;        // the best so far, this one included when it won
   bool newBest = false;

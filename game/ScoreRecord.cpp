@@ -1,6 +1,7 @@
 // The record of heists: its text form, its rules, and the locked, crash-safe visit to its file.
 #include "game/ScoreRecord.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -8,8 +9,13 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <ctime>
 #include <sstream>
+
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -39,9 +45,10 @@ std::string resultLine(const char* kind, const HeistResult& r) {
   return line + "\n";
 }
 
-// Plain decimal digits, no sign, within 0..maximum (nine digits at most, so no overflow).
+// Plain decimal digits as the game writes them: no sign, no leading zero, within 0..maximum
+// (nine digits at most, so no overflow).
 bool readNumber(const std::string& text, std::int32_t maximum, std::int32_t& value) {
-  if (text.empty() || text.size() > 9) return false;
+  if (text.empty() || text.size() > 9 || (text[0] == '0' && text.size() > 1)) return false;
   std::int32_t v = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return false;
@@ -137,11 +144,17 @@ int lockFolder(const std::string& folder, std::string& problem) {
 enum class ReadOutcome { missing, read, refused, failed };
 
 // At most scoreFileMaxBytes + 1 bytes: one more than a record may hold tells a file too big.
+// Opened without blocking: a FIFO, a device or a folder in its place is no record.
 ReadOutcome readScoreFile(const std::string& path, std::string& text, std::string& reason) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  platform::FileRefusal refusal = platform::FileRefusal::none;
+  const int fd = platform::openRegularFile(path, reason, &refusal);
   if (fd < 0) {
-    if (errno == ENOENT) return ReadOutcome::missing;
-    reason = systemReason("cannot open " + path);
+    if (refusal == platform::FileRefusal::missing) return ReadOutcome::missing;
+    if (refusal == platform::FileRefusal::notRegular) {
+      reason = "it " + reason;
+      return ReadOutcome::refused;
+    }
+    reason = "cannot open " + path + ": " + reason;
     return ReadOutcome::failed;
   }
   text.clear();
@@ -178,10 +191,46 @@ bool writeAll(int fd, const std::string& text) {
   return true;
 }
 
+// The names in the folder, "." and ".." left out; empty when it cannot be listed.
+std::vector<std::string> folderNames(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* const listing = opendir(folder.c_str());
+  if (listing == nullptr) return names;
+  while (const dirent* entry = readdir(listing)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  closedir(listing);
+  return names;
+}
+
+// "scores." and the six letters and digits mkostemp puts in place of XXXXXX.
+bool isTemporaryName(const std::string& name) {
+  if (name.size() != 13 || name.compare(0, 7, "scores.") != 0) return false;
+  return std::all_of(name.begin() + 7, name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// A game that crashed between writing its temporary file and the rename left it behind. One
+// older than a minute belongs to no game still writing (a write takes milliseconds), and goes.
+void removeStaleTemporaries(const std::string& folder) {
+  const std::time_t now = std::time(nullptr);
+  for (const std::string& name : folderNames(folder)) {
+    if (!isTemporaryName(name)) continue;
+    const std::string path = folder + "/" + name;
+    struct stat info;
+    if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        now - info.st_mtime > staleTemporarySeconds) {
+      unlink(path.c_str());
+    }
+  }
+}
+
 // A temporary file in the folder, written, flushed to the disk and renamed over `path`; then
 // the folder itself is flushed, so the rename survives a power cut.
 bool replaceFile(const std::string& folder, const std::string& path, const std::string& text,
                  std::string& problem) {
+  removeStaleTemporaries(folder);
   std::string temporary = folder + "/scores.XXXXXX";
   const int fd = mkostemp(&temporary[0], O_CLOEXEC);
   if (fd < 0) {
@@ -211,6 +260,36 @@ bool replaceFile(const std::string& folder, const std::string& path, const std::
   return true;
 }
 
+// The numbers N of the files scores.bad.N in the folder, lowest first.
+std::vector<unsigned long> movedAsideNumbers(const std::string& folder) {
+  std::vector<unsigned long> numbers;
+  const std::string prefix = "scores.bad.";
+  for (const std::string& name : folderNames(folder)) {
+    if (name.size() <= prefix.size() || name.size() > prefix.size() + 9 ||
+        name.compare(0, prefix.size(), prefix) != 0 ||
+        name.find_first_not_of("0123456789", prefix.size()) != std::string::npos) {
+      continue;
+    }
+    numbers.push_back(std::stoul(name.substr(prefix.size())));
+  }
+  std::sort(numbers.begin(), numbers.end());
+  return numbers;
+}
+
+// The name for the next file moved aside: scores.bad.N, one past the highest there is.
+std::string nextAsideName(const std::string& folder) {
+  const std::vector<unsigned long> numbers = movedAsideNumbers(folder);
+  return folder + "/scores.bad." + std::to_string(numbers.empty() ? 1 : numbers.back() + 1);
+}
+
+// Only the last movedAsideKept stay: the oldest (lowest numbers) go.
+void pruneMovedAside(const std::string& folder) {
+  const std::vector<unsigned long> numbers = movedAsideNumbers(folder);
+  for (std::size_t i = 0; i + movedAsideKept < numbers.size(); ++i) {
+    unlink((folder + "/scores.bad." + std::to_string(numbers[i])).c_str());
+  }
+}
+
 // Under the lock: the record as the file holds it, a file that is none moved aside.
 bool loadRecord(const std::string& folder, ScoreFileVisit& visit) {
   const std::string path = folder + "/scores";
@@ -228,15 +307,20 @@ bool loadRecord(const std::string& folder, ScoreFileVisit& visit) {
       break;
   }
   visit.record = ScoreRecord();
-  const std::string aside = path + ".bad";
+  const std::string aside = nextAsideName(folder);
   if (rename(path.c_str(), aside.c_str()) != 0) {
     visit.problem = systemReason(path + " is no score record (" + reason + ") and cannot be moved");
     return false;
   }
+  pruneMovedAside(folder);
   visit.movedAside = path + " is no score record (" + reason + "); it was moved to " + aside +
                      " and a new record begins";
   return true;
 }
+
+// Without the lock and without changing anything: the record when the file is one (or none is
+// there). A rename puts a new record in place at once, so the file is never seen half written.
+bool readOnly(const std::string& folder, ScoreRecord& record);
 
 }  // namespace
 
@@ -276,7 +360,8 @@ bool parseScoreRecord(const std::string& text, ScoreRecord& out, std::string& pr
       problem = where + " is no result";
       return false;
     }
-    if (tokens[0] == "best" && !record.hasBest) {
+    // The best comes first, as the game writes it.
+    if (tokens[0] == "best" && !record.hasBest && record.recent.empty()) {
       record.hasBest = true;
       record.best = result;
     } else if (tokens[0] == "heist" && record.recent.size() < recentResultCount) {
@@ -313,6 +398,23 @@ std::string scoreFolder(const char* xdgDataHome, const char* home) {
   return "";
 }
 
+namespace {
+
+bool readOnly(const std::string& folder, ScoreRecord& record) {
+  std::string text, reason;
+  switch (readScoreFile(folder + "/scores", text, reason)) {
+    case ReadOutcome::missing:
+      record = ScoreRecord();
+      return true;
+    case ReadOutcome::read:
+      return parseScoreRecord(text, record, reason);
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 ScoreFileVisit visitScoreFile(const std::string& folder, const HeistResult* result) {
   ScoreFileVisit visit;
   if (folder.empty()) {
@@ -321,16 +423,25 @@ ScoreFileVisit visitScoreFile(const std::string& folder, const HeistResult* resu
   }
   if (!makeFolders(folder, visit.problem)) return visit;
   const int lock = lockFolder(folder, visit.problem);
-  if (lock < 0) return visit;
-  visit.ok = loadRecord(folder, visit);
+  if (lock < 0) {
+    // A folder the game may read but not write (read-only, or a lock it cannot make): the
+    // record is shown as it is, and cannot be kept.
+    ScoreFileVisit reading;
+    reading.read = readOnly(folder, reading.record);
+    reading.problem = visit.problem;
+    return reading;
+  }
+  visit.read = loadRecord(folder, visit);
+  visit.ok = visit.read;
   if (visit.ok && result != nullptr) {
-    visit.newBest = addHeistResult(visit.record, *result);
-    visit.ok = replaceFile(folder, folder + "/scores", formatScoreRecord(visit.record),
-                           visit.problem);
+    ScoreRecord added = visit.record;
+    visit.newBest = addHeistResult(added, *result);
+    visit.ok = replaceFile(folder, folder + "/scores", formatScoreRecord(added), visit.problem);
+    if (visit.ok) visit.record = added;
   }
   close(lock);
   if (!visit.ok) {
-    visit.record = ScoreRecord();
+    if (!visit.read) visit.record = ScoreRecord();
     visit.newBest = false;
   }
   return visit;

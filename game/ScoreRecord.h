@@ -34,6 +34,11 @@ struct ScoreRecord {
 constexpr std::size_t recentResultCount = 10;
 // A record of ours is a few hundred bytes; anything past this is not one, and is not read.
 constexpr std::size_t scoreFileMaxBytes = 64 * 1024;
+// Files that were no record, moved aside as scores.bad.1, .2...: the last this many are kept.
+constexpr std::size_t movedAsideKept = 5;
+// A temporary file of the record (scores.XXXXXX) older than this, in seconds, was left by a
+// game that ended between writing it and its rename; the next write removes it.
+constexpr long staleTemporarySeconds = 60;
 
 // The file's text for a record, and back. parseScoreRecord refuses anything it would not
 // have written (with `problem` saying what), so a damaged file is never half read.
@@ -51,16 +56,20 @@ std::string scoreFolder(const char* xdgDataHome, const char* home);
 // What one visit to the file found and did.
 struct ScoreFileVisit {
   bool ok = false;           // the record was read (and written back, when a result was added)
-  ScoreRecord record;        // as it stands after the visit (empty when not ok)
-  bool newBest = false;      // the added result became the best
-  std::string movedAside;    // set when a file that was no record went to scores.bad: why
+  bool read = false;         // the record was read, whether or not it could be written
+  ScoreRecord record;        // after the visit when ok; as read when only read; else empty
+  bool newBest = false;      // the added result became the best (and was written)
+  std::string movedAside;    // set when a file that was no record went aside: why, and where
   std::string problem;       // set when the folder or the file could not be used: why
 };
 
 // Reads the record in `folder` and, when `result` is given, adds it and writes the record
 // back. The whole visit holds an exclusive lock on `scores.lock`, so two games ending at once
-// both count. A missing file is an empty record; a file that is no record is renamed to
-// `scores.bad` and a new record begins. The new text goes to a temporary file in the same
-// folder, flushed to the disk, then renamed over the old one: a crash leaves the old record
-// or the new, never a mix. The folder is made when missing.
+// both count; in a folder where the lock cannot be made (read-only) the record is still read.
+// A missing file is an empty record; a file that is no record (a FIFO or a folder included)
+// is renamed to `scores.bad.N`, one past the highest N there, the oldest beyond
+// movedAsideKept removed, and a new record begins. The new text goes to a temporary file in
+// the same folder, flushed to the disk, then renamed over the old one: a crash leaves the old
+// record or the new, never a mix (and the temporary file, which a later write removes). The
+// folder is made when missing.
 ScoreFileVisit visitScoreFile(const std::string& folder, const HeistResult* result);

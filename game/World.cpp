@@ -11,6 +11,7 @@
 #include "game/Alarm.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "geometry/MuseumPlan.h"
 #include "platform/Screen.h"
 
 ModelObject* pictures[roomRows][12];
@@ -240,10 +241,13 @@ void createPedestals() {
   }
 }
 
-// Step 12: placed and coloured by the frame drawing.
+// Step 12: placed on their walls; coloured by the frame drawing.
 void createAlarmLamps() {
   for (int i = 0; i < alarmLampCount; ++i) {
     alarmLamps[i] = new ModelObject(0.5f, 10, 10);
+    const double* at = museum::alarmLampPlaces[i];
+    alarmLamps[i]->setPosition(static_cast<float>(at[0]), static_cast<float>(at[1]),
+                               static_cast<float>(at[2]));
   }
 }
 

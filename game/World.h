@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "geometry/MuseumPlan.h"
+
 class Md2Model;
 class ModelObject;
 
@@ -14,7 +16,7 @@ constexpr std::int16_t pictureCount[roomRows] = {12, 12, 12};
 constexpr std::int16_t exhibitCount[roomRows] = {9, 11, 13};
 constexpr std::int16_t swordCount[roomRows] = {1, 2, 4};
 constexpr std::int16_t pedestalCount = 25;
-constexpr std::int16_t alarmLampCount = 6;
+constexpr std::int16_t alarmLampCount = museum::alarmLampCount;
 constexpr std::int16_t chairCount = 6;
 constexpr std::int16_t sofaCount = 3;
 constexpr std::int16_t tableCount = 3;

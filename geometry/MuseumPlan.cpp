@@ -1,4 +1,4 @@
-// The museum's rooms, doorways and windows, and which rooms a point or a triangle belongs to.
+// The museum's windows and patrols, and which rooms a point or a triangle belongs to.
 #include "geometry/MuseumPlan.h"
 
 #include <algorithm>
@@ -7,82 +7,56 @@ namespace museum {
 
 namespace {
 
-constexpr float floorY = -6.0f;
-constexpr float doorTopY = 8.0f;
-constexpr float windowSillY = 6.0f;
-constexpr float windowTopY = 12.0f;
-constexpr float windowHalfWidth = 8.0f;
-constexpr float outerWall = 2.0f;  // the outer walls stand outside the rooms' floor areas
+constexpr float windowHalfWidth = static_cast<float>(windowWidth / 2.0);
+constexpr float sill = static_cast<float>(windowSillY);
+constexpr float top = static_cast<float>(windowTopY);
+constexpr float wall = static_cast<float>(outerWallThickness);
 
-struct FloorArea {
-  int room;
-  float x0, z0, x1, z1;
-};
-
-// The hall is an L of two areas: the front corridor and the left one.
-const FloorArea floorAreas[] = {
-    {0, 0.0f, 0.0f, 500.0f, 50.0f},     {0, 0.0f, 50.0f, 52.0f, 485.0f},
-    {1, 282.0f, 52.0f, 500.0f, 273.0f}, {2, 54.0f, 52.0f, 280.0f, 273.0f},
-    {3, 54.0f, 275.0f, 500.0f, 485.0f},
-};
-
-// A doorway in a wall along x (thickness in z) or along z (thickness in x).
-constexpr Doorway doorwayAlongX(float z0, float z1, float x0, float x1, int a, int b) {
-  return Doorway{{x0, floorY, z0, x1, doorTopY, z1}, a, b};
+// The window openings through the outer walls at z = 0, x = 0 and x = 500.
+constexpr Window frontWindow(double centre) {
+  const float x = static_cast<float>(centre);
+  return Window{{x - windowHalfWidth, sill, -wall - 1.0f, x + windowHalfWidth, top, 1.0f}, 0};
 }
-constexpr Doorway doorwayAlongZ(float x0, float x1, float z0, float z1, int a, int b) {
-  return Doorway{{x0, floorY, z0, x1, doorTopY, z1}, a, b};
+constexpr Window leftWindow(double centre) {
+  const float z = static_cast<float>(centre);
+  return Window{{-wall - 1.0f, sill, z - windowHalfWidth, 1.0f, top, z + windowHalfWidth}, 0};
+}
+constexpr Window rightWindow(int i) {
+  const float z = static_cast<float>(rightWindows[i]);
+  return Window{{499.0f, sill, z - windowHalfWidth, 500.0f + wall + 1.0f, top, z + windowHalfWidth},
+                rightWindowRooms[i]};
 }
 
-// Window openings through the outer walls at z = 0 (front), x = 0 (left) and x = 500 (right),
-// centred where the asset generator cuts them; the box spans the wall's thickness and a unit
-// on either side, where the window's reveals stand.
-constexpr Window frontWindow(float x) {
-  return Window{{x - windowHalfWidth, windowSillY, -outerWall - 1.0f, x + windowHalfWidth,
-                 windowTopY, 1.0f},
-                0};
-}
-constexpr Window leftWindow(float z) {
-  return Window{{-outerWall - 1.0f, windowSillY, z - windowHalfWidth, 1.0f, windowTopY,
-                 z + windowHalfWidth},
-                0};
-}
-constexpr Window rightWindow(float z, int room) {
-  return Window{{499.0f, windowSillY, z - windowHalfWidth, 500.0f + outerWall + 1.0f, windowTopY,
-                 z + windowHalfWidth},
-                room};
-}
-
-bool areaMeets(const FloorArea& area, float x0, float z0, float x1, float z1, float margin) {
-  return x1 >= area.x0 - margin && x0 <= area.x1 + margin && z1 >= area.z0 - margin &&
-         z0 <= area.z1 + margin;
+// In float, as the rooms' tests of the level's triangles have always been made.
+bool areaMeets(const Area& area, float x0, float z0, float x1, float z1, float margin) {
+  return x1 >= static_cast<float>(area.x0) - margin && x0 <= static_cast<float>(area.x1) + margin &&
+         z1 >= static_cast<float>(area.z0) - margin && z0 <= static_cast<float>(area.z1) + margin;
 }
 
 }  // namespace
 
-const Doorway doorways[doorwayCount] = {
-    doorwayAlongX(50.0f, 52.0f, 152.0f, 181.0f, 0, 2),    // hall - room 3
-    doorwayAlongX(50.0f, 52.0f, 381.0f, 410.0f, 0, 1),    // hall - room 2
-    doorwayAlongZ(52.0f, 54.0f, 150.0f, 176.0f, 0, 2),    // hall - room 3
-    doorwayAlongZ(52.0f, 54.0f, 375.0f, 398.0f, 0, 3),    // hall - room 4
-    doorwayAlongZ(280.0f, 282.0f, 152.0f, 175.0f, 2, 1),  // room 3 - room 2
-    doorwayAlongX(273.0f, 275.0f, 152.0f, 181.0f, 2, 3),  // room 3 - room 4
-    doorwayAlongX(273.0f, 275.0f, 381.0f, 410.0f, 1, 3),  // room 2 - room 4
+const Window windows[windowCount] = {
+    frontWindow(frontWindows[0]), frontWindow(frontWindows[1]), frontWindow(frontWindows[2]),
+    frontWindow(frontWindows[3]), frontWindow(frontWindows[4]), frontWindow(frontWindows[5]),
+    leftWindow(leftWindows[0]),   leftWindow(leftWindows[1]),   leftWindow(leftWindows[2]),
+    leftWindow(leftWindows[3]),   leftWindow(leftWindows[4]),   leftWindow(leftWindows[5]),
+    rightWindow(0),               rightWindow(1),               rightWindow(2),
+    rightWindow(3),               rightWindow(4),
 };
 
-const Window windows[windowCount] = {
-    frontWindow(35.0f),      frontWindow(105.0f),     frontWindow(175.0f),
-    frontWindow(245.0f),     frontWindow(315.0f),     frontWindow(385.0f),
-    leftWindow(45.0f),       leftWindow(120.0f),      leftWindow(195.0f),
-    leftWindow(270.0f),      leftWindow(345.0f),      leftWindow(420.0f),
-    rightWindow(25.0f, 0),   rightWindow(110.0f, 1),  rightWindow(215.0f, 1),
-    rightWindow(330.0f, 3),  rightWindow(430.0f, 3),
-};
+const Vector3 guard1Path[4] = {Vector3(26.0f, -6.0f, 25.0f), Vector3(395.0f, -5.0f, 25.0f),
+                               Vector3(395.0f, -6.0f, 164.0f), Vector3(26.0f, -6.0f, 164.0f)};
+const Vector3 guard2Path[4] = {Vector3(162.0f, -6.0f, 164.0f), Vector3(162.0f, -6.0f, 386.0f),
+                               Vector3(395.0f, -6.0f, 386.0f), Vector3(395.0f, -6.0f, 164.0f)};
+const Vector3 guard1StartHeading(1.0f, 0.0f, 0.0f);
+const Vector3 guard2StartHeading(0.0f, 0.0f, 1.0f);
 
 RoomMask roomsMeeting(float x0, float z0, float x1, float z1, float margin) {
   RoomMask rooms = 0;
-  for (const FloorArea& area : floorAreas) {
-    if (areaMeets(area, x0, z0, x1, z1, margin)) rooms |= static_cast<RoomMask>(1u << area.room);
+  for (const FloorArea& floor : floorAreas) {
+    if (areaMeets(floor.area, x0, z0, x1, z1, margin)) {
+      rooms |= static_cast<RoomMask>(1u << floor.room);
+    }
   }
   return rooms;
 }

@@ -42,20 +42,25 @@ class WatchErrorsIgnored {
   WatchErrorsIgnored& operator=(const WatchErrorsIgnored&) = delete;
 };
 
-// True for the events after which a key release may never reach the window.
-bool losesKeyboard(const XEvent& event) {
+// What one event says about the keyboard.
+enum class FocusNews { nothing, focusMoved, windowGone };
+
+// A FocusOut says only that the focus moved: an out-and-in pair, the focus set again to the
+// window that has it, or another client's grab all send one while the keys still come here.
+// Unmapped or destroyed, the window has lost the keyboard for certain.
+FocusNews readEvent(const XEvent& event) {
   switch (event.type) {
     case FocusOut:
       // Focus moving into a child of the window stays with the game.
-      return event.xfocus.detail != NotifyInferior;
+      return event.xfocus.detail != NotifyInferior ? FocusNews::focusMoved : FocusNews::nothing;
     case UnmapNotify:
-      return event.xunmap.window == watchedWindow;
+      return event.xunmap.window == watchedWindow ? FocusNews::windowGone : FocusNews::nothing;
     case DestroyNotify:
-      if (event.xdestroywindow.window != watchedWindow) return false;
+      if (event.xdestroywindow.window != watchedWindow) return FocusNews::nothing;
       watchedWindow = 0;
-      return true;
+      return FocusNews::windowGone;
     default:
-      return false;
+      return FocusNews::nothing;
   }
 }
 
@@ -111,13 +116,16 @@ bool watchKeyboardFocus(unsigned long window) {
 
 bool keyboardFocusLost() {
   if (watchDisplay == nullptr) return false;
-  bool lost = false;
+  bool gone = false, moved = false;
   while (XPending(watchDisplay) > 0) {
     XEvent event;
     XNextEvent(watchDisplay, &event);
-    lost = losesKeyboard(event) || lost;
+    const FocusNews news = readEvent(event);
+    gone = gone || news == FocusNews::windowGone;
+    moved = moved || news == FocusNews::focusMoved;
   }
-  return lost;
+  // Where the keyboard is now decides, once, not each event on the way there.
+  return gone || (moved && !windowHasKeyboardFocus());
 }
 
 bool windowHasKeyboardFocus() {

@@ -11,7 +11,8 @@ namespace platform {
 bool watchKeyboardFocus(unsigned long window);
 
 // Reads the watch's pending events without waiting. True when, since the previous call, the
-// window lost the keyboard, was unmapped or was destroyed.
+// window was unmapped or destroyed, or the focus moved and the window does not have it now
+// (focus events that leave the keyboard with the window are no loss).
 bool keyboardFocusLost();
 
 // Asks the X server now whether the watched window (or a window inside it) holds the keyboard

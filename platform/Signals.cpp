@@ -3,6 +3,7 @@
 #include "platform/Signals.h"
 
 #include <signal.h>
+#include <stdio.h>
 #include <unistd.h>
 
 #include <initializer_list>
@@ -14,6 +15,8 @@ namespace {
 // Written by the handler and the GLUT thread, read by both: the program's lifetime.
 volatile sig_atomic_t requested = 0;
 volatile sig_atomic_t shuttingDown = 0;
+// Set by startupOver, on the GLUT thread only.
+bool startingUp = true;
 
 void onTerminationSignal(int) {
   if (requested != 0 || shuttingDown != 0) {
@@ -42,6 +45,18 @@ void catchTerminationSignals() {
 
 bool terminationRequested() {
   return requested != 0;
+}
+
+void endStartupIfTerminationRequested() {
+  if (!startingUp || requested == 0) return;
+  // Nothing is drawn or kept yet: the lines written so far go out, and nothing else needs
+  // undoing (the exit handlers of half-started libraries are skipped on purpose).
+  fflush(nullptr);
+  _exit(0);
+}
+
+void startupOver() {
+  startingUp = false;
 }
 
 void markShuttingDown() {

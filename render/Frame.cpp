@@ -24,8 +24,8 @@
 #include "render/Hud.h"
 #include "render/Lights.h"
 #include "render/Menu.h"
-#include "render/PlayerPistol.h"
 #include "render/PauseScreen.h"
+#include "render/PlayerPistol.h"
 #include "render/ResultsPanel.h"
 #include "render/StaticGeometry.h"
 
@@ -38,9 +38,6 @@ const float greenLampColour[4] = {0.0f, 0.3f, 0.0f, 1.0f};
 const float greenLampLit[4] = {0.0f, 0.8f, 0.0f, 1.0f};
 const float lampBlack[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 const float lampNoShininess[4] = {0.0f, 0.0f, 0.0f, 0.0f};
-
-const float alarmLampPositions[alarmLampCount][3] = {
-    {54, 0, 144}, {54, -2, 144}, {282, 0, 144}, {282, -2, 144}, {54, 0, 369}, {54, -2, 369}};
 
 // Step 2.
 void drawMenuFrame() {
@@ -97,10 +94,6 @@ void drawMuseumObjects(const RoomView& view) {
 
 // Step 16.
 void drawAlarmLamps() {
-  for (int i = 0; i < alarmLampCount; ++i) {
-    alarmLamps[i]->setPosition(alarmLampPositions[i][0], alarmLampPositions[i][1],
-                               alarmLampPositions[i][2]);
-  }
   for (ModelObject* lamp : alarmLamps) lamp->draw();
 }
 

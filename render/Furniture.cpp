@@ -6,15 +6,12 @@
 #include "assets/ModelObject.h"
 #include "game/GameState.h"
 #include "game/World.h"
-#include "render/Scene.h"
+#include "geometry/MuseumPlan.h"
 #include "render/Frame.h"
+#include "render/Scene.h"
 #include "render/StaticGeometry.h"
 
 namespace {
-
-// On the room-side faces of the walls at x 52..54 and 280..282, beside the alarm lamps.
-const float switchPlaces[3][3] = {
-    {54.8f, -1.0f, 146.0f}, {282.8f, -1.0f, 146.0f}, {54.8f, -1.0f, 371.0f}};
 
 void drawAll(ModelObject* const* objects, int count, const RoomView& view) {
   for (int i = 0; i < count; ++i) {
@@ -44,9 +41,10 @@ void drawFurniture(const RoomView& view) {
   drawAll(sofas, sofaCount, view);
   drawAll(tables, tableCount, view);
   setSwitchMaterial();
-  for (const float* place : switchPlaces) {
+  for (const double* place : museum::wallSwitches) {
     glPushMatrix();
-    glTranslatef(place[0], place[1], place[2]);
+    glTranslatef(static_cast<float>(place[0]), static_cast<float>(place[1]),
+                 static_cast<float>(place[2]));
     if (heist.alarmActive) {
       glRotatef(180.0f, 1.0f, 0.0f, 0.0f);
     }

@@ -80,8 +80,9 @@ std::unique_ptr<RgbImage> loadAtlasImage(const std::string& stem, const GlyphTab
 bool loadAtlas(const std::string& stem, Atlas& atlas, std::string& error) {
   std::vector<std::uint8_t> bytes;
   std::string problem;
-  if (!readWholeFile(stem + ".txt", bytes)) {
-    error = "cannot read " + stem + ".txt";
+  std::string why;
+  if (!readWholeFile(stem + ".txt", bytes, &why)) {
+    error = "cannot read " + stem + ".txt" + fileProblemNote(why);
     return false;
   }
   if (!parseGlyphTable(std::string(bytes.begin(), bytes.end()), atlas.table, problem)) {

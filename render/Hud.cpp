@@ -14,12 +14,13 @@
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/Screen.h"
+#include "game/StatusLine.h"
+#include "game/TextMessage.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "render/Overlay.h"
 #include "render/Scene.h"
 #include "render/StaticGeometry.h"
-#include "game/TextMessage.h"
 
 std::string fpsText;
 int fpsFrames = 0;
@@ -160,10 +161,10 @@ void drawScoreLine() {
   }
 }
 
-// Step 9: the status message stays for messageDuration seconds after messageTime.
+// Step 9: the status message stays for messageDuration seconds after messageTime, giving way
+// to the pause line and the verdict.
 void drawStatusMessage() {
-  const double now = platform::clockSecondsDouble();
-  if (now - heist.messageTime < heist.messageDuration) {
+  if (statusLineShown()) {
     heist.statusMessage.draw(GLUT_BITMAP_TIMES_ROMAN_24);
   }
 }

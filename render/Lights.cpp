@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include "game/FrameUpdate.h"
+#include "geometry/MuseumPlan.h"
 
 namespace {
 
@@ -17,15 +18,12 @@ const RoomLightColours normalColours = {
 const RoomLightColours alarmColours = {
     {0.4f, 0.4f, 0.5f, 1.0f}, {0.4f, 0.4f, 0.5f, 1.0f}, {0.6f, 0.6f, 0.6f, 1.0f}};
 
-// World positions of lights 0 to 4 (points, w = 1): the hall and the three rooms.
-const float roomLightPositions[5][4] = {
-    {254.0f, 10.0f, 25.0f, 1.0f},  {25.0f, 10.0f, 180.0f, 1.0f}, {177.0f, 10.0f, 164.0f, 1.0f},
-    {395.0f, 10.0f, 164.0f, 1.0f}, {281.0f, 10.0f, 386.0f, 1.0f},
-};
-
-// World positions of the alarm lights 5 to 7: over rooms 3, 2 and 4, where lights 2 to 4 hang.
-const float alarmLightPositions[3][4] = {
-    {177.0f, 10.0f, 164.0f, 1.0f}, {395.0f, 10.0f, 164.0f, 1.0f}, {281.0f, 10.0f, 386.0f, 1.0f}};
+// A light's world position from the plan, as a point (w = 1).
+void placeLight(GLenum light, const double* at) {
+  const float position[4] = {static_cast<float>(at[0]), static_cast<float>(at[1]),
+                             static_cast<float>(at[2]), 1.0f};
+  glLightfv(light, GL_POSITION, position);
+}
 
 }  // namespace
 
@@ -36,11 +34,13 @@ void setRoomLights() {
     glLightfv(light, GL_AMBIENT, colours.ambient);
     glLightfv(light, GL_DIFFUSE, colours.diffuse);
     glLightfv(light, GL_SPECULAR, colours.specular);
-    glLightfv(light, GL_POSITION, roomLightPositions[i]);
+    placeLight(light, museum::roomLights[i]);
   }
   // A light's position is taken through the model-view matrix in force: set after the view,
   // the alarm lights stand over the rooms instead of hanging at fixed places around the eye.
-  for (int i = 0; i < 3; ++i) glLightfv(GL_LIGHT5 + i, GL_POSITION, alarmLightPositions[i]);
+  for (int i = 0; i < museum::alarmLightCount; ++i) {
+    placeLight(GL_LIGHT5 + i, museum::roomLights[museum::firstAlarmRoomLight + i]);
+  }
 }
 
 void switchAlarmLights(bool on) {

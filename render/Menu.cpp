@@ -5,13 +5,17 @@
 
 #include <GL/gl.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <string>
 
 #include "assets/Textures.h"
 #include "game/Screen.h"
-#include "render/Scene.h"
+#include "platform/RegularFile.h"
 #include "platform/Screen.h"
 #include "render/Overlay.h"
+#include "render/Scene.h"
 
 namespace {
 
@@ -56,10 +60,12 @@ GLuint currentPage() {
 }
 
 bool canOpen(const char* fileName) {
-  std::FILE* file = std::fopen(fileName, "rb");
-  if (file == nullptr) return false;
-  const bool hasBytes = std::fgetc(file) != EOF;
-  std::fclose(file);
+  std::string problem;
+  const int fd = platform::openRegularFile(fileName, problem);
+  if (fd < 0) return false;
+  char byte = 0;
+  const bool hasBytes = read(fd, &byte, 1) == 1;
+  close(fd);
   return hasBytes;
 }
 

@@ -4,13 +4,17 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "assets/MeshDraw.h"
 #include "assets/MeshModel.h"
 #include "game/GameState.h"
 #include "platform/Clock.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -34,8 +38,10 @@ constexpr float flashTime = 0.06f;  // seconds the muzzle flash shows
 bool loadPistol() {
   if (!pistolTried) {
     pistolTried = true;
-    if (std::FILE* f = std::fopen(pistolFile, "rb")) {
-      std::fclose(f);
+    std::string problem;
+    const int fd = platform::openRegularFile(pistolFile, problem);
+    if (fd >= 0) {
+      close(fd);
       pistol = loadMeshModel(pistolFile, true);
     }
   }

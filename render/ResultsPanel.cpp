@@ -48,8 +48,9 @@ void drawResultsPanel() {
   glDisable(GL_TEXTURE_2D);
   beginOverlay(0, 0, platform::windowWidth(), platform::windowHeight());
   for (int i = 0; i < count; ++i) {
-    // The last line is the best score, gold; a caught heist's first line is red.
-    const float* colour = i == count - 1 ? bestColour
+    // The best score's line is gold; a caught heist's first line is red.
+    const float* colour = panelLines[static_cast<std::size_t>(i)].compare(0, 12, "Best so far:") == 0
+                              ? bestColour
                           : (i == 0 && lastHeist.caught) ? textRed
                                                          : lineColour;
     TextMessage line(textLeft, firstBaseline + i * lineHeight, colour);

@@ -6,9 +6,9 @@
 
 #include "assets/MeshDraw.h"
 #include "game/World.h"
-#include "render/Scene.h"
 #include "geometry/RoomVisibility.h"
 #include "platform/Screen.h"
+#include "render/Scene.h"
 
 GLuint overlayList = 0;
 GLuint skylineList = 0;

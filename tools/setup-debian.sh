@@ -7,7 +7,7 @@ packages=(cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-d
           libsdl2-mixer-dev libpng-dev libmp3lame-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then
   packages+=(xvfb xauth xdotool x11-apps clang libclang-rt-14-dev ccache git
-             desktop-file-utils appstream man-db dpkg-dev)
+             desktop-file-utils appstream man-db dpkg-dev lintian)
 fi
 
 missing=()

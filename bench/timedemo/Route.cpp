@@ -9,10 +9,10 @@
 
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "game/Screen.h"
+#include "input/FunctionKeys.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
-#include "input/FunctionKeys.h"
-#include "game/Screen.h"
 
 namespace {
 

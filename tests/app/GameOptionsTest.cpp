@@ -1,5 +1,6 @@
-// The option lines before the settings file's mode line: bounds, comments and line ends, and
-// one complaint per bad line that leaves the option at its default.
+// The option lines before the settings file's mode line: bounds, plain decimals, comments and
+// line ends, a later line winning, and one complaint per bad line that leaves the option as
+// it was before that line.
 #include <gtest/gtest.h>
 
 #include "app/GameOptions.h"
@@ -64,4 +65,46 @@ TEST(GameOptions, TheLastNonEmptyLineIsTheModeLineEvenWhenItLooksLikeAnOption) {
   EXPECT_EQ(parse("1024x768:32@60\nmusic-volume = 10\n\n", options).size(), 1u);
   EXPECT_EQ(options.musicVolume, 100);
   EXPECT_EQ(parse("1024x768:32@60\n800x600:32@60\n", options).size(), 1u);
+}
+
+TEST(GameOptions, NumbersArePlainDecimalsAndALaterLineWinsUnlessItIsBad) {
+  GameOptions options;
+  std::vector<std::string> complaints =
+      parse("field-of-view = 1e1\nfield-of-view = 0x1p5\nmusic-volume = inf\n"
+            "music-volume = nan\nmouse-sensitivity = 1.5.1\nmouse-sensitivity = -\n"
+            "effects-volume = 5e1\n1024x768\n",
+            options);
+  EXPECT_EQ(complaints.size(), 7u);
+  const GameOptions defaults;
+  EXPECT_FLOAT_EQ(options.fieldOfView, defaults.fieldOfView);
+  EXPECT_EQ(options.effectsVolume, defaults.effectsVolume);
+  EXPECT_TRUE(parse("mouse-sensitivity = .5\nmusic-volume = +70\nfield-of-view = 60.\n800x600\n",
+                    options).empty());
+  EXPECT_FLOAT_EQ(options.mouseSensitivity, 0.5f);
+  EXPECT_EQ(options.musicVolume, 70);
+  EXPECT_FLOAT_EQ(options.fieldOfView, 60.0f);
+
+  // The later good line wins; a bad line after it keeps it, and says so.
+  complaints = parse("music-volume = 20\nmusic-volume = 30\nmusic-volume = 300\n"
+                     "invert-mouse = yes\ninvert-mouse = perhaps\n800x600\n",
+                     options);
+  ASSERT_EQ(complaints.size(), 2u);
+  EXPECT_EQ(options.musicVolume, 30);
+  EXPECT_TRUE(options.invertMouse);
+  EXPECT_EQ(complaints[0],
+            "settings.ini: line 3: music-volume is \"300\", not a number from 0 to 100; "
+            "the value of the line before stays");
+}
+
+TEST(GameOptions, CommentsOfAnyLengthAnywhereAndOverlongOptionLinesCostOnlyThatLine) {
+  GameOptions options;
+  const std::string longComment = "# " + std::string(300, 'c');
+  const std::vector<std::string> complaints =
+      parse(longComment + "\nmusic-volume = 40\neffects-volume = " + std::string(90, '0') +
+                "50\n1024x768:32@60\n" + longComment + "\n\n# the end\n",
+            options);
+  ASSERT_EQ(complaints.size(), 1u);
+  EXPECT_EQ(complaints[0], "settings.ini: line 3: longer than 99 characters; it is skipped");
+  EXPECT_EQ(options.musicVolume, 40);
+  EXPECT_EQ(options.effectsVolume, 100);
 }

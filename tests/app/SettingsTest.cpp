@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -67,17 +68,25 @@ TEST(SettingsLine, AFolderInPlaceOfTheFileIsNamedAsSuch) {
   std::filesystem::remove_all(pattern);
 }
 
-TEST(SettingsLine, OverlongLinesNulBytesAndEmptyFilesAreRefused) {
-  // A line of 99 characters is read; one of 100 or 200 is refused, wherever it stands.
-  const std::string longest = std::string(99 - 14, ' ') + "1024x768:32@60";
+TEST(SettingsLine, OnlyTheModeLineHasALengthLimitAndNulBytesAndEmptyFilesAreRefused) {
+  // A mode line of 99 characters is read; one of 100 is refused with its line number.
+  const std::string longest = std::string(99 - 14, '0') + "1024x768:32@60";
   ScreenSettings s;
   std::string problem;
-  EXPECT_TRUE(parseSettings(longest, s, problem)) << problem;
-  EXPECT_NE(std::string::npos, refusal(longest + " ").find("99"));
-  EXPECT_NE(std::string::npos, refusal(std::string(200, 'x') + "\n1024x768:32@60").find("99"));
+  EXPECT_FALSE(parseSettings(longest, s, problem));
+  EXPECT_EQ(std::string::npos, problem.find("longer")) << problem;
+  EXPECT_EQ("line 3, the mode line, is longer than 99 characters",
+            refusal("# a\n\n0" + longest + "\n# after\n"));
+  // Comments and blank lines of any length, before or after the mode line, are comments.
+  const std::string comment = "#" + std::string(5000, '-');
+  EXPECT_TRUE(parseSettings(comment + "\n" + std::string(300, ' ') + "\n1024x768:32@60\n" +
+                                comment + "\n  # the mode line is above\n",
+                            s, problem)) << problem;
+  EXPECT_EQ(s.modeString, "1024x768:32@60");
   refusal(std::string("1024x768:32@60\0", 15));
   refusal(std::string("1024x\0""768:32@60", 15));
   refusal("");
+  EXPECT_NE(std::string::npos, refusal("# only a comment\n").find("no mode line"));
 }
 
 // Unset, empty or relative XDG_CONFIG_HOME: ~/.config, never a path relative to data/.
@@ -106,11 +115,12 @@ class GameBinary : public ::testing::Test {
   }
 
   // Runs the game in the folder without an X display, so it can never open a window here;
-  // its standard output and exit status. It ends on its own terms, never inside the toolkit.
-  std::string run(int& status) {
+  // its standard output and exit status (124 when it is still running after `seconds`). It
+  // ends on its own terms, never inside the toolkit.
+  std::string run(int& status, int seconds = 60, const std::string& environment = "") {
     const testsupport::CommandRun game = testsupport::runCommand(
-        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy "
-        "timeout 60 '" VAULTRUN_GAME_BINARY "'");
+        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy " +
+        environment + " timeout -s KILL " + std::to_string(seconds) + " '" VAULTRUN_GAME_BINARY "'");
     EXPECT_EQ(std::string::npos, game.err.find("freeglut")) << game.err;
     status = game.status;
     return game.out;
@@ -141,6 +151,46 @@ TEST_F(GameBinary, AMissingOrUnreadableSettingsFileOrNoDisplayEndsWithStatusOne)
   EXPECT_EQ(1, status) << output;
   EXPECT_NE(std::string::npos, output.find("X display", output.find("Error:"))) << output;
   EXPECT_EQ(std::string::npos, output.find("Error: data/settings.ini")) << output;
+}
+
+// A FIFO nobody writes to, and a file far larger than any settings file, are refused at
+// once: neither may keep the game from its answer (the time limit is the run's own).
+TEST_F(GameBinary, AFifoOrAHugeFileInPlaceOfTheSettingsIsRefusedAtOnce) {
+  ASSERT_EQ(0, mkfifo((folder / "data" / "settings.ini").c_str(), 0644));
+  int status = 0;
+  std::string output = run(status, 20);
+  EXPECT_EQ(1, status) << output;
+  EXPECT_NE(std::string::npos,
+            output.find("Error: data/settings.ini: is a FIFO, not a regular file\n")) << output;
+
+  std::filesystem::remove(folder / "data" / "settings.ini");
+  {
+    std::ofstream file(folder / "data" / "settings.ini", std::ios::binary);
+    const std::string comments = std::string(1023, '#') + "\n";
+    std::string block;
+    for (int i = 0; i < 1024; ++i) block += comments;  // 1 MB
+    for (int i = 0; i < 120; ++i) file << block;
+    file << "1024x768:32@60\n";
+  }
+  output = run(status, 20);
+  EXPECT_EQ(1, status) << output;
+  EXPECT_NE(std::string::npos, output.find("Error: data/settings.ini: is larger than 64 KB")) << output;
+}
+
+// A per-user file that links to nothing is named, and the shipped file is read instead.
+TEST_F(GameBinary, APerUserFileLinkingToNothingIsReportedAndTheShippedOneRead) {
+  writeSettings("1024x768:32@60\n");
+  std::filesystem::create_directories(folder / "config" / "vaultrun");
+  const std::filesystem::path user = folder / "config" / "vaultrun" / "settings.ini";
+  std::filesystem::create_symlink(folder / "gone.ini", user);
+  int status = 0;
+  const std::string output = run(status, 60, "XDG_CONFIG_HOME='" + (folder / "config").string() + "'");
+  EXPECT_EQ(1, status) << output;
+  EXPECT_NE(std::string::npos,
+            output.find(user.string() + " is a link to nothing; reading data/settings.ini instead\n"))
+      << output;
+  // The shipped file was good: the game got as far as the display.
+  EXPECT_NE(std::string::npos, output.find("X display")) << output;
 }
 
 }  // namespace

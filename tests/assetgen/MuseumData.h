@@ -3,6 +3,8 @@
 // whether a sphere touches the level.
 #pragma once
 
+#include "geometry/MuseumPlan.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -89,30 +91,17 @@ inline bool sphereTouchesLevel(P p, double radius) {
   return !(sphere.position == at);
 }
 
-// ---- The museum's fixed coordinates ----
+// ---- The museum's floor, from its plan ----
 
-struct Area {
-  double x0, z0, x1, z1;
-  bool contains(double x, double z, double margin = 0) const {
-    return x >= x0 + margin && x <= x1 - margin && z >= z0 + margin && z <= z1 - margin;
-  }
-};
-
-// Index 0 and 1: the hall's front and left corridors (room 1); then rooms 2, 3, 4.
-const Area kHallFront{0, 0, 500, 50};
-const Area kHallLeft{0, 50, 52, 485};
-const Area kRoom2{282, 52, 500, 273};
-const Area kRoom3{54, 52, 280, 273};
-const Area kRoom4{54, 275, 500, 485};
-
+// On a room's floor, edges included, kept margin away from them.
 inline bool insideMuseum(double x, double z, double margin = 0) {
-  for (const Area* a : {&kHallFront, &kHallLeft, &kRoom2, &kRoom3, &kRoom4}) {
-    if (a->contains(x, z, margin)) return true;
+  for (const museum::FloorArea& floor : museum::floorAreas) {
+    const museum::Area& a = floor.area;
+    if (x >= a.x0 + margin && x <= a.x1 - margin && z >= a.z0 + margin && z <= a.z1 - margin) {
+      return true;
+    }
   }
   return false;
 }
-
-const double kPatrol1[4][2] = {{26, 25}, {395, 25}, {395, 164}, {26, 164}};
-const double kPatrol2[4][2] = {{162, 164}, {162, 386}, {395, 386}, {395, 164}};
 
 }  // namespace museumtest

@@ -6,25 +6,21 @@
 
 #include <algorithm>
 
+#include "geometry/MuseumPlan.h"
 #include "tests/assetgen/MuseumData.h"
 
 namespace {
 
 using namespace museumtest;
 
-// Solid inner wall blocks (x0, z0, x1, z1) and their doorway openings (the strips).
+// Solid inner wall blocks (x0, z0, x1, z1); the plan's doorways go through them.
 const double kInnerWalls[4][4] = {{52, 50, 54, 485}, {52, 50, 500, 52}, {280, 52, 282, 273},
                                   {54, 273, 500, 275}};
-struct Strip {
-  double x0, z0, x1, z1;  // the doorway's opening through its wall
-};
-const Strip kDoorways[] = {{152, 50, 181, 52},  {381, 50, 410, 52},  {52, 150, 54, 176},
-                           {52, 375, 54, 398},  {280, 152, 282, 175}, {152, 273, 181, 275},
-                           {381, 273, 410, 275}};
 
 bool inDoorway(P p) {
-  for (const Strip& d : kDoorways) {
-    if (p.x > d.x0 && p.x < d.x1 && p.z > d.z0 - 0.01 && p.z < d.z1 + 0.01 && p.y < 8.0) return true;
+  for (const museum::Doorway& d : museum::doorways) {
+    const museum::Box& o = d.opening;
+    if (p.x > o.x0 && p.x < o.x1 && p.z > o.z0 - 0.01 && p.z < o.z1 + 0.01 && p.y < 8.0) return true;
   }
   return false;
 }
@@ -99,11 +95,11 @@ TEST(MuseumLevel, KeepsThePlayersSphereInsideWithFloorAndCeilingEverywhere) {
 // Open through the wall and three units either side, from the floor to the top of the
 // player's sphere; closed just beside the strip, where the wall collision runs.
 TEST(MuseumLevel, DoorwaysAreOpenExactlyAtTheRoomTrackingsStrips) {
-  for (const Strip& d : kDoorways) {
-    const bool alongX = d.z1 - d.z0 < d.x1 - d.x0;  // a wall that runs along x
-    SCOPED_TRACE(std::to_string(d.x0) + " " + std::to_string(d.z0));
-    const double from = alongX ? d.x0 : d.z0, to = alongX ? d.x1 : d.z1;
-    const double wall = alongX ? (d.z0 + d.z1) / 2 : (d.x0 + d.x1) / 2;
+  for (const museum::Doorway& d : museum::doorways) {
+    const bool alongX = d.wallAlongX;
+    SCOPED_TRACE(std::to_string(d.from) + " " + std::to_string(d.lo));
+    const double from = d.from, to = d.to;
+    const double wall = (d.lo + d.hi) / 2;
     const auto at = [alongX](double along, double y, double across) {
       return alongX ? P{along, y, across} : P{across, y, along};
     };
@@ -121,14 +117,14 @@ TEST(MuseumLevel, DoorwaysAreOpenExactlyAtTheRoomTrackingsStrips) {
 
 // The guard's body, two units round its path, from just above the floor up to 2.
 TEST(MuseumLevel, GuardsWalkTheirPatrolsOnlyThroughDoorways) {
-  for (const auto* path : {kPatrol1, kPatrol2}) {
+  for (const Vector3* path : {museum::guard1Path, museum::guard2Path}) {
     for (int i = 0; i < 4; ++i) {
-      const double* a = path[i];
-      const double* b = path[(i + 1) % 4];
+      const Vector3& a = path[i];
+      const Vector3& b = path[(i + 1) % 4];
       for (double t = 0; t <= 1.0; t += 0.005) {
-        const P p{a[0] + (b[0] - a[0]) * t, 0.0, a[1] + (b[1] - a[1]) * t};
+        const P p{a.x + (b.x - a.x) * t, 0.0, a.z + (b.z - a.z) * t};
         EXPECT_FALSE(sphereTouchesLevel(p + P{0, -3.9, 0}, 2.0) || sphereTouchesLevel(p, 2.0))
-            << "leg from " << a[0] << " " << a[1] << " blocked at " << p.x << " " << p.z;
+            << "leg from " << a.x << " " << a.z << " blocked at " << p.x << " " << p.z;
       }
     }
   }

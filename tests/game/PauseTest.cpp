@@ -43,9 +43,12 @@ TEST(PauseReplay, AMinuteAwayChangesNothingAndEveryTimerGoesOnFromWhereItStood) 
   const auto r = testsupport::runReplay(minuteAway, "--step-ms 80");
   ASSERT_EQ(r.exitStatus, 0) << r.output;
   const std::string paused = report(r, "paused");
-  for (const char* item : {"paused 1", "alarm 1", "status-text Bilineare", "walking 1"}) {
+  for (const char* item : {"paused 1", "alarm 1", "walking 1"}) {
     EXPECT_NE(paused.find(item), std::string::npos) << item << "\n" << r.output;
   }
+  // The pause line stands where the message stood: the message gives way, and comes back
+  // after the pause for the rest of its time.
+  EXPECT_EQ(paused.find("status-text"), std::string::npos) << r.output;
   EXPECT_EQ(report(r, "later"), paused);
   // The first frames after the pause step as any other: guard 2 half a second further on.
   const double moved = std::hypot(value(r, "walked.guard2", 0) - value(r, "paused.guard2", 0),
@@ -71,9 +74,28 @@ TEST(PauseReplay, APauseBegunByLosingTheKeyboardWaitsForP) {
   EXPECT_EQ(value(r, "lost.paused"), 1) << r.output;
   EXPECT_EQ(report(r, "still"), report(r, "lost"));
   EXPECT_EQ(value(r, "back.paused"), 0) << r.output;
+  EXPECT_EQ(report(r, "lost").find("status-text"), std::string::npos) << r.output;
   // Esc while paused goes to the menu, and the menu is not paused.
   EXPECT_NE(r.output.find("\nscreen menu\n"), std::string::npos) << r.output;
   EXPECT_EQ(value(r, "paused"), 0) << r.output;
+}
+
+// The welcome line shows for 3 s: a pause within them shows the pause line in its place, and
+// the verdict of a heist left within them stands alone.
+TEST(PauseReplay, TheWelcomeLineGivesWayToThePauseLineAndTheVerdict) {
+  const auto r = testsupport::runReplay(
+      "0 key-down enter\n80 key-up enter\n400 report welcome\n800 key-down p\n880 key-up p\n"
+      "1040 report paused\n1600 key-down p\n1680 key-up p\n1840 report back\n"
+      "2000 key-down q\n2080 key-up q\n2240 report verdict\n2400 end\n",
+      "--step-ms 80");
+  ASSERT_EQ(r.exitStatus, 0) << r.output;
+  EXPECT_NE(report(r, "welcome").find("status-text It's your turn now"), std::string::npos)
+      << r.output;
+  EXPECT_EQ(report(r, "paused").find("status-text"), std::string::npos) << r.output;
+  EXPECT_NE(report(r, "back").find("status-text It's your turn now"), std::string::npos)
+      << r.output;
+  EXPECT_NE(report(r, "verdict").find("verdict-text"), std::string::npos) << r.output;
+  EXPECT_EQ(report(r, "verdict").find("status-text"), std::string::npos) << r.output;
 }
 
 }  // namespace

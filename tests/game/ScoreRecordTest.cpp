@@ -1,11 +1,16 @@
 // The player's record of heists on disk: results added and the best kept, damaged files moved
-// aside without a crash, two games ending at once both counted; the game entering an escape,
-// and playing on where the record cannot be written.
+// aside (each one kept, up to the last five) without a crash, a crash's temporary files
+// cleaned up, two games ending at once both counted, the best read from a folder that cannot
+// be written; the game entering an escape, and playing on where the record cannot be kept.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -66,9 +71,95 @@ TEST(ScoreRecord, AFileThatIsNoRecordIsMovedAsideAndANewOneBegins) {
     const ScoreFileVisit visit = visitScoreFile(folder.path, &r);
     ASSERT_TRUE(visit.ok) << visit.problem;
     EXPECT_TRUE(visit.newBest);
-    EXPECT_EQ(Folder::read(folder.path / "scores.bad"), bytes);
+    EXPECT_EQ(Folder::read(folder.path / "scores.bad.1"), bytes);
+    EXPECT_NE(visit.movedAside.find("scores.bad.1"), std::string::npos) << visit.movedAside;
     EXPECT_EQ(visitScoreFile(folder.path, nullptr).record.recent.size(), 1u);
   }
+}
+
+// A FIFO nobody writes to in the record's place is no record: it is moved aside at once. The
+// visit runs in a child with an alarm of its own, so a reader that waits on it fails the test.
+TEST(ScoreRecord, AFifoInPlaceOfTheRecordIsMovedAsideWithoutWaiting) {
+  Folder folder;
+  ASSERT_EQ(0, mkfifo((folder.path / "scores").c_str(), 0644));
+  const pid_t child = fork();
+  if (child == 0) {
+    alarm(20);
+    const HeistResult r = heist(10);
+    const ScoreFileVisit visit = visitScoreFile(folder.path, &r);
+    _exit(visit.ok && visit.movedAside.find("FIFO") != std::string::npos ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status)) << "the visit waited on the FIFO";
+  EXPECT_EQ(0, WEXITSTATUS(status));
+  EXPECT_EQ(visitScoreFile(folder.path, nullptr).record.recent.size(), 1u);
+}
+
+TEST(ScoreRecord, EveryFileMovedAsideIsKeptUpToTheLastFive) {
+  Folder folder;
+  for (int i = 1; i <= 7; ++i) {
+    std::ofstream(folder.path / "scores", std::ios::binary) << "damaged " << i;
+    const ScoreFileVisit visit = visitScoreFile(folder.path, nullptr);
+    ASSERT_TRUE(visit.ok) << visit.problem;
+    EXPECT_NE(visit.movedAside.find("scores.bad." + std::to_string(i) + " "), std::string::npos)
+        << visit.movedAside;
+  }
+  for (int i = 1; i <= 7; ++i) {
+    const fs::path aside = folder.path / ("scores.bad." + std::to_string(i));
+    EXPECT_EQ(Folder::read(aside), i <= 2 ? "" : "damaged " + std::to_string(i)) << aside;
+  }
+}
+
+// A game that ended between writing its temporary file and the rename left it behind: the
+// next write removes it once it is over a minute old, and nothing else of the folder.
+TEST(ScoreRecord, TemporaryFilesLeftByACrashAreRemovedByTheNextWrite) {
+  Folder folder;
+  const fs::path stale = folder.path / "scores.Ab3xQ9", fresh = folder.path / "scores.Zz0kP1";
+  const fs::path others[] = {fresh, folder.path / "scores.bad.12", folder.path / "scores.notes"};
+  for (const fs::path& file : {stale, others[0], others[1], others[2]}) {
+    std::ofstream(file) << "vaultrun-scores 1\n";
+  }
+  fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::seconds(61));
+  fs::last_write_time(others[1], fs::file_time_type::clock::now() - std::chrono::hours(1));
+  const HeistResult r = heist(10);
+  ASSERT_TRUE(visitScoreFile(folder.path, &r).ok);
+  EXPECT_FALSE(fs::exists(stale));
+  for (const fs::path& file : others) EXPECT_TRUE(fs::exists(file)) << file;
+}
+
+// A folder the game cannot write (its lock cannot be made; a file cannot grow): the best it
+// read is still given back, and the visit says the record was not kept.
+TEST(ScoreRecord, AnUnwritableFolderStillGivesTheBestItRead) {
+  Folder folder;
+  const HeistResult best = heist(450);
+  ASSERT_TRUE(visitScoreFile(folder.path, &best).ok);
+
+  // Writes beyond 16 bytes fail (a full disk, as far as the game can tell), even for root.
+  const pid_t child = fork();
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit = {16, 16};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const HeistResult better = heist(999);
+    const ScoreFileVisit visit = visitScoreFile(folder.path, &better);
+    _exit(!visit.ok && visit.read && visit.record.best.score == 450 && !visit.newBest &&
+                  !visit.problem.empty() ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+  // No lock can be made where a folder stands in its place.
+  fs::remove(folder.path / "scores.lock");
+  fs::create_directory(folder.path / "scores.lock");
+  const HeistResult r = heist(10);
+  const ScoreFileVisit visit = visitScoreFile(folder.path, &r);
+  EXPECT_FALSE(visit.ok);
+  EXPECT_TRUE(visit.read);
+  EXPECT_EQ(visit.record.best.score, 450);
+  EXPECT_EQ(visit.record.recent.size(), 1u);
+  EXPECT_FALSE(visit.problem.empty());
 }
 
 // Two processes started together, many times over: neither result may be lost.
@@ -121,6 +212,19 @@ TEST(ScoreRecord, TheGameEntersAnEscapeAndPlaysOnWhereTheRecordCannotBeKept) {
     EXPECT_EQ(r.output.find("cannot be kept") == std::string::npos, home == folder.path) << r.output;
   }
   EXPECT_EQ(visitScoreFile(folder.path / "vaultrun", nullptr).record.recent.size(), 1u);
+
+  // Where the record can be read but not kept, the panel shows the best it read.
+  const fs::path scores = folder.path / "vaultrun";
+  const HeistResult best = heist(450);
+  ASSERT_TRUE(visitScoreFile(scores, &best).ok);
+  fs::remove(scores / "scores.lock");
+  fs::create_directory(scores / "scores.lock");
+  setenv("XDG_DATA_HOME", folder.path.c_str(), 1);
+  const auto r = testsupport::runReplay(timeline, "--step-ms 80");
+  ASSERT_EQ(r.exitStatus, 0) << r.output;
+  for (const char* line : {"Best so far: 450 on 2026-12-07 21:04", "The record cannot be kept"}) {
+    EXPECT_NE(r.output.find(line), std::string::npos) << line << "\n" << r.output;
+  }
 }
 
 }  // namespace

@@ -9,10 +9,10 @@
 #include "app/Display.h"
 #include "app/Idle.h"
 #include "game/FrameUpdate.h"
-#include "game/Screen.h"
-#include "input/HeldKeys.h"
 #include "game/GameState.h"
+#include "game/Screen.h"
 #include "geometry/Camera.h"
+#include "input/HeldKeys.h"
 #include "platform/Clock.h"
 #include "support/GlContext.h"
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed game as a player and a packager meet it: cmake --install into a scratch
 # DESTDIR gives exactly the game, its data tree, the launcher, the desktop entry, three icons,
-# the AppStream metadata and the man page, and the validators accept them; the launcher,
+# the AppStream metadata, the compressed man page and the copyright file, and the validators
+# accept them (lintian too, where it is installed: no error on the .deb); the launcher,
 # started from another folder, reaches the menu and quits with status 0 while the player's
 # own settings file chooses the mode, names a broken one of those, and lets a --data of the
 # player's own win; the .deb made by CPack holds the same files and depends on the shared
@@ -18,9 +19,10 @@ fail() { echo "FAIL: $*"; exit 1; }
 DESTDIR=$root cmake --install "$build" --prefix /usr > "$work/install.log" 2>&1 ||
   fail "cmake --install: $(tail -n 5 "$work/install.log")"
 {
-  printf '%s\n' usr/bin/vaultrun usr/libexec/vaultrun/vaultrun \
+  printf '%s\n' usr/games/vaultrun usr/libexec/vaultrun/vaultrun \
     usr/share/applications/vaultrun.desktop usr/share/metainfo/org.example.vaultrun.metainfo.xml \
-    usr/share/man/man6/vaultrun.6 usr/share/icons/hicolor/{48x48,128x128,256x256}/apps/vaultrun.png
+    usr/share/man/man6/vaultrun.6.gz usr/share/icons/hicolor/{48x48,128x128,256x256}/apps/vaultrun.png \
+    usr/share/doc/vaultrun/copyright usr/share/doc/vaultrun/changelog.gz
   (cd "$source" && find data -type f ! -name .assetgen-stamp | sed 's|^|usr/share/vaultrun/|')
 } | sort > "$work/expected"
 (cd "$root" && find . ! -type d | sed 's|^\./||' | sort) > "$work/installed"
@@ -37,14 +39,14 @@ desktop-file-validate "$root/usr/share/applications/vaultrun.desktop" ||
 appstreamcli validate-tree --no-net "$root" > "$work/appstream" 2>&1 ||
   fail "appstreamcli: $(cat "$work/appstream")"
 LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
-  man --warnings -E UTF-8 -l "$root/usr/share/man/man6/vaultrun.6" > "$work/man.txt" 2> "$work/man.err"
+  man --warnings -E UTF-8 -l "$root/usr/share/man/man6/vaultrun.6.gz" > "$work/man.txt" 2> "$work/man.err"
 [ -s "$work/man.err" ] && fail "man warns: $(cat "$work/man.err")"
 grep -q "EXIT STATUS" "$work/man.txt" || fail "the man page did not render"
 
 # ---- The launcher, from another folder ----
 mkdir -p "$work/elsewhere" "$work/home/.config/vaultrun" "$work/config/vaultrun"
 cd "$work/elsewhere"
-launcher=$root/usr/bin/vaultrun
+launcher=$root/usr/games/vaultrun
 broken=$work/home/.config/vaultrun/settings.ini
 printf '1024x7' > "$broken"
 # These two end before the display opens; without one a launcher that lost them cannot hang.
@@ -107,4 +109,8 @@ done
 dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort > "$work/packaged"
 diff "$work/installed" "$work/packaged" > "$work/deb.diff" ||
   fail "the package differs from the install (< installed only): $(head -n 20 "$work/deb.diff")"
+if command -v lintian > /dev/null; then
+  lintian --no-tag-display-limit "$deb" > "$work/lintian" 2>&1
+  grep -q "^E: " "$work/lintian" && fail "lintian finds errors: $(grep "^E: " "$work/lintian")"
+fi
 echo "PASS"

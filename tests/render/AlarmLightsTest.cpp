@@ -7,11 +7,11 @@
 
 #include "app/Display.h"
 #include "app/Idle.h"
+#include "game/Alarm.h"
 #include "game/FrameUpdate.h"
+#include "game/GameState.h"
 #include "game/Screen.h"
 #include "input/HeldKeys.h"
-#include "game/Alarm.h"
-#include "game/GameState.h"
 #include "platform/Clock.h"
 #include "platform/Swap.h"
 #include "render/Frame.h"

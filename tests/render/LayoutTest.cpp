@@ -9,9 +9,9 @@
 #include "app/Startup.h"
 #include "game/GameState.h"
 #include "game/World.h"
-#include "render/Scene.h"
 #include "render/Hud.h"
 #include "render/RenderProbe.h"
+#include "render/Scene.h"
 #include "support/GlContext.h"
 
 using namespace renderprobe;

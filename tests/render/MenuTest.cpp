@@ -9,9 +9,9 @@
 #include "game/GameState.h"
 #include "game/Screen.h"
 #include "game/World.h"
-#include "render/Scene.h"
 #include "render/Menu.h"
 #include "render/RenderProbe.h"
+#include "render/Scene.h"
 #include "support/GlContext.h"
 
 using namespace renderprobe;

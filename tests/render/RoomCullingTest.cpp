@@ -10,11 +10,11 @@
 #include "assets/LevelMesh.h"
 #include "assets/ModelObject.h"
 #include "game/World.h"
-#include "render/Scene.h"
 #include "render/Frame.h"
 #include "render/Furniture.h"
 #include "render/Lights.h"
 #include "render/RenderProbe.h"
+#include "render/Scene.h"
 #include "render/StaticGeometry.h"
 #include "support/GameWorld.h"
 

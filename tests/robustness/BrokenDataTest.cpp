@@ -1,6 +1,6 @@
 // The real game started on a data/ tree with one file broken: every loading failure ends it
 // with status 1 and a line naming the file and the problem, never with a crash or a toolkit
-// message; broken sound files, or no audio device at all, leave it silent and playing, and the
+// message; a FIFO in a file's place is refused at once; broken sound files, or no audio device at all, leave it silent and playing, and the
 // window manager's close request then ends it cleanly with status 0.
 #include <gtest/gtest.h>
 
@@ -73,11 +73,23 @@ std::vector<BrokenFile> brokenFiles() {
        "", "Error: Invalid file format (Version not 8): data/animation/waffe_falling.md2!\n"},
       {"no MD2 file", [](ScratchDataTree& t) { t.remove("data/animation/stehend.md2"); }, "",
        "Error: Unable to find the file: data/animation/stehend.md2!\n"},
-      {"a settings line of 100,000 characters",
+      {"a mode line of 100 characters",
        [](ScratchDataTree& t) {
-         t.replace("data/settings.ini", std::string(100000, '7') + "\n1024x768:32@60");
+         t.replace("data/settings.ini", "# mine\n" + std::string(86, '0') + "1024x768:32@60\n");
        },
-       "Error: data/settings.ini: a line is longer than 99 characters\n", ""},
+       "Error: data/settings.ini: line 2, the mode line, is longer than 99 characters\n", ""},
+      // Nothing writes to these FIFOs: a reader that waited for one would hang the start-up.
+      {"a FIFO in place of a texture",
+       [](ScratchDataTree& t) { t.replaceByFifo("data/textures/switch.bmp"); },
+       "An error has occured by loading the texture data/textures/switch.bmp\n",
+       "Error: Failed to open DIB file data/textures/switch.bmp (is a FIFO, not a regular file).\n"},
+      {"a FIFO in place of the level",
+       [](ScratchDataTree& t) { t.replaceByFifo("data/models/level.txt"); },
+       "File Not Found: data/models/level.txt (is a FIFO, not a regular file)\n", ""},
+      {"a FIFO in place of an MD2 file",
+       [](ScratchDataTree& t) { t.replaceByFifo("data/animation/stehend.md2"); }, "",
+       "Error: Unable to find the file: data/animation/stehend.md2 (is a FIFO, not a regular "
+       "file)!\n"},
   };
 }
 
@@ -145,8 +157,14 @@ TEST(BrokenDataTree, BrokenSoundsLeaveTheGameSilentAndTheWindowCloseEndsItWithSt
   for (std::uint8_t& b : noise) b = static_cast<std::uint8_t>(random());
   tree.replace("data/audio/game1.mp3", noise);
   tree.replace("data/audio/claps.wav", noise);
+  // FIFOs that nobody writes to, in place of two sounds.
+  tree.replaceByFifo("data/audio/gunshot.wav");
+  tree.replaceByFifo("data/audio/shutdown.wav");
 
   const ClosedRun run = runUntilClosed(tree, {});
+  EXPECT_NE(std::string::npos,
+            run.errors.find("Warning: data/audio/gunshot.wav is a FIFO, not a regular file; "
+                            "that sound stays silent.\n")) << run.errors;
   EXPECT_EQ(0, run.status) << run.output << run.errors;
   EXPECT_NE(std::string::npos, run.output.find(fallbackLine)) << run.output;
   // Every other generated file loads without a word from its loader.

@@ -11,14 +11,14 @@
 #include <chrono>
 #include <thread>
 
-#include "app/Focus.h"
 #include "app/Display.h"
+#include "app/Focus.h"
 #include "app/Idle.h"
+#include "audio/GameSounds.h"
 #include "game/FrameUpdate.h"
+#include "game/GameState.h"
 #include "game/Screen.h"
 #include "input/HeldKeys.h"
-#include "audio/GameSounds.h"
-#include "game/GameState.h"
 #include "platform/Clock.h"
 #include "platform/Focus.h"
 #include "support/GameWorld.h"
@@ -172,6 +172,36 @@ TEST_F(FocusWatch, SeesTheWindowUnmappedAndDestroyedAndSurvivesBadWindows) {
   EXPECT_FALSE(platform::watchKeyboardFocus(0x3fffffff));  // no such window
   EXPECT_FALSE(platform::keyboardFocusLost());
   EXPECT_TRUE(platform::windowHasKeyboardFocus());
+}
+
+// Focus events that leave the keyboard with the window: the focus set to it from the pointer
+// root (as a desktop tool focusing it does), an out-and-in pair read together, another
+// client's grab and its release.
+TEST_F(FocusWatch, FocusEventsThatLeaveTheKeyboardWithTheWindowAreNoLoss) {
+  ASSERT_TRUE(platform::watchKeyboardFocus(game));
+  XWarpPointer(display, None, game, 0, 0, 0, 0, 20, 20);
+  XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+  XSync(display, False);
+  lostNow();
+  focusOn(game);
+  EXPECT_FALSE(lostNow());
+
+  focusOn(other);
+  focusOn(game);
+  EXPECT_FALSE(lostNow());
+
+  Display* grabber = XOpenDisplay(nullptr);
+  ASSERT_NE(nullptr, grabber);
+  EXPECT_EQ(GrabSuccess, XGrabKeyboard(grabber, DefaultRootWindow(grabber), False, GrabModeAsync,
+                                       GrabModeAsync, CurrentTime));
+  XSync(grabber, False);
+  XUngrabKeyboard(grabber, CurrentTime);
+  XSync(grabber, False);
+  XCloseDisplay(grabber);
+  EXPECT_FALSE(lostNow());
+
+  focusOn(other);  // and a real loss is still one
+  EXPECT_TRUE(lostSoon());
 }
 
 }  // namespace

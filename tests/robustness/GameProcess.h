@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,6 +75,12 @@ class ScratchDataTree {
   void remove(const std::string& name) {
     std::error_code ignored;
     fs::remove(folder_ / name, ignored);
+  }
+  // Replaces the link by a FIFO that nobody writes to: an open that waits for a writer never
+  // returns.
+  void replaceByFifo(const std::string& name) {
+    remove(name);
+    mkfifo((folder_ / name).c_str(), 0644);
   }
 
  private:

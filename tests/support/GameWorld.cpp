@@ -5,19 +5,18 @@
 
 #include "app/Display.h"
 #include "app/Idle.h"
-#include "game/FrameUpdate.h"
-#include "game/Screen.h"
-#include "input/HeldKeys.h"
-#include "game/Screen.h"
 #include "app/Startup.h"
 #include "audio/GameSounds.h"
 #include "audio/Sound.h"
+#include "game/FrameUpdate.h"
 #include "game/GameState.h"
+#include "game/Screen.h"
 #include "game/World.h"
-#include "render/Scene.h"
+#include "input/HeldKeys.h"
 #include "input/Keyboard.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
+#include "render/Scene.h"
 #include "support/GlContext.h"
 
 namespace testsupport {

@@ -20,7 +20,7 @@ namespace assetgen {
 namespace {
 
 constexpr double kWallTile = 20.0;      // wall texture repeat along a wall
-constexpr double kWallHeight = kCeilingY - kFloorY;
+constexpr double kWallHeight = ceilingY - floorY;
 // The lights are lit per vertex: the floor grid is fine enough that the pool under a lamp
 // shows round (its brightness halves about 28 units out); the dark ceiling needs less, its
 // glow round a lamp being faint. Neither is in the collision list (see World.h). Finer
@@ -114,7 +114,7 @@ class LevelBuilder {
   // A rectangle on a plane, s0..s1 by y0..y1, mapped with the wall texture.
   void wallRect(int material, const Plane& p, double s0, double s1, double y0, double y1) {
     const Vec3 right = p.right();
-    auto uv = [&](Vec3 v) { return Uv{dot(v, right) / kWallTile, (v.y - kFloorY) / kWallHeight}; };
+    auto uv = [&](Vec3 v) { return Uv{dot(v, right) / kWallTile, (v.y - floorY) / kWallHeight}; };
     const std::array<Vec3, 4> c = {p.at(s0, y0), p.at(s1, y0), p.at(s1, y1), p.at(s0, y1)};
     part(material).addQuad(c, {uv(c[0]), uv(c[1]), uv(c[2]), uv(c[3])}, p.normal);
   }
@@ -133,12 +133,12 @@ class LevelBuilder {
     std::sort(holes.begin(), holes.end(), [](const Hole& a, const Hole& b) { return a.s0 < b.s0; });
     double cursor = run.s0;
     for (const Hole& h : holes) {
-      wallSpan(run.material, run.plane, cursor, h.s0, kFloorY, kCeilingY);
-      wallSpan(run.material, run.plane, h.s0, h.s1, kFloorY, h.y0);
-      wallSpan(run.material, run.plane, h.s0, h.s1, h.y1, kCeilingY);
+      wallSpan(run.material, run.plane, cursor, h.s0, floorY, ceilingY);
+      wallSpan(run.material, run.plane, h.s0, h.s1, floorY, h.y0);
+      wallSpan(run.material, run.plane, h.s0, h.s1, h.y1, ceilingY);
       cursor = h.s1;
     }
-    wallSpan(run.material, run.plane, cursor, run.s1, kFloorY, kCeilingY);
+    wallSpan(run.material, run.plane, cursor, run.s1, floorY, ceilingY);
   }
 
   // A horizontal grid over the cut positions xs by zs at height y, seen from above (up) or
@@ -207,7 +207,7 @@ class LevelBuilder {
   // vertices at the doorway's edges.
   void threshold(bool constZ, double s0, double s1, double c0, double c1) {
     const double overlap = 0.5;
-    const double y = kFloorY + 0.02;
+    const double y = floorY + 0.02;
     reveal(kMatDoorFrame, constZ, s0, s1, std::min(c0, c1) - overlap, std::max(c0, c1) + overlap,
            y, true);
   }
@@ -242,15 +242,15 @@ class LevelBuilder {
   }
 
   void architrave(const Plane& p, double s0, double s1, double top) {
-    trimRect(p, s0 - kTrimWidth, s0, kFloorY, top, true);
-    trimRect(p, s1, s1 + kTrimWidth, kFloorY, top, true);
+    trimRect(p, s0 - kTrimWidth, s0, floorY, top, true);
+    trimRect(p, s1, s1 + kTrimWidth, floorY, top, true);
     trimRect(p, s0 - kTrimWidth, s1 + kTrimWidth, top, top + kTrimWidth, false);
   }
 
   void sign(const Plane& p, double centre, int row) {
     const Plane front = p.offset(kTrimProud);
     const double halfWidth = 7.0;
-    const double y0 = kDoorTopY + kTrimWidth + 0.4;
+    const double y0 = doorTopY + kTrimWidth + 0.4;
     const double y1 = y0 + 2.2;
     const double v1 = 1.0 - static_cast<double>(row) / kSignRows;
     const double v0 = 1.0 - static_cast<double>(row + 1) / kSignRows;
@@ -294,10 +294,10 @@ void gridArea(LevelBuilder& b, int material, const Area& a, double y, bool up, d
   std::vector<double> wantX = extraX;
   std::vector<double> wantZ = extraZ;
   std::vector<double> lightX, lightZ;
-  for (const auto& l : kLights) {
-    if (a.contains(l[0], l[1])) {
+  for (const auto& l : roomLights) {  // x, y, z
+    if (a.contains(l[0], l[2])) {
       lightX.push_back(l[0]);
-      lightZ.push_back(l[1]);
+      lightZ.push_back(l[2]);
     }
   }
   const std::vector<double> xs = cuts(a.x0, a.x1, cell, wantX, lightX);
@@ -307,39 +307,39 @@ void gridArea(LevelBuilder& b, int material, const Area& a, double y, bool up, d
 
 void addFloorsAndCeilings(LevelBuilder& b) {
   // The hall's two corridors meet along z = 50 for x 0..52 with the same cuts there.
-  const std::vector<double> hallX = {25.0, 52.0, kExitZone.x0, kExitZone.x1};
-  const std::vector<double> hallZ = {kExitZone.z1};
+  const std::vector<double> hallX = {25.0, 52.0, exitZone.x0, exitZone.x1};
+  const std::vector<double> hallZ = {exitZone.z1};
   struct Region {
     Area area;
     int floorMaterial;
   };
-  const Region regions[] = {{kHallFront, kMatHallFloor}, {kHallLeft, kMatHallFloor},
-                            {kRoom3, kMatRoomFloor},     {kRoom2, kMatRoomFloor},
-                            {kRoom4, kMatRoomFloor}};
+  const Region regions[] = {{hallFront, kMatHallFloor}, {hallLeft, kMatHallFloor},
+                            {room3Area, kMatRoomFloor},     {room2Area, kMatRoomFloor},
+                            {room4Area, kMatRoomFloor}};
   for (const Region& r : regions) {
-    const bool front = r.area.z0 == kHallFront.z0 && r.area.x1 == kHallFront.x1;
+    const bool front = r.area.z0 == hallFront.z0 && r.area.x1 == hallFront.x1;
     const bool hall = r.floorMaterial == kMatHallFloor;
-    gridArea(b, r.floorMaterial, r.area, kFloorY, true, kFloorCell, hall ? 10.0 : 12.0,
+    gridArea(b, r.floorMaterial, r.area, floorY, true, kFloorCell, hall ? 10.0 : 12.0,
              hall ? hallX : std::vector<double>{}, hall ? hallZ : std::vector<double>{},
-             front ? &kExitZone : nullptr);
-    gridArea(b, kMatCeiling, r.area, kCeilingY, false, kCeilingCell, 40.0,
+             front ? &exitZone : nullptr);
+    gridArea(b, kMatCeiling, r.area, ceilingY, false, kCeilingCell, 40.0,
              hall ? std::vector<double>{25.0, 52.0} : std::vector<double>{}, {}, nullptr);
   }
   // The exit zone, with the drop zone at its left end, in one picture: its top edge lies along
   // the front wall so that it reads from inside the hall.
-  const std::array<Vec3, 4> zone = {Vec3{kExitZone.x0, kFloorY, kExitZone.z0},
-                                    Vec3{kExitZone.x1, kFloorY, kExitZone.z0},
-                                    Vec3{kExitZone.x1, kFloorY, kExitZone.z1},
-                                    Vec3{kExitZone.x0, kFloorY, kExitZone.z1}};
+  const std::array<Vec3, 4> zone = {Vec3{exitZone.x0, floorY, exitZone.z0},
+                                    Vec3{exitZone.x1, floorY, exitZone.z0},
+                                    Vec3{exitZone.x1, floorY, exitZone.z1},
+                                    Vec3{exitZone.x0, floorY, exitZone.z1}};
   b.part(kMatZones).addQuad(zone, {Uv{0.0, 1.0}, Uv{1.0, 1.0}, Uv{1.0, 0.0}, Uv{0.0, 0.0}},
                             Vec3{0.0, 1.0, 0.0});
   // Ceiling lamps over the five lights.
-  for (const auto& l : kLights) {
+  for (const auto& l : roomLights) {
     const double r = 3.5;
-    const std::array<Vec3, 4> c = {Vec3{l[0] - r, kCeilingY - 0.05, l[1] - r},
-                                   Vec3{l[0] + r, kCeilingY - 0.05, l[1] - r},
-                                   Vec3{l[0] + r, kCeilingY - 0.05, l[1] + r},
-                                   Vec3{l[0] - r, kCeilingY - 0.05, l[1] + r}};
+    const std::array<Vec3, 4> c = {Vec3{l[0] - r, ceilingY - 0.05, l[2] - r},
+                                   Vec3{l[0] + r, ceilingY - 0.05, l[2] - r},
+                                   Vec3{l[0] + r, ceilingY - 0.05, l[2] + r},
+                                   Vec3{l[0] - r, ceilingY - 0.05, l[2] + r}};
     b.part(kMatLamp).addQuad(c, {Uv{0.0, 0.0}, Uv{1.0, 0.0}, Uv{1.0, 1.0}, Uv{0.0, 1.0}},
                              Vec3{0.0, -1.0, 0.0});
   }
@@ -349,8 +349,8 @@ std::vector<Hole> windowHoles(const double* centres, std::size_t count, double f
   std::vector<Hole> holes;
   for (std::size_t i = 0; i < count; ++i) {
     if (centres[i] > from && centres[i] < to) {
-      holes.push_back(Hole{centres[i] - kWindowWidth / 2, centres[i] + kWindowWidth / 2,
-                           kWindowSillY, kWindowTopY});
+      holes.push_back(Hole{centres[i] - windowWidth / 2, centres[i] + windowWidth / 2,
+                           windowSillY, windowTopY});
     }
   }
   return holes;
@@ -359,9 +359,9 @@ std::vector<Hole> windowHoles(const double* centres, std::size_t count, double f
 // The doorway openings of walls of the given kind and thickness start as holes.
 std::vector<Hole> doorHoles(bool wallAlongX, double lo, double from, double to) {
   std::vector<Hole> holes;
-  for (const Doorway& d : kDoorways) {
+  for (const Doorway& d : doorways) {
     if (d.wallAlongX == wallAlongX && d.lo == lo && d.from >= from && d.to <= to) {
-      holes.push_back(Hole{d.from, d.to, kFloorY, kDoorTopY});
+      holes.push_back(Hole{d.from, d.to, floorY, doorTopY});
     }
   }
   return holes;
@@ -378,14 +378,14 @@ void addWalls(LevelBuilder& b) {
   const Plane rightOuter{false, 500.0, {-1, 0, 0}};
   const Plane backOuter{true, 485.0, {0, 0, -1}};
 
-  std::vector<Hole> front = windows(kFrontWindows, 0.0, 500.0);
-  front.push_back(Hole{kEntranceFrom, kEntranceTo, kFloorY, kDoorTopY});
+  std::vector<Hole> front = windows(frontWindows, 0.0, 500.0);
+  front.push_back(Hole{entranceFrom, entranceTo, floorY, doorTopY});
 
   const std::vector<WallRun> runs = {
       // The hall.
       {frontOuter, 0.0, 500.0, kMatHallOuterWall, front},
-      {leftOuter, 0.0, 485.0, kMatHallOuterWall, windows(kLeftWindows, 0.0, 485.0)},
-      {rightOuter, 0.0, 50.0, kMatHallOuterWall, windows(kRightWindows, 0.0, 50.0)},
+      {leftOuter, 0.0, 485.0, kMatHallOuterWall, windows(leftWindows, 0.0, 485.0)},
+      {rightOuter, 0.0, 50.0, kMatHallOuterWall, windows(rightWindows, 0.0, 50.0)},
       {backOuter, 0.0, 52.0, kMatHallOuterWall, {}},
       {Plane{true, 50.0, {0, 0, -1}}, 52.0, 500.0, kMatHallWall, doorHoles(true, 50.0, 52.0, 500.0)},
       {Plane{false, 52.0, {-1, 0, 0}}, 50.0, 485.0, kMatHallWall, doorHoles(false, 52.0, 50.0, 485.0)},
@@ -398,11 +398,11 @@ void addWalls(LevelBuilder& b) {
       {Plane{false, 282.0, {1, 0, 0}}, 52.0, 273.0, kMatRoom2Wall, doorHoles(false, 280.0, 52.0, 273.0)},
       {Plane{true, 52.0, {0, 0, 1}}, 282.0, 500.0, kMatRoom2Wall, doorHoles(true, 50.0, 282.0, 500.0)},
       {Plane{true, 273.0, {0, 0, -1}}, 282.0, 500.0, kMatRoom2Wall, doorHoles(true, 273.0, 282.0, 500.0)},
-      {rightOuter, 52.0, 273.0, kMatRoom2OuterWall, windows(kRightWindows, 52.0, 273.0)},
+      {rightOuter, 52.0, 273.0, kMatRoom2OuterWall, windows(rightWindows, 52.0, 273.0)},
       // Room 4.
       {Plane{false, 54.0, {1, 0, 0}}, 275.0, 485.0, kMatRoom4Wall, doorHoles(false, 52.0, 275.0, 485.0)},
       {Plane{true, 275.0, {0, 0, 1}}, 54.0, 500.0, kMatRoom4Wall, doorHoles(true, 273.0, 54.0, 500.0)},
-      {rightOuter, 275.0, 485.0, kMatRoom4OuterWall, windows(kRightWindows, 275.0, 485.0)},
+      {rightOuter, 275.0, 485.0, kMatRoom4OuterWall, windows(rightWindows, 275.0, 485.0)},
       {backOuter, 54.0, 500.0, kMatRoom4OuterWall, {}},
   };
   for (const WallRun& run : runs) b.wall(run);
@@ -415,15 +415,15 @@ void addDoorways(LevelBuilder& b) {
                           {kSignRoom4, kSignHall}, {kSignRoom2, kSignRoom3}, {kSignRoom4, kSignRoom3},
                           {kSignRoom4, kSignRoom2}};
   int index = 0;
-  for (const Doorway& d : kDoorways) {
+  for (const Doorway& d : doorways) {
     const bool constZ = d.wallAlongX;  // the jambs lie in planes of constant s
-    b.jamb(kMatDoorFrame, constZ, d.from, 1.0, d.lo, d.hi, kFloorY, kDoorTopY);
-    b.jamb(kMatDoorFrame, constZ, d.to, -1.0, d.lo, d.hi, kFloorY, kDoorTopY);
-    b.reveal(kMatDoorFrame, constZ, d.from, d.to, d.lo, d.hi, kDoorTopY, false);
+    b.jamb(kMatDoorFrame, constZ, d.from, 1.0, d.lo, d.hi, floorY, doorTopY);
+    b.jamb(kMatDoorFrame, constZ, d.to, -1.0, d.lo, d.hi, floorY, doorTopY);
+    b.reveal(kMatDoorFrame, constZ, d.from, d.to, d.lo, d.hi, doorTopY, false);
     b.threshold(constZ, d.from, d.to, d.lo, d.hi);
     const Plane loFace{constZ, d.lo, constZ ? Vec3{0, 0, -1} : Vec3{-1, 0, 0}};
     const Plane hiFace{constZ, d.hi, constZ ? Vec3{0, 0, 1} : Vec3{1, 0, 0}};
-    for (const Plane& face : {loFace, hiFace}) b.architrave(face, d.from, d.to, kDoorTopY);
+    for (const Plane& face : {loFace, hiFace}) b.architrave(face, d.from, d.to, doorTopY);
     const double centre = 0.5 * (d.from + d.to);
     b.sign(loFace, centre, signs[index][0]);
     b.sign(hiFace, centre, signs[index][1]);
@@ -435,33 +435,33 @@ void addDoorways(LevelBuilder& b) {
 void addEntrance(LevelBuilder& b) {
   const double recess = -1.0;
   const Plane door{true, recess, {0, 0, 1}};
-  b.picture(kMatDoor, door, kEntranceFrom, kEntranceTo, kFloorY, kDoorTopY, 0.0, 1.0, 0.0, 1.0);
-  b.jamb(kMatDoorFrame, true, kEntranceFrom, 1.0, recess, 0.0, kFloorY, kDoorTopY);
-  b.jamb(kMatDoorFrame, true, kEntranceTo, -1.0, recess, 0.0, kFloorY, kDoorTopY);
-  b.reveal(kMatDoorFrame, true, kEntranceFrom, kEntranceTo, recess, 0.0, kDoorTopY, false);
-  b.threshold(true, kEntranceFrom, kEntranceTo, recess, 0.0);
+  b.picture(kMatDoor, door, entranceFrom, entranceTo, floorY, doorTopY, 0.0, 1.0, 0.0, 1.0);
+  b.jamb(kMatDoorFrame, true, entranceFrom, 1.0, recess, 0.0, floorY, doorTopY);
+  b.jamb(kMatDoorFrame, true, entranceTo, -1.0, recess, 0.0, floorY, doorTopY);
+  b.reveal(kMatDoorFrame, true, entranceFrom, entranceTo, recess, 0.0, doorTopY, false);
+  b.threshold(true, entranceFrom, entranceTo, recess, 0.0);
   const Plane wall{true, 0.0, {0, 0, 1}};
-  b.architrave(wall, kEntranceFrom, kEntranceTo, kDoorTopY);
-  b.sign(wall, 0.5 * (kEntranceFrom + kEntranceTo), kSignExit);
+  b.architrave(wall, entranceFrom, entranceTo, doorTopY);
+  b.sign(wall, 0.5 * (entranceFrom + entranceTo), kSignExit);
 }
 
 // Reveals and mullion of the windows of one outer wall; the wall runs from its inner face
-// outwards by kOuterWallThickness.
+// outwards by outerWallThickness.
 void addWindows(LevelBuilder& b, const Plane& inner, const double* centres, std::size_t count) {
-  const double outward = -kOuterWallThickness;  // along the normal, which points inwards
+  const double outward = -outerWallThickness;  // along the normal, which points inwards
   const double c0 = inner.c;
   const double c1 = inner.offset(outward).c;
   const double middle = 0.5 * (c0 + c1);
   const Plane bars{inner.constZ, middle, inner.normal};
   for (std::size_t i = 0; i < count; ++i) {
-    const double s0 = centres[i] - kWindowWidth / 2;
-    const double s1 = centres[i] + kWindowWidth / 2;
+    const double s0 = centres[i] - windowWidth / 2;
+    const double s1 = centres[i] + windowWidth / 2;
     const double sc = centres[i];
-    b.jamb(kMatWindow, inner.constZ, s0, 1.0, c0, c1, kWindowSillY, kWindowTopY);
-    b.jamb(kMatWindow, inner.constZ, s1, -1.0, c0, c1, kWindowSillY, kWindowTopY);
-    b.reveal(kMatWindow, inner.constZ, s0, s1, c0, c1, kWindowTopY, false);
-    b.reveal(kMatWindow, inner.constZ, s0, s1, c0, c1, kWindowSillY, true);
-    b.picture(kMatWindow, bars, sc - kMullion, sc + kMullion, kWindowSillY, kWindowTopY, 0.0, 0.1,
+    b.jamb(kMatWindow, inner.constZ, s0, 1.0, c0, c1, windowSillY, windowTopY);
+    b.jamb(kMatWindow, inner.constZ, s1, -1.0, c0, c1, windowSillY, windowTopY);
+    b.reveal(kMatWindow, inner.constZ, s0, s1, c0, c1, windowTopY, false);
+    b.reveal(kMatWindow, inner.constZ, s0, s1, c0, c1, windowSillY, true);
+    b.picture(kMatWindow, bars, sc - kMullion, sc + kMullion, windowSillY, windowTopY, 0.0, 0.1,
               0.0, 1.0);
   }
 }
@@ -470,13 +470,13 @@ void addWindows(LevelBuilder& b, const Plane& inner, const double* centres, std:
 // rooms 3 and 2, where the swords hang a unit off the wall.
 void addSwordBoards(LevelBuilder& b) {
   for (double x : kSwordBoards) {
-    const Vec3 lo{x - kSwordBoardHalfWidth, -4.5, kRoom4.z1 - kSwordBoardDepth};
-    const Vec3 hi{x + kSwordBoardHalfWidth, 6.5, kRoom4.z1};
+    const Vec3 lo{x - kSwordBoardHalfWidth, -4.5, room4Area.z1 - kSwordBoardDepth};
+    const Vec3 hi{x + kSwordBoardHalfWidth, 6.5, room4Area.z1};
     addBox(b.part(kMatDoorFrame), lo, hi, kAllFaces & ~kFaceMaxZ, 4.0);
   }
   for (double x : kFrontSwordBoards) {
-    const Vec3 lo{x - kSwordBoardHalfWidth, -4.5, kRoom4.z0};
-    const Vec3 hi{x + kSwordBoardHalfWidth, 6.5, kRoom4.z0 + kFrontSwordBoardDepth};
+    const Vec3 lo{x - kSwordBoardHalfWidth, -4.5, room4Area.z0};
+    const Vec3 hi{x + kSwordBoardHalfWidth, 6.5, room4Area.z0 + kFrontSwordBoardDepth};
     addBox(b.part(kMatDoorFrame), lo, hi, kAllFaces & ~kFaceMinZ, 4.0);
   }
 }
@@ -495,9 +495,9 @@ TextModel buildLevelModel() {
   addDoorways(b);
   addEntrance(b);
   addSwordBoards(b);
-  addWindows(b, Plane{true, 0.0, {0, 0, 1}}, kFrontWindows);
-  addWindows(b, Plane{false, 0.0, {1, 0, 0}}, kLeftWindows);
-  addWindows(b, Plane{false, 500.0, {-1, 0, 0}}, kRightWindows);
+  addWindows(b, Plane{true, 0.0, {0, 0, 1}}, frontWindows);
+  addWindows(b, Plane{false, 0.0, {1, 0, 0}}, leftWindows);
+  addWindows(b, Plane{false, 500.0, {-1, 0, 0}}, rightWindows);
   return b.model();
 }
 

@@ -88,15 +88,15 @@ Canvas zones() {
     p = ((x + y) / 12) % 2 == 0 ? rgb(230, 180, 30) : rgb(24, 24, 24);
   });
   // The drop zone is the left end of the exit zone.
-  const float dropEnd = static_cast<float>(w * (museum::kDropZone.x1 - museum::kExitZone.x0) /
-                                           (museum::kExitZone.x1 - museum::kExitZone.x0));
+  const float dropEnd = static_cast<float>(w * (museum::dropZone.x1 - museum::exitZone.x0) /
+                                           (museum::exitZone.x1 - museum::exitZone.x0));
   c.fillRect(border + 6, border + 6, dropEnd - 4, h - border - 6, rgb(40, 150, 70));
   c.fillRect(border + 10, border + 10, dropEnd - 8, h - border - 10, rgb(34, 70, 44));
   c.fillRect(dropEnd - 2, border, dropEnd + 2, h - border, rgb(230, 180, 30));
   // One unit along x takes about 5.9 texels and along z 5.1: glyphs are
   // widened to match.
-  const float stretch = static_cast<float>((w / (museum::kExitZone.x1 - museum::kExitZone.x0)) /
-                                           (h / (museum::kExitZone.z1 - museum::kExitZone.z0)));
+  const float stretch = static_cast<float>((w / (museum::exitZone.x1 - museum::exitZone.x0)) /
+                                           (h / (museum::exitZone.z1 - museum::exitZone.z0)));
   if (auto bold = TextPainter::open("DejaVuSans-Bold.ttf")) {
     bold->setSize(34.0f, stretch);
     bold->drawCentred(c, (border + dropEnd) * 0.5f, 74.0f, "DROP", rgb(120, 230, 140));
@@ -123,7 +123,7 @@ Canvas zones() {
 
 // Rows of a 256-pixel wall texture: row 0 is y = 14 (the ceiling), row 256 is y = -6.
 float rowOf(double worldY) {
-  return static_cast<float>((museum::kCeilingY - worldY) / (museum::kCeilingY - museum::kFloorY) * 256.0);
+  return static_cast<float>((museum::ceilingY - worldY) / (museum::ceilingY - museum::floorY) * 256.0);
 }
 
 // The parts every wall shares: a cornice under the ceiling and a skirting board.
@@ -167,7 +167,7 @@ void wainscot(Canvas& c, Colour woodLight, Colour woodDark, Colour rail) {
 void nightWall(Canvas& c) {
   const float width = static_cast<float>(c.width());
   c.shade([&](int x, int y, Colour& p) {
-    const double worldY = museum::kCeilingY - (y + 0.5) / 256.0 * (museum::kCeilingY - museum::kFloorY);
+    const double worldY = museum::ceilingY - (y + 0.5) / 256.0 * (museum::ceilingY - museum::floorY);
     const float yw = static_cast<float>(worldY);
     const float base = 0.32f + 0.45f * (1.0f - smoothstep(4.0f, 12.5f, yw));
     // The pool opens downwards from the washer at y = 12.5, widest around the pictures.

@@ -1,67 +1,10 @@
-// The museum's floor plan in level units (x and z on the floor, y up), shared by the level,
-// the pictures and the furniture, and the names of the textures their models use.
-//
-// The hall (room 1) is an L: a front corridor along z 0..50 and a left corridor along
-// x 0..52. Inner walls 2 thick: x 52..54, z 50..52, x 280..282, z 273..275. Room 3 is
-// x 54..280, z 52..273; room 2 x 282..500, z 52..273; room 4 x 54..500, z 275..485. The
-// inner faces of the outer walls are x = 0, z = 0, x = 500 and z = 485.
+// What the generator adds to the museum's plan (geometry/MuseumPlan.h, which the game reads
+// too): the sword boards and the names of the textures the level and the models use.
 #pragma once
 
+#include "geometry/MuseumPlan.h"
+
 namespace museum {
-
-constexpr double kFloorY = -6.0;
-constexpr double kCeilingY = 14.0;
-constexpr double kDoorTopY = 8.0;     // top of every doorway opening
-constexpr double kWindowSillY = 6.0;  // well above the top of the player's sphere (3.2)
-constexpr double kWindowTopY = 12.0;
-constexpr double kOuterWallThickness = 2.0;
-
-struct Area {
-  double x0, z0, x1, z1;
-  bool contains(double x, double z, double margin = 0.0) const {
-    return x > x0 + margin && x < x1 - margin && z > z0 + margin && z < z1 - margin;
-  }
-};
-
-constexpr Area kHallFront{0.0, 0.0, 500.0, 50.0};
-constexpr Area kHallLeft{0.0, 50.0, 52.0, 485.0};
-constexpr Area kRoom3{54.0, 52.0, 280.0, 273.0};
-constexpr Area kRoom2{282.0, 52.0, 500.0, 273.0};
-constexpr Area kRoom4{54.0, 275.0, 500.0, 485.0};
-
-// A doorway through an inner wall. Walls that run along x have a fixed z range (lo..hi) and
-// the opening spans x (from..to); walls that run along z the other way round.
-struct Doorway {
-  bool wallAlongX;
-  double lo, hi;    // the wall's thickness
-  double from, to;  // the opening, exactly the room tracking's strip
-};
-
-constexpr Doorway kDoorways[] = {
-    {true, 50.0, 52.0, 152.0, 181.0},    // hall - room 3
-    {true, 50.0, 52.0, 381.0, 410.0},    // hall - room 2
-    {false, 52.0, 54.0, 150.0, 176.0},   // hall - room 3
-    {false, 52.0, 54.0, 375.0, 398.0},   // hall - room 4
-    {false, 280.0, 282.0, 152.0, 175.0}, // room 3 - room 2
-    {true, 273.0, 275.0, 152.0, 181.0},  // room 3 - room 4
-    {true, 273.0, 275.0, 381.0, 410.0},  // room 2 - room 4
-};
-
-// The closed entrance door in the front wall, and the floor markings in front of it.
-constexpr double kEntranceFrom = 440.0;
-constexpr double kEntranceTo = 480.0;
-constexpr Area kExitZone{405.0, 0.0, 492.0, 25.0};
-constexpr Area kDropZone{405.0, 0.0, 432.0, 25.0};
-
-// The five room lights (x, z); a floor and ceiling vertex sits under each.
-constexpr double kLights[5][2] = {{254.0, 25.0}, {25.0, 180.0}, {177.0, 164.0}, {395.0, 164.0},
-                                  {281.0, 386.0}};
-
-// Window centres along the outer walls; each opening is kWindowWidth wide.
-constexpr double kWindowWidth = 16.0;
-constexpr double kFrontWindows[] = {35.0, 105.0, 175.0, 245.0, 315.0, 385.0};  // z = 0, along x
-constexpr double kLeftWindows[] = {45.0, 120.0, 195.0, 270.0, 345.0, 420.0};   // x = 0, along z
-constexpr double kRightWindows[] = {25.0, 110.0, 215.0, 330.0, 430.0};         // x = 500, along z
 
 // The two swords hung on the back wall (z = 483, turned upright by the set-up) hang on boards
 // one unit thick, so that they touch what holds them: x of each board's centre.
