@@ -352,30 +352,55 @@ bool Md2Loader::loadFromBytes(Md2Model& model, const unsigned char* data, std::s
   }
 }
 
-float Md2Model::stepTime(std::int32_t nextFrame) {
+namespace {
+
+// The clock step of an advance: t = ms since the last step / 125 (not limited). Once 125 ms
+// have passed, the clock's frame becomes nextFrame and the step counts from now.
+float stepClock(Md2Clock& clock, std::int32_t nextFrame) {
   const float now = static_cast<float>(platform::clockMs());
-  if (now < lastTime) {
+  if (now < clock.lastTime) {
     // The clock went back (wrapped, or a virtual clock was reset): count from now rather
     // than wait until it catches up with the old reading.
-    lastTime = now;
+    clock.lastTime = now;
   }
-  elapsedTime = now - lastTime;
-  const float t = elapsedTime / md2FrameMs;
-  if (elapsedTime >= md2FrameMs) {
-    currentFrame = nextFrame;
-    lastTime = now;
+  clock.elapsedTime = now - clock.lastTime;
+  const float t = clock.elapsedTime / md2FrameMs;
+  if (clock.elapsedTime >= md2FrameMs) {
+    clock.currentFrame = nextFrame;
+    clock.lastTime = now;
   }
   return t;
 }
 
+}  // namespace
+
+float Md2Model::stepTime(std::int32_t nextFrame) {
+  Md2Clock clock{elapsedTime, lastTime, playOnce, currentFrame};
+  const float t = stepClock(clock, nextFrame);
+  elapsedTime = clock.elapsedTime;
+  lastTime = clock.lastTime;
+  currentFrame = clock.currentFrame;
+  return t;
+}
+
 bool Md2Model::advanceAnimation(Md2Pose& pose) {
+  Md2Clock clock{elapsedTime, lastTime, playOnce, currentFrame};
+  const bool drawn = advanceAnimation(clock, pose);
+  elapsedTime = clock.elapsedTime;
+  lastTime = clock.lastTime;
+  currentFrame = clock.currentFrame;
+  return drawn;
+}
+
+bool Md2Model::advanceAnimation(Md2Clock& clock, Md2Pose& pose) const {
   // Step 1.
   const std::int32_t frameCount = static_cast<std::int32_t>(frames.size());
   if (frameCount == 0) {
     return false;
   }
   // A frame index from outside (the guard sets currentFrame) is kept inside the frames.
-  const std::int32_t current = currentFrame >= 0 && currentFrame < frameCount ? currentFrame : 0;
+  const std::int32_t current =
+      clock.currentFrame >= 0 && clock.currentFrame < frameCount ? clock.currentFrame : 0;
   pose.currentFrame = current;
   pose.nextFrame = current;
   pose.t = 0.0f;
@@ -396,10 +421,10 @@ bool Md2Model::advanceAnimation(Md2Pose& pose) {
   }
   pose.nextFrame = next;
   // Step 3: a play-once animation rests on endFrame - 1 without stepping the clock.
-  if (playOnce && current == a.endFrame - 1) {
+  if (clock.playOnce && current == a.endFrame - 1) {
     return true;
   }
-  const float t = stepTime(next);
+  const float t = stepClock(clock, next);
   pose.t = t < 0.0f ? 0.0f : (t > 1.0f ? 1.0f : t);
   return true;
 }

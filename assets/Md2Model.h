@@ -52,6 +52,15 @@ struct Md2Pose {
 // Milliseconds per key frame: at most 8 key frames a second.
 constexpr float md2FrameMs = 125.0f;
 
+// Where one player of an animation stands in it: the key frame shown and the clock of its
+// steps. Several of these can play one model's frames at once (both guards share theirs).
+struct Md2Clock {
+  float elapsedTime = 0.0f;   // ms since the last frame step, as of the last advance
+  float lastTime = 0.0f;      // clock reading (ms) of the last frame step; 0 when fresh
+  bool playOnce = false;      // rest on the last shown frame instead of looping
+  std::int32_t currentFrame = 0;
+};
+
 class Md2Model {
  public:
   float elapsedTime = 0.0f;  // ms since the last frame step, as of the last draw
@@ -82,6 +91,9 @@ class Md2Model {
   // clock and gives t limited to [0, 1]. A play-once animation resting on endFrame - 1 gets
   // t = 0 and no step. Returns false when there is nothing to draw (no frames).
   bool advanceAnimation(Md2Pose& pose);
+
+  // The same with a clock of the caller's own instead of the model's: the frames stay shared.
+  bool advanceAnimation(Md2Clock& clock, Md2Pose& pose) const;
 };
 
 // Frees each frame's vertices, texture coordinates and triangles; the model object stays, and

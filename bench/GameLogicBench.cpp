@@ -97,10 +97,10 @@ void loadGuardModels(Md2Model* models) {
   }
 }
 
-Guard* patrollingGuard(const Vector3* path, const Vector3& heading, Md2Model* models,
+Guard* patrollingGuard(const Vector3* path, const Vector3& heading, Md2Clock* clocks,
                        bool clockwise) {
   Guard* guard = new Guard(path, heading);
-  guard->setModels(models);
+  guard->setModels(guardModels, clocks);
   guard->setPath(path);
   guard->setClockwise(clockwise);
   return guard;
@@ -114,8 +114,7 @@ constexpr float turnPerFrame = 0.0133f;  // radians: 20 units/s over 0.8 rad/s
 void startGameInPlay() {
   static bool modelsLoaded = false;
   if (!modelsLoaded) {
-    loadGuardModels(guard1Models);
-    loadGuardModels(guard2Models);
+    loadGuardModels(guardModels);
     modelsLoaded = true;
   }
   platform::useVirtualClock(0);
@@ -125,8 +124,8 @@ void startGameInPlay() {
   camera->setScreenSize(1024, 768);
   delete guard1;
   delete guard2;
-  guard1 = patrollingGuard(guard1Path, guard1StartHeading, guard1Models, true);
-  guard2 = patrollingGuard(guard2Path, guard2StartHeading, guard2Models, false);
+  guard1 = patrollingGuard(guard1Path, guard1StartHeading, guard1Clocks, true);
+  guard2 = patrollingGuard(guard2Path, guard2StartHeading, guard2Clocks, false);
   currentScreen = GameScreen::Playing;
   heist = Heist{};
 }

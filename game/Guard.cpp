@@ -33,20 +33,22 @@ bool isQuarterStepFrame(std::int32_t frame) {
 }
 
 // Back to frame 0 and looping: a fall animation made ready for the next fall.
-void rewind(Md2Model* model) {
-  if (model != nullptr) {
-    model->playOnce = false;
-    model->currentFrame = 0;
-  }
+void rewind(Guard& guard, GuardAnimation animation) {
+  if (guard.clocks == nullptr) return;
+  guard.clock(animation).playOnce = false;
+  guard.clock(animation).currentFrame = 0;
 }
 
-// The figure's pose of this frame: the model's clock steps as a drawing of it did.
-void poseFigure(Guard& guard, Md2Model* model) {
-  guard.figure = model != nullptr && model->advanceAnimation(guard.figurePose) ? model : nullptr;
+// The figure's pose of this frame: the guard's clock of the animation steps as a drawing of
+// it did.
+void poseFigure(Guard& guard, const Md2Model* model, GuardAnimation animation) {
+  const bool shown = model != nullptr && model->advanceAnimation(guard.clock(animation), guard.figurePose);
+  guard.figure = shown ? model : nullptr;
 }
 
-void poseWeapon(Guard& guard, Md2Model* model) {
-  guard.weapon = model != nullptr && model->advanceAnimation(guard.weaponPose) ? model : nullptr;
+void poseWeapon(Guard& guard, const Md2Model* model, GuardAnimation animation) {
+  const bool shown = model != nullptr && model->advanceAnimation(guard.clock(animation), guard.weaponPose);
+  guard.weapon = shown ? model : nullptr;
 }
 
 }  // namespace
@@ -63,6 +65,7 @@ Guard::Guard()
       fallModel(nullptr),
       weaponShootModel(nullptr),
       weaponFallModel(nullptr),
+      clocks(nullptr),
       waitStart(-1.0f),
       clockNow(0.0f),
       speed(10.0f),
@@ -87,13 +90,6 @@ Guard::Guard(const Vector3* corners, const Vector3& startHeading) : Guard() {
 }
 
 Guard::~Guard() {
-  Md2Model* const slots[6] = {walkModel, standModel, shootModel,
-                              fallModel, weaponShootModel, weaponFallModel};
-  for (Md2Model* model : slots) {
-    if (model != nullptr) {
-      releaseMd2Model(*model);
-    }
-  }
   if (texture != 0) {
     deleteTexture(texture);
   }
@@ -111,15 +107,16 @@ void Guard::setPath(const Vector3* corners) {
   walking = false;
 }
 
-void Guard::setModels(Md2Model* models) {
+void Guard::setModels(const Md2Model* models, Md2Clock* animationClocks) {
+  clocks = animationClocks;
   walkModel = &models[static_cast<int>(GuardAnimation::Walk)];
   standModel = &models[static_cast<int>(GuardAnimation::Stand)];
   shootModel = &models[static_cast<int>(GuardAnimation::Shoot)];
   fallModel = &models[static_cast<int>(GuardAnimation::Fall)];
   weaponShootModel = &models[static_cast<int>(GuardAnimation::WeaponShoot)];
   weaponFallModel = &models[static_cast<int>(GuardAnimation::WeaponFall)];
-  rewind(fallModel);
-  rewind(weaponFallModel);
+  rewind(*this, GuardAnimation::Fall);
+  rewind(*this, GuardAnimation::WeaponFall);
 }
 
 void Guard::loadTexture(const char* fileName) {
@@ -167,10 +164,12 @@ void Guard::spawn(const Vector3& where, int angleDegrees) {
   down = false;
   alerted = false;
   walking = false;
-  if (shootModel != nullptr) shootModel->currentFrame = 0;
-  if (weaponShootModel != nullptr) weaponShootModel->currentFrame = 0;
-  rewind(fallModel);
-  rewind(weaponFallModel);
+  if (clocks != nullptr) {
+    clock(GuardAnimation::Shoot).currentFrame = 0;
+    clock(GuardAnimation::WeaponShoot).currentFrame = 0;
+  }
+  rewind(*this, GuardAnimation::Fall);
+  rewind(*this, GuardAnimation::WeaponFall);
 }
 
 void Guard::keepAway(std::int32_t forward, std::int32_t sideways, Camera& player, float& step) {
@@ -252,7 +251,7 @@ void waitAtCorner(Guard& guard) {
   } else {
     guard.clockNow = now;
     if (guard.clockNow - guard.waitStart > cornerWaitSeconds && guard.standModel != nullptr &&
-        guard.standModel->currentFrame == standLeaveFrame) {
+        guard.clock(GuardAnimation::Stand).currentFrame == standLeaveFrame) {
       guard.waitStart = -1.0f;
       guard.walking = true;
     }
@@ -263,7 +262,7 @@ void waitAtCorner(Guard& guard) {
   guard.angle = guard.headingAngle();
   // Step 4.
   guard.lift = guardStandLift;
-  poseFigure(guard, guard.standModel);
+  poseFigure(guard, guard.standModel, GuardAnimation::Stand);
 }
 
 void walk(Guard& guard, float interval) {
@@ -279,13 +278,13 @@ void walk(Guard& guard, float interval) {
       guard.heading = turnedHeading(guard.heading, guard.clockwise);
     } else {
       const bool quarter =
-          guard.walkModel != nullptr && isQuarterStepFrame(guard.walkModel->currentFrame);
+          guard.walkModel != nullptr && isQuarterStepFrame(guard.clock(GuardAnimation::Walk).currentFrame);
       const float s = quarter ? step / 4.0f : step;
       *leg.coordinate += leg.direction * s;
       guard.angle = leg.angle;
     }
   }
-  poseFigure(guard, guard.walkModel);
+  poseFigure(guard, guard.walkModel, GuardAnimation::Walk);
 }
 
 void attack(Guard& guard, Camera& player) {
@@ -298,21 +297,22 @@ void attack(Guard& guard, Camera& player) {
     guard.angle = -guard.angle;
   }
   // Step 3.
-  poseFigure(guard, guard.shootModel);
+  poseFigure(guard, guard.shootModel, GuardAnimation::Shoot);
   if (guard.shootModel != nullptr) {
     // Step 4: one shot per pass through frame 17, wherever the player is.
-    if (guard.shootModel->currentFrame == shotFrame && guard.shotReady) {
+    const std::int32_t frame = guard.clock(GuardAnimation::Shoot).currentFrame;
+    if (frame == shotFrame && guard.shotReady) {
       guard.shotReady = false;
       playCue(Cue::GuardFires);
       player.health = player.health <= guardShotDamage ? 0.0f : player.health - guardShotDamage;
     }
     // Step 5.
-    if (guard.shootModel->currentFrame == rearmFrame) {
+    if (frame == rearmFrame) {
       guard.shotReady = true;
     }
   }
   // Step 6.
-  poseWeapon(guard, guard.weaponShootModel);
+  poseWeapon(guard, guard.weaponShootModel, GuardAnimation::WeaponShoot);
 }
 
 void fallAndLie(Guard& guard) {
@@ -328,13 +328,13 @@ void fallAndLie(Guard& guard) {
   }
   // Step 3: it falls facing the way it last looked.
   // Step 4: the fall comes to rest on its last shown frame.
-  if (guard.fallModel != nullptr) guard.fallModel->playOnce = true;
-  poseFigure(guard, guard.fallModel);
+  if (guard.fallModel != nullptr) guard.clock(GuardAnimation::Fall).playOnce = true;
+  poseFigure(guard, guard.fallModel, GuardAnimation::Fall);
   if (guard.weaponFallModel != nullptr) {
-    guard.weaponFallModel->playOnce = true;
+    guard.clock(GuardAnimation::WeaponFall).playOnce = true;
   }
   // Step 5.
-  poseWeapon(guard, guard.weaponFallModel);
+  poseWeapon(guard, guard.weaponFallModel, GuardAnimation::WeaponFall);
 }
 
 }  // namespace

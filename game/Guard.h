@@ -47,12 +47,14 @@ class Guard {
   bool fallPending;         // until the first lying frame has recorded the fall time
   bool shotReady;           // the next shot may fire (cleared on firing, set at frame 18)
   std::int16_t targetIndex; // 0..3, the corner walked to
-  Md2Model* walkModel;      // the six animations, not owned
-  Md2Model* standModel;
-  Md2Model* shootModel;
-  Md2Model* fallModel;
-  Md2Model* weaponShootModel;
-  Md2Model* weaponFallModel;
+  const Md2Model* walkModel;  // the six animations, shared by both guards, not owned
+  const Md2Model* standModel;
+  const Md2Model* shootModel;
+  const Md2Model* fallModel;
+  const Md2Model* weaponShootModel;
+  const Md2Model* weaponFallModel;
+  Md2Clock* clocks;          // this guard's six animation clocks, in GuardAnimation order;
+                             // not owned: they outlive the guard, as the models do
   float waitStart;          // seconds; -1.0 when no wait runs
   float clockNow;           // the latest clock reading, seconds
   float speed;              // units per second, 10.0
@@ -71,23 +73,24 @@ class Guard {
   // ---- This frame's pose, left by update() for the drawing ----
   bool posed;                   // update() ran this frame: the guard is drawn
   float lift;                   // up from position: the stand model's lift, else 0
-  Md2Model* figure;             // the figure's animation drawn, null for none
+  const Md2Model* figure;       // the figure's animation drawn, null for none
   Md2Pose figurePose;
-  Md2Model* weapon;             // the weapon's animation drawn, null for none
+  const Md2Model* weapon;       // the weapon's animation drawn, null for none
   Md2Pose weaponPose;
 
   // The placeholder of the world set-up: down, so no rule touches it; holds nothing.
   Guard();
   // A guard at corner 0 of the given corners with the given start heading.
   Guard(const Vector3* corners, const Vector3& startHeading);
-  // Releases the six animations (not the model objects) and both skins.
+  // Releases both skins; the animations and their clocks belong to the world.
   ~Guard();
   Guard(const Guard&) = delete;
   Guard& operator=(const Guard&) = delete;
 
   void setPath(const Vector3* corners);
-  // The first of six consecutive models, in GuardAnimation order.
-  void setModels(Md2Model* models);
+  // The first of six consecutive models and of six clocks, in GuardAnimation order.
+  void setModels(const Md2Model* models, Md2Clock* animationClocks);
+  Md2Clock& clock(GuardAnimation animation) { return clocks[static_cast<int>(animation)]; }
   // Loads the guard's skin into `texture` and the weapon skin into `weaponTexture`.
   void loadTexture(const char* fileName);
   void setClockwise(bool value);

@@ -11,9 +11,6 @@
 #include "platform/Screen.h"
 
 void retireGuard(Guard*& guard) {
-  if (guard == nullptr) return;
-  guard->walkModel = guard->standModel = guard->shootModel = nullptr;
-  guard->fallModel = guard->weaponShootModel = guard->weaponFallModel = nullptr;
   delete guard;
   guard = nullptr;
 }
@@ -37,10 +34,10 @@ void restoreObjects() {
 }
 
 // Steps 6 and 7.
-Guard* createGuard(const Vector3* path, const Vector3& startHeading, Md2Model* models,
+Guard* createGuard(const Vector3* path, const Vector3& startHeading, Md2Clock* clocks,
                    bool clockwise) {
   Guard* guard = new Guard(path, startHeading);
-  guard->setModels(models);
+  guard->setModels(guardModels, clocks);
   guard->loadTexture("data/textures/pm1.bmp");
   guard->setPath(path);
   guard->setClockwise(clockwise);
@@ -56,9 +53,9 @@ void newGame() {
   heist = Heist{};
   restoreObjects();
   retireGuard(guard1);
-  guard1 = createGuard(guard1Path, guard1StartHeading, guard1Models, true);
+  guard1 = createGuard(guard1Path, guard1StartHeading, guard1Clocks, true);
   retireGuard(guard2);
-  guard2 = createGuard(guard2Path, guard2StartHeading, guard2Models, false);
+  guard2 = createGuard(guard2Path, guard2StartHeading, guard2Clocks, false);
   postStatusMessage(355, 390, textYellow, "It's your turn now, baby!");
   heist.heistStartMs = platform::clockMs();
   ++gamesStarted;

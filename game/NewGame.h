@@ -4,6 +4,5 @@
 // Leaves the screen and the music to the caller (game/Screen.cpp).
 void newGame();
 
-// Frees a guard that a new game replaces, without emptying the animations it shares with
-// its successor (only shutdown releases those).
+// Frees a guard that a new game replaces; the animations and their clocks stay with the world.
 void retireGuard(class Guard*& guard);

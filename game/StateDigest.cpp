@@ -42,15 +42,21 @@ class Fnv {
   std::uint64_t hash;
 };
 
-void addModel(Fnv& fnv, const Md2Model* model) {
-  if (model == nullptr) {
+void addClock(Fnv& fnv, const Md2Clock* clock) {
+  if (clock == nullptr) {
     fnv.add(-1);
     return;
   }
-  fnv.add(model->currentFrame);
-  fnv.add(model->elapsedTime);
-  fnv.add(model->lastTime);
-  fnv.add(model->playOnce);
+  fnv.add(clock->currentFrame);
+  fnv.add(clock->elapsedTime);
+  fnv.add(clock->lastTime);
+  fnv.add(clock->playOnce);
+}
+
+// The guard's clock of an animation he has; null for the placeholders, which have none.
+const Md2Clock* clockOf(const Guard* guard, const Md2Model* model, GuardAnimation animation) {
+  if (model == nullptr || guard->clocks == nullptr) return nullptr;
+  return &guard->clocks[static_cast<int>(animation)];
 }
 
 void addGuard(Fnv& fnv, const Guard* guard) {
@@ -71,12 +77,12 @@ void addGuard(Fnv& fnv, const Guard* guard) {
   fnv.add(guard->health);
   fnv.add(guard->down);
   fnv.add(guard->gone);
-  addModel(fnv, guard->walkModel);
-  addModel(fnv, guard->standModel);
-  addModel(fnv, guard->shootModel);
-  addModel(fnv, guard->fallModel);
-  addModel(fnv, guard->weaponShootModel);
-  addModel(fnv, guard->weaponFallModel);
+  addClock(fnv, clockOf(guard, guard->walkModel, GuardAnimation::Walk));
+  addClock(fnv, clockOf(guard, guard->standModel, GuardAnimation::Stand));
+  addClock(fnv, clockOf(guard, guard->shootModel, GuardAnimation::Shoot));
+  addClock(fnv, clockOf(guard, guard->fallModel, GuardAnimation::Fall));
+  addClock(fnv, clockOf(guard, guard->weaponShootModel, GuardAnimation::WeaponShoot));
+  addClock(fnv, clockOf(guard, guard->weaponFallModel, GuardAnimation::WeaponFall));
 }
 
 }  // namespace

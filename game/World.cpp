@@ -23,8 +23,9 @@ ModelObject* chairs[chairCount];
 ModelObject* sofas[sofaCount];
 ModelObject* tables[tableCount];
 
-Md2Model guard1Models[6];
-Md2Model guard2Models[6];
+Md2Model guardModels[6];
+Md2Clock guard1Clocks[6];
+Md2Clock guard2Clocks[6];
 
 namespace {
 
@@ -199,18 +200,9 @@ void loadAnimation(Md2Model& model, int slot) {
   }
 }
 
-// Walk and stand of guard 1, then of guard 2; then the other four slots, each guard 1 first.
+// Once, in slot order: both guards play the same animations, each with its own clocks.
 void loadGuardAnimations() {
-  const int walk = static_cast<int>(GuardAnimation::Walk);
-  const int stand = static_cast<int>(GuardAnimation::Stand);
-  loadAnimation(guard1Models[walk], walk);
-  loadAnimation(guard1Models[stand], stand);
-  loadAnimation(guard2Models[walk], walk);
-  loadAnimation(guard2Models[stand], stand);
-  for (int slot = static_cast<int>(GuardAnimation::Shoot); slot < guardAnimationCount; ++slot) {
-    loadAnimation(guard1Models[slot], slot);
-    loadAnimation(guard2Models[slot], slot);
-  }
+  for (int slot = 0; slot < guardAnimationCount; ++slot) loadAnimation(guardModels[slot], slot);
 }
 
 // Step 10.

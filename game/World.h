@@ -39,8 +39,11 @@ extern ModelObject* chairs[chairCount];
 extern ModelObject* sofas[sofaCount];
 extern ModelObject* tables[tableCount];
 
-extern Md2Model guard1Models[6];   // walk, stand, shoot, fall, weapon-shoot, weapon-fall
-extern Md2Model guard2Models[6];
+extern Md2Model guardModels[6];    // walk, stand, shoot, fall, weapon-shoot, weapon-fall:
+                                   // both guards play them
+struct Md2Clock;
+extern Md2Clock guard1Clocks[6];   // where each guard stands in each animation; they go on
+extern Md2Clock guard2Clocks[6];   // from game to game, as the guards' animations always have
 
 // Builds the museum once: the placeholders of the player and the guards, the level, the
 // alarm's blink period, the guard animations and the 119 museum objects. Ends the program

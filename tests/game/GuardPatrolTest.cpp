@@ -50,14 +50,14 @@ TEST_F(GuardTest, QuarterStepsOnWalkFramesAndArrivalByTheFullStep) {
     SCOPED_TRACE(frame);
     guard.walking = true;
     guard.position = Vector3(100.0f, -6.0f, 25.0f);
-    models[0].currentFrame = frame;
+    clocks[0].currentFrame = frame;
     guard.update(0.1f, player);  // a step of 1.0
     const bool quarter = frame == 0 || frame == 1 || frame == 13 || frame == 14;
     EXPECT_FLOAT_EQ(quarter ? 100.25f : 101.0f, guard.position.x);
   }
 
   // 0.2 short of corner 1 on a quarter frame: the full step arrives, the angle waits a frame.
-  models[0].currentFrame = 0;
+  clocks[0].currentFrame = 0;
   guard.position.x = 394.8f;
   guard.update(0.1f, player);
   EXPECT_FALSE(guard.walking);

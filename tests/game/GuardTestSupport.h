@@ -61,12 +61,13 @@ class GuardTest : public ::testing::Test {
 
   // A guard as a new game makes it, without skins.
   void setUpGuard(Guard& guard, const Vector3* path, bool clockwise) {
-    guard.setModels(models);
+    guard.setModels(models, clocks);
     guard.setPath(path);
     guard.setClockwise(clockwise);
   }
 
   Md2Model models[6];
+  Md2Clock clocks[6];
 };
 
 }  // namespace guardtest

@@ -59,17 +59,19 @@ TEST_F(WorldSetup, TheLastFivePedestalsStandTurnedBeforeAnyFrameIsDrawn) {
   }
 }
 
-TEST_F(WorldSetup, EachGuardHasItsOwnCopyOfTheAnimations) {
-  for (int slot = 0; slot < 6; ++slot) {
-    ASSERT_FALSE(guard1Models[slot].frames.empty()) << slot;
-    EXPECT_EQ(guard1Models[slot].frames.size(), guard2Models[slot].frames.size()) << slot;
-    // Separate copies: releasing one guard's set leaves the other's intact.
-    EXPECT_NE(guard1Models[slot].frames.data(), guard2Models[slot].frames.data()) << slot;
-  }
-
-  // A new game hands each guard its own set, in slot order.
+TEST_F(WorldSetup, BothGuardsPlayOneSetOfAnimationsEachWithItsOwnClocks) {
+  for (int slot = 0; slot < 6; ++slot) ASSERT_FALSE(guardModels[slot].frames.empty()) << slot;
   testsupport::startGame();
-  EXPECT_EQ(guard1->walkModel, &guard1Models[0]);
-  EXPECT_EQ(guard2->standModel, &guard2Models[1]);
-  EXPECT_EQ(guard2->weaponFallModel, &guard2Models[5]);
+  EXPECT_EQ(guard1->walkModel, &guardModels[0]);
+  EXPECT_EQ(guard2->standModel, &guardModels[1]);
+  EXPECT_EQ(guard2->weaponFallModel, &guardModels[5]);
+  EXPECT_EQ(guard1->clocks, guard1Clocks);
+  EXPECT_EQ(guard2->clocks, guard2Clocks);
+  // Each guard steps his own clock: a frame of play leaves guard 2's walk where it was.
+  const Md2Clock before = guard2Clocks[0];
+  guard1->walking = true;
+  guard2->walking = false;
+  guard1->update(0.05f, *camera);
+  EXPECT_NE(guard1Clocks[0].lastTime, before.lastTime);
+  EXPECT_EQ(guard2Clocks[0].lastTime, before.lastTime);
 }
