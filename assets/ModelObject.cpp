@@ -234,9 +234,6 @@ void ModelObject::drawSolid() const {
     case 3:
       glutSolidCube(size);
       break;
-    case 4:
-      glutSolidCone(baseOrInnerRadius, heightOrOuterRadius, slices, stacks);
-      break;
     case 5:
       glutSolidTorus(baseOrInnerRadius, heightOrOuterRadius, slices, stacks);
       break;
@@ -278,11 +275,11 @@ void ModelObject::draw() const {
   if (!visible) {
     return;
   }
-  // Steps 1 and 2: the toolkit's teapot and cone wind their faces the other way round.
+  // Steps 1 and 2: the toolkit's teapot winds its faces the other way round.
   glPushAttrib(GL_CURRENT_BIT);
   glPushMatrix();
   glCullFace(GL_FRONT);
-  glFrontFace(kind == 1 || kind == 4 ? GL_CCW : GL_CW);
+  glFrontFace(kind == 1 ? GL_CCW : GL_CW);
   if (kind == 6) {
     drawModel();
   } else {
@@ -324,14 +321,11 @@ void ModelObject::pushCameraOut(std::int32_t forward, std::int32_t sideways, Cam
 }
 
 void ModelObject::boundingSphere(Vector3& centre, float& sphereRadius) const {
-  // The toolkit's solids stand around the origin: the teapot reaches 1.7 sizes along x, the
-  // cone its height along z from its base.
+  // The toolkit's solids stand around the origin: the teapot reaches 1.7 sizes along x.
   switch (kind) {
     case 1: sphereRadius = 2.0f * size; break;
     case 2: sphereRadius = radius; break;
     case 3: sphereRadius = 0.87f * size; break;
-    case 4: sphereRadius = std::hypot(static_cast<float>(baseOrInnerRadius),
-                                      static_cast<float>(heightOrOuterRadius)); break;
     case 5: sphereRadius = static_cast<float>(baseOrInnerRadius + heightOrOuterRadius); break;
     default: sphereRadius = modelRadius; break;
   }

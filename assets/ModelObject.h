@@ -21,10 +21,10 @@ class ModelObject {
  public:
   GLuint textureId;                  // own texture (a taken picture shows it); 0 for none
   MeshModel* model;                  // kind 6 only; owned
-  std::int32_t slices;               // sphere slices, cone slices, torus sides
-  std::int32_t stacks;               // sphere stacks, cone stacks, torus rings
-  std::int32_t baseOrInnerRadius;    // cone base, torus inner radius (whole units)
-  std::int32_t heightOrOuterRadius;  // cone height, torus outer radius (whole units)
+  std::int32_t slices;               // sphere slices, torus sides
+  std::int32_t stacks;               // sphere stacks, torus rings
+  std::int32_t baseOrInnerRadius;    // torus inner radius (whole units)
+  std::int32_t heightOrOuterRadius;  // torus outer radius (whole units)
   float angle;                       // first rotation, degrees
   float secondAngle;                 // second rotation, degrees
   float size;                        // cube edge, teapot size
@@ -47,7 +47,7 @@ class ModelObject {
   std::uint8_t rotated;        // drawing applies the first rotation
   std::uint8_t secondRotated;  // drawing applies the second rotation
   std::uint8_t intact;         // can be taken; a file object shows its material textures
-  std::int16_t kind;           // 1 teapot, 2 sphere, 3 cube, 4 cone, 5 torus, 6 text model
+  std::int16_t kind;           // 1 teapot, 2 sphere, 3 cube, 5 torus, 6 text model
   std::int16_t value;          // points for taking it
   std::int16_t bagSpace;       // room taken in the bag (capacity 100)
 
@@ -55,8 +55,7 @@ class ModelObject {
   ModelObject(float size, std::int16_t kind);
   // A sphere (kind 2).
   ModelObject(float radius, std::int32_t slices, std::int32_t stacks);
-  // A cone (kind 4: base, height) or a torus (kind 5: inner, outer radius); the two sizes
-  // are truncated toward zero.
+  // A torus (kind 5: inner, outer radius); the two sizes are truncated toward zero.
   ModelObject(float first, float second, std::int32_t slices, std::int32_t stacks,
               std::int16_t kind);
   // A text model (kind 6) loaded with loadMeshModel; intact.

@@ -33,7 +33,7 @@ constexpr int maxSwordsPerRoom = 4;
 // ---- Created once by initWorld, kept until the program ends ----
 extern GLuint menuTextures[6];     // start, controls, credits, quit highlighted; controls page; credits page
 extern GLuint hudIcons[3];         // heart, bag, police
-extern GLuint skylineTextures[3];  // skyline, sky, test
+extern GLuint skylineTextures[2];  // skyline, sky
 extern GLuint switchTextures[2];   // switch front, switch side
 
 extern ModelObject* pictures[roomRows][12];

@@ -6,7 +6,8 @@
 #include <cstdint>
 
 // ---- Alarm blinking: live for the whole run ----
-extern std::int16_t alarmBlinkFrames;   // frames between two toggles; initWorld copies refreshRate
+extern std::int16_t alarmBlinkFrames;   // frames between two toggles: the display's refresh
+                                        // rate, set by initWorld
 extern std::int16_t alarmBlinkCounter;  // frames since the last toggle; 0 when an alarm ends
 extern bool alarmLightsLit;             // kept when an alarm ends: the next one goes on from it
 
