@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "assets/MeshDraw.h"
 #include "assets/Textures.h"
@@ -111,8 +112,13 @@ ModelObject::ModelObject(float innerRadius, float outerRadius, std::int32_t side
 }
 
 ModelObject::ModelObject(const char* fileName, bool readNormals, FurnitureType furnitureType_)
+    : ModelObject(std::shared_ptr<const MeshModel>(loadMeshModel(fileName, readNormals),
+                                                   freeMeshModel),
+                  furnitureType_) {}
+
+ModelObject::ModelObject(std::shared_ptr<const MeshModel> mesh, FurnitureType furnitureType_)
     : ModelObject(0.0f, 0, 0) {
-  model = loadMeshModel(fileName, readNormals);
+  model = std::move(mesh);
   furnitureType = furnitureType_;
   kind = ObjectKind::TextModel;
   intact = 1;
@@ -137,9 +143,7 @@ void ModelObject::findModelBounds() {
   }
 }
 
-ModelObject::~ModelObject() {
-  freeMeshModel(model);
-}
+ModelObject::~ModelObject() = default;
 
 void ModelObject::setValue(std::int16_t v) {
   value = v;

@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "assets/MeshModel.h"
 #include "geometry/Vector3.h"
@@ -33,7 +34,8 @@ enum class FurnitureType : std::int16_t {
 class ModelObject {
  public:
   GLuint textureId;                  // own texture (a taken picture shows it); 0 for none
-  MeshModel* model;                  // a text model only; owned
+  // A text model only: the mesh, which objects of the same shape share (the pedestals).
+  std::shared_ptr<const MeshModel> model;
   std::int32_t slices;               // sphere slices, torus sides
   std::int32_t stacks;               // sphere stacks, torus rings
   std::int32_t baseOrInnerRadius;    // torus inner radius (whole units)
@@ -73,6 +75,8 @@ class ModelObject {
   ModelObject(float innerRadius, float outerRadius, std::int32_t sides, std::int32_t rings);
   // A text model loaded with loadMeshModel; intact.
   ModelObject(const char* fileName, bool readNormals, FurnitureType furnitureType);
+  // A text model of a mesh already loaded, shared with the objects that hold it; intact.
+  ModelObject(std::shared_ptr<const MeshModel> mesh, FurnitureType furnitureType);
   ~ModelObject();
   ModelObject(const ModelObject&) = delete;
   ModelObject& operator=(const ModelObject&) = delete;

@@ -335,11 +335,12 @@ void createPictures() {
   }
 }
 
-// Step 11.
+// Step 11: one mesh, loaded once, for every pedestal.
 void createPedestals() {
   for (int i = 0; i < pedestalCount; ++i) {
-    pedestals[i] =
-        new ModelObject("data/models/objects/sockel.txt", false, FurnitureType::Pedestal);
+    pedestals[i] = i == 0 ? new ModelObject("data/models/objects/sockel.txt", false,
+                                            FurnitureType::Pedestal)
+                          : new ModelObject(pedestals[0]->model, FurnitureType::Pedestal);
     pedestals[i]->setPosition(pedestalPositions[i][0], pedestalPositions[i][1],
                               pedestalPositions[i][2]);
   }

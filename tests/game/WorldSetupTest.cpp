@@ -1,5 +1,5 @@
-// The museum as the world set-up builds it from data/: the flags before the first game, and
-// each guard's own copy of the animations.
+// The museum as the world set-up builds it from data/: the flags before the first game, each
+// guard's own copy of the animations, and the pedestals' one mesh.
 #include <gtest/gtest.h>
 
 #include "assets/Md2Model.h"
@@ -57,4 +57,20 @@ TEST_F(WorldSetup, EachGuardHasItsOwnCopyOfTheAnimations) {
   EXPECT_EQ(guard1->walkModel, &guard1Models[0]);
   EXPECT_EQ(guard2->standModel, &guard2Models[1]);
   EXPECT_EQ(guard2->weaponFallModel, &guard2Models[5]);
+}
+
+TEST_F(WorldSetup, ThePedestalsShareOneMeshEachStandingInItsOwnPlace) {
+  ASSERT_NE(pedestals[0]->model, nullptr);
+  Vector3 firstCentre;
+  float firstRadius = 0.0f;
+  pedestals[0]->boundingSphere(firstCentre, firstRadius);
+  for (int i = 1; i < pedestalCount; ++i) {
+    EXPECT_EQ(pedestals[i]->model, pedestals[0]->model) << i;
+    Vector3 centre;
+    float radius = 0.0f;
+    pedestals[i]->boundingSphere(centre, radius);
+    EXPECT_FLOAT_EQ(radius, firstRadius) << i;
+    const Vector3 shift = pedestals[i]->position - pedestals[0]->position;
+    EXPECT_LT(distanceBetween(centre - firstCentre, shift), 1e-3f) << i;
+  }
 }
