@@ -27,7 +27,7 @@ namespace {
   platform::markShuttingDown();
   deleteTextures(6, menuTextures);
   deleteTextures(3, hudIcons);
-  deleteTextures(3, skylineTextures);
+  deleteTextures(2, skylineTextures);
   deleteTextures(2, switchTextures);
   delete levelMesh;
   levelMesh = nullptr;

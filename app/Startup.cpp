@@ -36,7 +36,6 @@
 
 std::int16_t screenWidth = 0;
 std::int16_t screenHeight = 0;
-std::int16_t refreshRate = 0;
 CommandLine commandLine;
 
 namespace {
@@ -83,7 +82,6 @@ bool loadScreenSettings(ScreenSettings& settings) {
   }
   screenWidth = settings.width;
   screenHeight = settings.height;
-  refreshRate = settings.refresh;
   applyGameOptions(contents, path);
   return true;
 }

@@ -10,7 +10,6 @@
 // Written by start-up before the display opens; the reshape updates the screen size.
 extern std::int16_t screenWidth;   // from the settings line, then the window's size at every
 extern std::int16_t screenHeight;  // reshape (platform/Screen.h owns the layout: ask it)
-extern std::int16_t refreshRate;   // copied into the alarm blink period by the world set-up
 extern CommandLine commandLine;    // parsed by startGame before anything else; the replay
                                    // driver and the timedemo leave it at its defaults
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "assets/MeshDraw.h"
 #include "assets/Textures.h"
@@ -21,11 +22,11 @@ struct FurnitureBox {
 // The box of an object, or false when its furniture type (or facing) has none.
 bool furnitureBox(const ModelObject& o, FurnitureBox& box) {
   switch (o.furnitureType) {
-    case 1:
+    case FurnitureType::Pedestal:
       box = o.rotated ? FurnitureBox{-1.0f, 11.0f, 7.0f, 13.0f}
                       : FurnitureBox{11.0f, 2.0f, 13.0f, 7.0f};
       return true;
-    case 2:
+    case FurnitureType::Chair:
       switch (o.chairFacing) {
         case 1:
           box = {-4.0f, 4.0f, 5.0f, 5.0f};
@@ -39,7 +40,7 @@ bool furnitureBox(const ModelObject& o, FurnitureBox& box) {
         default:
           return false;
       }
-    case 3:
+    case FurnitureType::Sofa:
       switch (o.sofaFacing) {
         case 1:
           box = {10.0f, 4.0f, 12.0f, 5.0f};
@@ -53,12 +54,13 @@ bool furnitureBox(const ModelObject& o, FurnitureBox& box) {
         default:
           return false;
       }
-    case 4:
+    case FurnitureType::Table:
       box = {-1.0f, 0.0f, 10.0f, 4.0f};
       return true;
-    default:
+    case FurnitureType::None:
       return false;
   }
+  return false;
 }
 
 // The midpoint as the larger of the two minus half their distance.
@@ -68,7 +70,7 @@ float midpoint(float a, float b) {
 
 }  // namespace
 
-ModelObject::ModelObject(float size_, std::int16_t kind_) : ModelObject(0.0f, 0, 0) {
+ModelObject::ModelObject(float size_, ObjectKind kind_) : ModelObject(0.0f, 0, 0) {
   size = size_;
   kind = kind_;
 }
@@ -89,7 +91,7 @@ ModelObject::ModelObject(float radius_, std::int32_t slices_, std::int32_t stack
       specular(nullptr),
       shininess(nullptr),
       emission(nullptr),
-      furnitureType(0),
+      furnitureType(FurnitureType::None),
       chairFacing(0),
       sofaFacing(0),
       visible(1),
@@ -97,23 +99,28 @@ ModelObject::ModelObject(float radius_, std::int32_t slices_, std::int32_t stack
       rotated(0),
       secondRotated(0),
       intact(0),
-      kind(2),
+      kind(ObjectKind::Sphere),
       value(0),
       bagSpace(0) {}
 
-ModelObject::ModelObject(float first, float second, std::int32_t slices_, std::int32_t stacks_,
-                         std::int16_t kind_)
-    : ModelObject(0.0f, slices_, stacks_) {
-  baseOrInnerRadius = static_cast<std::int32_t>(first);
-  heightOrOuterRadius = static_cast<std::int32_t>(second);
-  kind = kind_;
+ModelObject::ModelObject(float innerRadius, float outerRadius, std::int32_t sides,
+                         std::int32_t rings)
+    : ModelObject(0.0f, sides, rings) {
+  baseOrInnerRadius = static_cast<std::int32_t>(innerRadius);
+  heightOrOuterRadius = static_cast<std::int32_t>(outerRadius);
+  kind = ObjectKind::Torus;
 }
 
-ModelObject::ModelObject(const char* fileName, bool readNormals, std::int16_t furnitureType_)
+ModelObject::ModelObject(const char* fileName, bool readNormals, FurnitureType furnitureType_)
+    : ModelObject(std::shared_ptr<const MeshModel>(loadMeshModel(fileName, readNormals),
+                                                   freeMeshModel),
+                  furnitureType_) {}
+
+ModelObject::ModelObject(std::shared_ptr<const MeshModel> mesh, FurnitureType furnitureType_)
     : ModelObject(0.0f, 0, 0) {
-  model = loadMeshModel(fileName, readNormals);
+  model = std::move(mesh);
   furnitureType = furnitureType_;
-  kind = 6;
+  kind = ObjectKind::TextModel;
   intact = 1;
   findModelBounds();
 }
@@ -136,9 +143,7 @@ void ModelObject::findModelBounds() {
   }
 }
 
-ModelObject::~ModelObject() {
-  freeMeshModel(model);
-}
+ModelObject::~ModelObject() = default;
 
 void ModelObject::setValue(std::int16_t v) {
   value = v;
@@ -215,7 +220,7 @@ void ModelObject::applyTransformation() const {
   }
 }
 
-// Step 3: kinds 1 to 5.
+// Step 3: the solids.
 void ModelObject::drawSolid() const {
   if (ambient != nullptr) glMaterialfv(GL_FRONT, GL_AMBIENT, ambient);
   if (diffuse != nullptr) glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
@@ -225,27 +230,24 @@ void ModelObject::drawSolid() const {
   applyTransformation();
   prepareForToolkitSolid();
   switch (kind) {
-    case 1:
+    case ObjectKind::Teapot:
       glutSolidTeapot(size);
       break;
-    case 2:
+    case ObjectKind::Sphere:
       glutSolidSphere(radius, slices, stacks);
       break;
-    case 3:
+    case ObjectKind::Cube:
       glutSolidCube(size);
       break;
-    case 4:
-      glutSolidCone(baseOrInnerRadius, heightOrOuterRadius, slices, stacks);
-      break;
-    case 5:
+    case ObjectKind::Torus:
       glutSolidTorus(baseOrInnerRadius, heightOrOuterRadius, slices, stacks);
       break;
-    default:
+    case ObjectKind::TextModel:
       break;
   }
 }
 
-// Step 4: kind 6, each object of the model with its material.
+// Step 4: a text model, each object of the model with its material.
 void ModelObject::drawModel() const {
   if (model == nullptr) {
     return;
@@ -278,12 +280,12 @@ void ModelObject::draw() const {
   if (!visible) {
     return;
   }
-  // Steps 1 and 2: the toolkit's teapot and cone wind their faces the other way round.
+  // Steps 1 and 2: the toolkit's teapot winds its faces the other way round.
   glPushAttrib(GL_CURRENT_BIT);
   glPushMatrix();
   glCullFace(GL_FRONT);
-  glFrontFace(kind == 1 || kind == 4 ? GL_CCW : GL_CW);
-  if (kind == 6) {
+  glFrontFace(kind == ObjectKind::Teapot ? GL_CCW : GL_CW);
+  if (kind == ObjectKind::TextModel) {
     drawModel();
   } else {
     drawSolid();
@@ -324,20 +326,19 @@ void ModelObject::pushCameraOut(std::int32_t forward, std::int32_t sideways, Cam
 }
 
 void ModelObject::boundingSphere(Vector3& centre, float& sphereRadius) const {
-  // The toolkit's solids stand around the origin: the teapot reaches 1.7 sizes along x, the
-  // cone its height along z from its base.
+  // The toolkit's solids stand around the origin: the teapot reaches 1.7 sizes along x.
   switch (kind) {
-    case 1: sphereRadius = 2.0f * size; break;
-    case 2: sphereRadius = radius; break;
-    case 3: sphereRadius = 0.87f * size; break;
-    case 4: sphereRadius = std::hypot(static_cast<float>(baseOrInnerRadius),
-                                      static_cast<float>(heightOrOuterRadius)); break;
-    case 5: sphereRadius = static_cast<float>(baseOrInnerRadius + heightOrOuterRadius); break;
-    default: sphereRadius = modelRadius; break;
+    case ObjectKind::Teapot: sphereRadius = 2.0f * size; break;
+    case ObjectKind::Sphere: sphereRadius = radius; break;
+    case ObjectKind::Cube: sphereRadius = 0.87f * size; break;
+    case ObjectKind::Torus:
+      sphereRadius = static_cast<float>(baseOrInnerRadius + heightOrOuterRadius);
+      break;
+    case ObjectKind::TextModel: sphereRadius = modelRadius; break;
   }
   // A hair more, for the float rounding of the draw's matrices.
   sphereRadius = sphereRadius * 1.01f + 0.01f;
-  centre = kind == 6 ? modelCentre : Vector3();
+  centre = kind == ObjectKind::TextModel ? modelCentre : Vector3();
   // The draw's transformation, last applied first.
   if (secondRotated) centre = rotatedAbout(centre, secondAngle, secondAxis);
   if (rotated) centre = rotatedAbout(centre, angle, axis);

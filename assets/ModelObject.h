@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "assets/MeshModel.h"
 #include "geometry/Vector3.h"
@@ -17,26 +18,41 @@ constexpr std::int16_t lineOfSightRadius = 190;
 // The player takes what lies at most this far from the camera.
 constexpr float reachDistance = 25.0f;
 
+// What an object is: a GLUT solid or a text model. The numbers are the ones the museum was
+// first laid out with; 4 (a cone) is no longer used.
+enum class ObjectKind : std::int16_t { Teapot = 1, Sphere = 2, Cube = 3, Torus = 5, TextModel = 6 };
+
+// The collision box the camera is pushed out of (its size and place by type and facing).
+enum class FurnitureType : std::int16_t {
+  None = 0,
+  Pedestal = 1,
+  Chair = 2,
+  Sofa = 3,
+  Table = 4,
+};
+
 class ModelObject {
  public:
   GLuint textureId;                  // own texture (a taken picture shows it); 0 for none
-  MeshModel* model;                  // kind 6 only; owned
-  std::int32_t slices;               // sphere slices, cone slices, torus sides
-  std::int32_t stacks;               // sphere stacks, cone stacks, torus rings
-  std::int32_t baseOrInnerRadius;    // cone base, torus inner radius (whole units)
-  std::int32_t heightOrOuterRadius;  // cone height, torus outer radius (whole units)
+  // A text model only: the mesh, which objects of the same shape share (the pedestals).
+  std::shared_ptr<const MeshModel> model;
+  std::int32_t slices;               // sphere slices, torus sides
+  std::int32_t stacks;               // sphere stacks, torus rings
+  std::int32_t baseOrInnerRadius;    // torus inner radius (whole units)
+  std::int32_t heightOrOuterRadius;  // torus outer radius (whole units)
   float angle;                       // first rotation, degrees
   float secondAngle;                 // second rotation, degrees
   float size;                        // cube edge, teapot size
   float radius;                      // sphere radius
-  // Material of a solid (kinds 1 to 5): arrays owned by the caller, read at every draw.
+  // Material of a solid (every kind but a text model): arrays owned by the caller, read at
+  // every draw.
   // Four floats each (RGBA), shininess one; a null reference is not set.
   const float* ambient;
   const float* diffuse;
   const float* specular;
   const float* shininess;
   const float* emission;
-  std::int16_t furnitureType;  // collision box: 0 none, 1 pedestal, 2 chair, 3 sofa, 4 table
+  FurnitureType furnitureType;
   std::int16_t chairFacing;    // 1, 2 or 3
   std::int16_t sofaFacing;     // 1, 2 or 3
   Vector3 position;            // level units
@@ -47,20 +63,20 @@ class ModelObject {
   std::uint8_t rotated;        // drawing applies the first rotation
   std::uint8_t secondRotated;  // drawing applies the second rotation
   std::uint8_t intact;         // can be taken; a file object shows its material textures
-  std::int16_t kind;           // 1 teapot, 2 sphere, 3 cube, 4 cone, 5 torus, 6 text model
+  ObjectKind kind;
   std::int16_t value;          // points for taking it
   std::int16_t bagSpace;       // room taken in the bag (capacity 100)
 
-  // A teapot (kind 1) or a cube (kind 3) of the given size.
-  ModelObject(float size, std::int16_t kind);
-  // A sphere (kind 2).
+  // A teapot or a cube of the given size.
+  ModelObject(float size, ObjectKind kind);
+  // A sphere.
   ModelObject(float radius, std::int32_t slices, std::int32_t stacks);
-  // A cone (kind 4: base, height) or a torus (kind 5: inner, outer radius); the two sizes
-  // are truncated toward zero.
-  ModelObject(float first, float second, std::int32_t slices, std::int32_t stacks,
-              std::int16_t kind);
-  // A text model (kind 6) loaded with loadMeshModel; intact.
-  ModelObject(const char* fileName, bool readNormals, std::int16_t furnitureType);
+  // A torus of the given inner and outer radius, both truncated toward zero.
+  ModelObject(float innerRadius, float outerRadius, std::int32_t sides, std::int32_t rings);
+  // A text model loaded with loadMeshModel; intact.
+  ModelObject(const char* fileName, bool readNormals, FurnitureType furnitureType);
+  // A text model of a mesh already loaded, shared with the objects that hold it; intact.
+  ModelObject(std::shared_ptr<const MeshModel> mesh, FurnitureType furnitureType);
   ~ModelObject();
   ModelObject(const ModelObject&) = delete;
   ModelObject& operator=(const ModelObject&) = delete;

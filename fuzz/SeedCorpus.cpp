@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "assets/BmpDecoder.h"
+#include "tools/support/BmpFile.h"
 
 namespace {
 
@@ -42,16 +43,6 @@ bool writeFile(const fs::path& path, const Bytes& bytes) {
 
 bool writeText(const fs::path& path, const std::string& text) {
   return writeFile(path, Bytes(text.begin(), text.end()));
-}
-
-void put16(Bytes& b, std::uint32_t v) {
-  b.push_back(static_cast<std::uint8_t>(v));
-  b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void put32(Bytes& b, std::uint32_t v) {
-  put16(b, v & 0xffffu);
-  put16(b, v >> 16);
 }
 
 std::uint32_t get32(const Bytes& b, std::size_t at) {
@@ -130,35 +121,22 @@ void putPaletteEntry(Bytes& b, std::uint32_t index, std::uint32_t bits, bool cor
 Bytes bmpBytes(const RgbImage& image, const BmpForm& form) {
   const std::uint32_t width = static_cast<std::uint32_t>(image.width);
   const std::uint32_t height = static_cast<std::uint32_t>(image.height);
-  const std::uint32_t infoSize = form.coreHeader ? 12 : 40;
   const std::uint32_t colours =
       form.bits <= 8 ? (form.coloursUsed != 0 ? form.coloursUsed : 1u << form.bits) : 0;
-  const std::uint32_t entry = form.coreHeader ? 3 : 4;
-  const std::uint32_t stride = (width * form.bits + 31) / 32 * 4;
-  const std::uint32_t start = (form.fileHeader ? 14 : 0) + infoSize + colours * entry;
+  const std::uint32_t stride = bmpfile::rowStride(width, form.bits);
+  bmpfile::Headers h;
+  h.fileHeader = form.fileHeader;
+  h.infoSize = form.coreHeader ? 12 : 40;
+  h.pixelOffset = (form.fileHeader ? 14 : 0) + h.infoSize + colours * (form.coreHeader ? 3 : 4);
+  h.fileSize = h.pixelOffset + stride * height;
+  h.width = width;
+  h.height = form.topDown ? static_cast<std::uint32_t>(-static_cast<std::int32_t>(height)) : height;
+  h.bits = form.bits;
+  h.imageBytes = stride * height;
+  h.pixelsPerMetre = 2835;
+  h.coloursUsed = form.coloursUsed;
   Bytes b;
-  if (form.fileHeader) {
-    b = {'B', 'M'};
-    put32(b, start + stride * height);
-    put32(b, 0);
-    put32(b, start);
-  }
-  put32(b, infoSize);
-  if (form.coreHeader) {
-    put16(b, width);
-    put16(b, height);
-    put16(b, 1);
-    put16(b, form.bits);
-  } else {
-    put32(b, width);
-    put32(b, form.topDown ? static_cast<std::uint32_t>(-static_cast<std::int32_t>(height))
-                          : height);
-    put16(b, 1);
-    put16(b, form.bits);
-    for (const std::uint32_t v : {0u, stride * height, 2835u, 2835u, form.coloursUsed, 0u}) {
-      put32(b, v);
-    }
-  }
+  bmpfile::appendHeaders(b, h);
   for (std::uint32_t i = 0; i < colours; ++i) putPaletteEntry(b, i, form.bits, form.coreHeader);
   for (std::uint32_t r = 0; r < height; ++r) {
     const std::uint32_t y = form.topDown ? height - 1 - r : r;
@@ -199,8 +177,8 @@ const BmpForm everyBmpForm[] = {
 Bytes tgaBytes(const RgbImage& image, std::uint8_t type, std::uint8_t bits, const char* id) {
   const std::size_t idLength = std::strlen(id);
   Bytes b = {static_cast<std::uint8_t>(idLength), 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  put16(b, static_cast<std::uint32_t>(image.width));
-  put16(b, static_cast<std::uint32_t>(image.height));
+  le::put16(b, static_cast<std::uint32_t>(image.width));
+  le::put16(b, static_cast<std::uint32_t>(image.height));
   b.push_back(bits);
   b.push_back(bits == 32 ? 8 : 0);
   b.insert(b.end(), id, id + idLength);
@@ -311,7 +289,7 @@ bool shortenedMd2(const Bytes& file, std::uint32_t frames, bool untextured, Byte
   h[15] = end;
   h[16] = untextured ? 0 : end;
   out.clear();
-  for (const std::uint32_t v : h) put32(out, v);
+  for (const std::uint32_t v : h) le::put32(out, v);
   out.insert(out.end(), body.begin(), body.end());
   return true;
 }

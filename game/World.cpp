@@ -212,7 +212,7 @@ void createPictures() {
     for (int i = 0; i < pictureCount[row]; ++i) {
       char fileName[64];
       std::snprintf(fileName, sizeof fileName, table.fileFormat, table.firstNumber + i);
-      ModelObject* picture = new ModelObject(fileName, false, 0);
+      ModelObject* picture = new ModelObject(fileName, false, FurnitureType::None);
       picture->setValue(table.values[i]);
       picture->setBagSpace(table.bagSpaces[i]);
       picture->placeAtPictureCentre();
@@ -222,10 +222,12 @@ void createPictures() {
   }
 }
 
-// Step 11.
+// Step 11: one mesh, loaded once, for every pedestal.
 void createPedestals() {
   for (int i = 0; i < pedestalCount; ++i) {
-    pedestals[i] = new ModelObject("data/models/objects/sockel.txt", false, 1);
+    pedestals[i] = i == 0 ? new ModelObject("data/models/objects/sockel.txt", false,
+                                            FurnitureType::Pedestal)
+                          : new ModelObject(pedestals[0]->model, FurnitureType::Pedestal);
     pedestals[i]->setPosition(pedestalPositions[i][0], pedestalPositions[i][1],
                               pedestalPositions[i][2]);
     // The last five stand along x: turned from the start, so their push box is turned too.
@@ -244,26 +246,29 @@ void createAlarmLamps() {
 }
 
 // Step 13.
-ModelObject* createFurniture(const char* fileName, std::int16_t type, const FurnitureRow& row) {
+ModelObject* createFurniture(const char* fileName, FurnitureType type, const FurnitureRow& row) {
   ModelObject* object = new ModelObject(fileName, false, type);
   object->setPosition(row.x, row.y, row.z);
   if (row.rotated) {
     object->setRotation(row.angle, 0.0f, 1.0f, 0.0f);
   }
-  if (type == 2) object->setChairFacing(row.facing);
-  if (type == 3) object->setSofaFacing(row.facing);
+  if (type == FurnitureType::Chair) object->setChairFacing(row.facing);
+  if (type == FurnitureType::Sofa) object->setSofaFacing(row.facing);
   return object;
 }
 
 void createFurniture() {
   for (int i = 0; i < chairCount; ++i) {
-    chairs[i] = createFurniture("data/models/objects/centerchair.txt", 2, chairRows[i]);
+    chairs[i] = createFurniture("data/models/objects/centerchair.txt", FurnitureType::Chair,
+                                chairRows[i]);
   }
   for (int i = 0; i < sofaCount; ++i) {
-    sofas[i] = createFurniture("data/models/objects/centersofa.txt", 3, sofaRows[i]);
+    sofas[i] = createFurniture("data/models/objects/centersofa.txt", FurnitureType::Sofa,
+                               sofaRows[i]);
   }
   for (int i = 0; i < tableCount; ++i) {
-    tables[i] = createFurniture("data/models/objects/table.txt", 4, tableRows[i]);
+    tables[i] = createFurniture("data/models/objects/table.txt", FurnitureType::Table,
+                                tableRows[i]);
   }
 }
 
@@ -291,11 +296,9 @@ ModelObject* createExhibit(const ExhibitRow& row, float* ambient, float* diffuse
   ModelObject* exhibit = nullptr;
   switch (row.shape) {
     case Shape::Sphere: exhibit = new ModelObject(row.first, row.slices, row.stacks); break;
-    case Shape::Teapot: exhibit = new ModelObject(row.first, static_cast<std::int16_t>(1)); break;
-    case Shape::Cube: exhibit = new ModelObject(row.first, static_cast<std::int16_t>(3)); break;
-    case Shape::Torus:
-      exhibit = new ModelObject(row.first, row.second, row.slices, row.stacks, 5);
-      break;
+    case Shape::Teapot: exhibit = new ModelObject(row.first, ObjectKind::Teapot); break;
+    case Shape::Cube: exhibit = new ModelObject(row.first, ObjectKind::Cube); break;
+    case Shape::Torus: exhibit = new ModelObject(row.first, row.second, row.slices, row.stacks); break;
   }
   exhibit->setValue(row.value);
   exhibit->setBagSpace(row.bagSpace);
@@ -323,7 +326,8 @@ void createSwords() {
   for (int row = 0; row < roomRows; ++row) {
     for (int i = 0; i < swordCount[row]; ++i) {
       const SwordRow& table = swordRows[row][i];
-      ModelObject* sword = new ModelObject("data/models/objects/sword.txt", false, 0);
+      ModelObject* sword =
+          new ModelObject("data/models/objects/sword.txt", false, FurnitureType::None);
       sword->setValue(25);
       sword->setBagSpace(25);
       sword->setPosition(table.x, table.y, table.z);

@@ -11,6 +11,7 @@
 #include "assets/BmpDecoder.h"
 #include "assets/FileBytes.h"
 #include "assets/GlyphTable.h"
+#include "platform/Screen.h"
 
 namespace {
 
@@ -23,8 +24,17 @@ struct Atlas {
 
 // Checked and their tables read once, at start-up; per face, from the smallest atlas to the
 // largest. A window uses one or two of the eight, so an atlas's picture is uploaded the first
-// time a line is drawn from it (a resize may bring in another) and kept from then on.
+// time a line is drawn from it, and released after a resize that no longer draws from it.
 std::vector<Atlas> atlases[2];
+
+// Every size a line has been drawn at, as a share of the layout scale: after a resize they
+// tell which atlases the new window draws from.
+struct DrawnSize {
+  TextFace face;
+  float share;
+};
+std::vector<DrawnSize> drawnSizes;
+unsigned sizesGeneration = 0;  // the window size the uploaded atlases were chosen for
 
 const char* const faceNames[2] = {"serif", "sans"};
 const int scalePercents[] = {100, 150, 200, 300};
@@ -128,6 +138,35 @@ Atlas* atlasFor(TextFace face, float scale) {
   return &set.back();
 }
 
+void noteDrawnSize(TextFace face, float scale) {
+  const float share = scale / platform::layoutScale();
+  for (const DrawnSize& drawn : drawnSizes) {
+    if (drawn.face == face && std::fabs(drawn.share - share) < 1e-4f) return;
+  }
+  drawnSizes.push_back({face, share});
+}
+
+// Once after each resize, before its first line: the pictures of the atlases that none of
+// the sizes drawn so far picks at the new scale are released (a size drawn later uploads its
+// atlas again).
+void releaseAtlasesOfOldScales() {
+  const unsigned generation = platform::windowSizeGeneration();
+  if (generation == sizesGeneration) return;
+  sizesGeneration = generation;
+  std::vector<const Atlas*> kept;
+  for (const DrawnSize& drawn : drawnSizes) {
+    kept.push_back(atlasFor(drawn.face, drawn.share * platform::layoutScale()));
+  }
+  for (std::vector<Atlas>& face : atlases) {
+    for (Atlas& atlas : face) {
+      if (atlas.texture != 0 && std::find(kept.begin(), kept.end(), &atlas) == kept.end()) {
+        glDeleteTextures(1, &atlas.texture);
+        atlas.texture = 0;
+      }
+    }
+  }
+}
+
 }  // namespace
 
 bool loadGlyphAtlases(std::string& error) {
@@ -160,10 +199,17 @@ float glyphTextWidth(TextFace face, float scale, const char* text) {
   return width;
 }
 
+unsigned glyphAtlasTextureFor(TextFace face, float scale) {
+  const Atlas* atlas = atlasFor(face, scale);
+  return atlas != nullptr ? atlas->texture : 0;
+}
+
 void drawGlyphText(TextFace face, float x, float y, float scale, const float* colour,
                    const char* text) {
+  releaseAtlasesOfOldScales();
   Atlas* atlas = atlasFor(face, scale);
   if (atlas == nullptr || text == nullptr) return;
+  noteDrawnSize(face, scale);
   const GLuint texture = atlasTexture(*atlas);
   if (texture == 0) return;
   const float k = scale / atlas->scale;

@@ -16,7 +16,7 @@
 
 GLuint menuTextures[6];
 GLuint hudIcons[3];
-GLuint skylineTextures[3];
+GLuint skylineTextures[2];
 GLuint switchTextures[2];
 
 TextMessage* hudMessage = nullptr;
@@ -33,9 +33,8 @@ const char* const menuTextureFiles[6] = {
     "data/textures/menue/menue_1help.bmp",  "data/textures/menue/menue_1credits.bmp"};
 const char* const hudIconFiles[3] = {"data/textures/heart.bmp", "data/textures/bag.bmp",
                                      "data/textures/police.bmp"};
-const char* const skylineTextureFiles[3] = {"data/textures/skyline/skyline.bmp",
-                                            "data/textures/skyline/sky.bmp",
-                                            "data/textures/skyline/test.bmp"};
+const char* const skylineTextureFiles[2] = {"data/textures/skyline/skyline.bmp",
+                                            "data/textures/skyline/sky.bmp"};
 const char* const switchTextureFiles[2] = {"data/textures/switch.bmp",
                                            "data/textures/switch_side.bmp"};
 
@@ -43,7 +42,7 @@ const char* const switchTextureFiles[2] = {"data/textures/switch.bmp",
 void loadTextureTables() {
   noteMenuPages(menuTextureFiles);
   loadTextures(hudIcons, hudIconFiles, 3);
-  loadTextures(skylineTextures, skylineTextureFiles, 3);
+  loadTextures(skylineTextures, skylineTextureFiles, 2);
   loadTextures(switchTextures, switchTextureFiles, 2);
 }
 

@@ -9,7 +9,7 @@ class TextMessage;
 
 extern GLuint menuTextures[6];     // start, controls, credits, quit highlighted; controls page; credits page
 extern GLuint hudIcons[3];         // heart, bag, police
-extern GLuint skylineTextures[3];  // skyline, sky, test
+extern GLuint skylineTextures[2];  // skyline, sky
 extern GLuint switchTextures[2];   // switch front, switch side
 
 extern TextMessage* hudMessage;         // the score line

@@ -1,5 +1,5 @@
-// Helpers shared by the asset tests: little-endian byte builders, files in a private temporary
-// folder, and pixel probes for the tests that draw.
+// Helpers shared by the asset tests: BMP files, files in a private temporary folder, and pixel
+// probes for the tests that draw.
 #pragma once
 
 #include <GL/gl.h>
@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "support/GlContext.h"
+#include "tools/support/BmpFile.h"
 
 #define REQUIRE_GL() \
   if (!testsupport::ensureGlContext()) GTEST_SKIP() << "no X display for a GL context"
@@ -23,15 +24,6 @@ namespace assettest {
 
 using Bytes = std::vector<std::uint8_t>;
 using Rgb = std::array<int, 3>;
-
-inline void put16(Bytes& b, std::uint32_t v) {
-  b.insert(b.end(), {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)});
-}
-
-inline void put32(Bytes& b, std::uint32_t v) {
-  put16(b, v & 0xffff);
-  put16(b, v >> 16);
-}
 
 // A folder of this test process's own, made on first use.
 inline std::string tempFolder() {
@@ -66,23 +58,16 @@ struct Bmp {
   std::int64_t pixelOffset = -1;  // -1: right behind the colour table
 
   Bytes bytes() const {
+    bmpfile::Headers h;
+    h.fileHeader = fileHeader;
+    h.infoSize = headerSize;
+    h.pixelOffset = pixelOffset >= 0 ? std::uint32_t(pixelOffset)
+                                     : (fileHeader ? 14u : 0u) + headerSize +
+                                           std::uint32_t(palette.size());
+    h.width = std::uint32_t(width), h.height = std::uint32_t(height);
+    h.bits = bits, h.compression = compression, h.coloursUsed = coloursUsed;
     Bytes b;
-    const auto start = (fileHeader ? 14u : 0u) + headerSize + std::uint32_t(palette.size());
-    if (fileHeader) {
-      b = {'B', 'M'};
-      for (const std::uint32_t v : {0u, 0u, pixelOffset < 0 ? start : std::uint32_t(pixelOffset)})
-        put32(b, v);
-      b.resize(14);
-    }
-    put32(b, headerSize);
-    if (headerSize == 12) {
-      for (const auto v : {std::uint32_t(width), std::uint32_t(height), 1u, bits}) put16(b, v);
-    } else {
-      for (const std::uint32_t v : {std::uint32_t(width), std::uint32_t(height), 1u | (bits << 16),
-                                    compression, 0u, 0u, 0u, coloursUsed, 0u})
-        put32(b, v);
-      b.resize(b.size() + headerSize - 40, 0);
-    }
+    bmpfile::appendHeaders(b, h);
     b.insert(b.end(), palette.begin(), palette.end());
     b.insert(b.end(), rows.begin(), rows.end());
     return b;
@@ -91,13 +76,7 @@ struct Bmp {
 
 // A 24-bit BMP file of width x height pixels given as R, G, B, bottom row first.
 inline Bytes bmp24(int width, int height, const Bytes& rgb) {
-  Bmp bmp;
-  bmp.width = width, bmp.height = height;
-  for (std::size_t i = 0; i < rgb.size(); i += 3) {
-    bmp.rows.insert(bmp.rows.end(), {rgb[i + 2], rgb[i + 1], rgb[i]});
-    if ((i / 3 + 1) % width == 0) bmp.rows.resize((bmp.rows.size() + 3) / 4 * 4, 0);
-  }
-  return bmp.bytes();
+  return bmpfile::file24<Bytes>(width, height, rgb.data(), bmpfile::RowOrder::BottomFirst);
 }
 
 // Clears to black and sets an orthographic view of x, y in [-1, 1] (z in [-10, 10]) over the

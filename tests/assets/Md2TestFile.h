@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/support/LittleEndian.h"
+
 namespace md2test {
 
 // The header's 32-bit fields, by their place in the file.
@@ -74,17 +76,17 @@ struct Md2File {
           static_cast<std::int32_t>(triangles.size() / 6), 0,
           static_cast<std::int32_t>(frames.size()), 68, offsetTexCoords, offsetTriangles,
           offsetFrames, offsetEnd, offsetEnd}) {
-      append(out, static_cast<std::uint32_t>(v), 4);
+      le::put32(out, static_cast<std::uint32_t>(v));
     }
     for (int s = 0; s < numSkins; ++s) appendName(out, "skin" + std::to_string(s) + ".pcx", 64);
-    for (std::int16_t v : texCoords) append(out, static_cast<std::uint16_t>(v), 2);
-    for (std::int16_t v : triangles) append(out, static_cast<std::uint16_t>(v), 2);
+    for (std::int16_t v : texCoords) le::put16(out, static_cast<std::uint16_t>(v));
+    for (std::int16_t v : triangles) le::put16(out, static_cast<std::uint16_t>(v));
     for (const FrameData& frame : frames) {
       for (float f : {frame.scale[0], frame.scale[1], frame.scale[2], frame.translate[0],
                       frame.translate[1], frame.translate[2]}) {
         std::uint32_t bits;
         std::memcpy(&bits, &f, 4);
-        append(out, bits, 4);
+        le::put32(out, bits);
       }
       appendName(out, frame.name, 16);
       for (std::size_t v = 0; v + 2 < frame.xyz.size(); v += 3) {
@@ -95,9 +97,6 @@ struct Md2File {
     return out;
   }
 
-  static void append(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
-    for (int b = 0; b < bytes; ++b) out.push_back(static_cast<unsigned char>(value >> (8 * b)));
-  }
   static void appendName(std::vector<unsigned char>& out, const std::string& name, std::size_t size) {
     const std::size_t at = out.size();
     out.resize(at + size, 0);

@@ -14,7 +14,7 @@ const Rgb black = {0, 0, 0};
 }  // namespace
 
 TEST(ModelObject, ReachNeedsTwentyFiveUnitsAndAnIntactVisibleObject) {
-  ModelObject o(1.0f, 3);
+  ModelObject o(1.0f, ObjectKind::Cube);
   o.setPosition(10.0f, 0.0f, 0.0f);
   EXPECT_FALSE(o.isWithinReach(10.0f, 0.0f, 0.0f));  // a solid is not intact until a new game
   o.intact = 1;
@@ -27,8 +27,9 @@ TEST(ModelObject, ReachNeedsTwentyFiveUnitsAndAnIntactVisibleObject) {
 }
 
 TEST(ModelObject, PushInsideTheBoxNegatesTheCallersSpeedAndWalksBack) {
-  ModelObject table(1.0f, 3);  // a table's box: centre (99, 100), half extents (10, 4)
-  table.furnitureType = 4;
+  // A table's box: centre (99, 100), half extents (10, 4).
+  ModelObject table(1.0f, ObjectKind::Cube);
+  table.furnitureType = FurnitureType::Table;
   table.setPosition(100.0f, 0.0f, 100.0f);
   const Camera start(99, 1, 100, 199, 1, 100, 0, 1, 0);  // looking along +x
   Camera camera = start;
@@ -48,12 +49,13 @@ TEST(ModelObject, PushInsideTheBoxNegatesTheCallersSpeedAndWalksBack) {
     table.pushCameraOut(1, 0, camera, speed);
   }
   camera = start;
-  table.furnitureType = 2, table.chairFacing = 4;  // a facing without a box
+  table.furnitureType = FurnitureType::Chair, table.chairFacing = 4;  // a facing without a box
   table.pushCameraOut(1, 0, camera, speed);
   EXPECT_EQ(speed, 0.5f);
   EXPECT_EQ(camera.position, start.position);
 
-  table.furnitureType = 1;  // a turned pedestal: centre (99, 111), half extents (7, 13)
+  // A turned pedestal: centre (99, 111), half extents (7, 13).
+  table.furnitureType = FurnitureType::Pedestal;
   table.setRotation(-90.0f, 0.0f, 1.0f, 0.0f);
   camera.position = Vector3(99, 1, 122);
   table.pushCameraOut(0, 0, camera, speed);
@@ -69,7 +71,7 @@ TEST(ModelObjectDrawing, SolidsAndTextModelsAppearWherePlacedAndTurned) {
       glEnableClientState(a);
   };
   scene();
-  ModelObject cube(0.4f, 3);
+  ModelObject cube(0.4f, ObjectKind::Cube);
   cube.setPosition(0.5f, 0.0f, 0.0f);
   cube.draw();
   EXPECT_EQ(assettest::pixelAt(0.5f, 0.0f), (Rgb{255, 255, 255}));
@@ -84,7 +86,7 @@ TEST(ModelObjectDrawing, SolidsAndTextModelsAppearWherePlacedAndTurned) {
       "0 0.6 0.1 0 0 0 0\n0 0 0.1 0 0 0 0\n0\n2\n0 0 1 2 0 0 0 1\n0 0 2 3 0 0 0 1\n\n"
       "Materials: 1\nwhite\n1 1 1 1\n1 1 1 1\n0 0 0 1\n0 0 0 1\n0\n1\n\"" +
           red + "\"\n\"\"\n");
-  ModelObject bar(file.c_str(), false, 0);
+  ModelObject bar(file.c_str(), false, FurnitureType::None);
   bar.loadTexture(green.c_str());
   bar.setPosition(0.1f, 0.2f, 0.0f);  // turned upright: x 0..0.2, y 0.2..0.8
   bar.setRotation(90.0f, 0.0f, 0.0f, 1.0f);

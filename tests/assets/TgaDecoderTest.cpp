@@ -5,6 +5,7 @@
 
 #include "assets/TgaDecoder.h"
 #include "assets/AssetTestSupport.h"
+#include "tools/support/LittleEndian.h"
 
 using assettest::Bytes;
 
@@ -13,8 +14,8 @@ namespace {
 Bytes tga(std::uint8_t type, int width, int height, std::uint8_t bits, const Bytes& body,
           std::uint8_t idLength = 0) {
   Bytes b = {idLength, 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  assettest::put16(b, static_cast<std::uint32_t>(width));
-  assettest::put16(b, static_cast<std::uint32_t>(height));
+  le::put16(b, static_cast<std::uint32_t>(width));
+  le::put16(b, static_cast<std::uint32_t>(height));
   b.insert(b.end(), {bits, 0});
   b.insert(b.end(), body.begin(), body.end());
   return b;

@@ -9,6 +9,7 @@
 #          (a picture, not a black screen, no error line) and end with status 0 on Esc.
 # Usage: fresh_clone_play.sh build|play SOURCE_DIR CLONE_DIR
 set -u
+source "$(dirname "${BASH_SOURCE[0]}")/../support/game_window.sh"
 step=$1
 source_dir=$2
 clone=$3
@@ -53,29 +54,9 @@ generated && fail "the copy's data/ was not emptied"
 # The play command, in a process group of its own so that the trap ends the build or the game.
 (cd "$clone" && exec setsid ./play.sh) > "$work/out" 2>&1 &
 pid=$!
-window=""
-for _ in $(seq 1 3000); do
-  window=$(xdotool search --onlyvisible --name '^Vaultrun$' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the play command ended before a window appeared"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "the game window did not appear"
-xdotool mousemove 512 384 windowfocus --sync "$window" 2>/dev/null || true
-
-# The first menu frame: wait until two grabs in a row agree after the screen has changed.
-xwd -root -silent > "$work/blank.xwd"
-for _ in $(seq 1 100); do
-  sleep 0.3
-  xwd -root -silent > "$work/menu.xwd"
-  cmp -s "$work/blank.xwd" "$work/menu.xwd" || break
-done
-for _ in $(seq 1 60); do
-  sleep 0.3
-  xwd -root -silent > "$work/menu.next"
-  cmp -s "$work/menu.xwd" "$work/menu.next" && break
-  mv "$work/menu.next" "$work/menu.xwd"
-done
+wait_for_window 3000
+focus_window
+first_frame_shot menu
 kill -0 "$pid" 2>/dev/null || fail "the game ended on its own"
 # The menu page is a picture: many different byte values among the last 512 KiB of pixels
 # (a black screen has one).
@@ -85,16 +66,7 @@ if command -v convert > /dev/null; then
   convert "xwd:$work/menu.xwd" "${TMPDIR:-/tmp}/vaultrun-fresh-clone-menu.png" 2>/dev/null || true
 fi
 
-xdotool key Escape
-for _ in $(seq 1 150); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game did not end after Esc"
-wait "$pid"
-status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the play command ended with status $status"
+quit_with_escape "the play command"
 grep -q "^The Vaultrun is loading - please wait!$" "$work/out" || fail "no loading line"
 grep -Eiq "^(Error|An error)|error:" "$work/out" && fail "an error line was printed"
 generated || fail "the play command did not make data/"

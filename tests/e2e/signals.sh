@@ -3,6 +3,7 @@
 # the menu and in play, and on two signals sent back to back. Usage: signals.sh GAME SOURCE_DIR
 set -u
 set -m  # the game in a process group of its own, SIGINT not ignored as for a script's job
+source "$(dirname "${BASH_SOURCE[0]}")/../support/game_window.sh"
 game=$1
 cd "$2"
 work=$(mktemp -d)
@@ -10,30 +11,21 @@ pid=""
 trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; cat "$work/out" 2>/dev/null; exit 1; }
 
-# Waits until the screen differs from the grab $1.xwd, keeping the new one as $2.xwd.
-changed() {
-  for _ in $(seq 1 100); do
-    sleep 0.2
-    xwd -root -silent > "$work/$2.xwd" 2>/dev/null
-    cmp -s "$work/$1.xwd" "$work/$2.xwd" || return 0
-  done
-  fail "the screen did not change from $1"
-}
-
 # The game started and its menu drawn (the window shows before the world is loaded).
 start() {
-  xwd -root -silent > "$work/before.xwd"
+  grab before
   "$game" > "$work/out" 2>&1 &
   pid=$!
-  changed before menu
+  screen_changes_from before menu || fail "the menu did not appear"
   sleep 0.5
-  xwd -root -silent > "$work/menu.xwd"
+  grab menu
 }
 
 play() {
-  window=$(xdotool search --onlyvisible --name '^Vaultrun$' 2>/dev/null | head -n 1)
-  xdotool mousemove 512 384 windowfocus --sync "$window" key Return 2>/dev/null
-  changed menu museum
+  wait_for_window 50
+  focus_window
+  xdotool key Return
+  screen_changes_from menu museum || fail "Enter on Start did not leave the menu"
 }
 
 stop_with() {

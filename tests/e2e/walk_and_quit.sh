@@ -6,6 +6,7 @@
 # the game with status 0. Without a display it fails with one clear line and status 1.
 # Usage: walk_and_quit.sh GAME_BINARY SOURCE_DIR
 set -u
+source "$(dirname "${BASH_SOURCE[0]}")/../support/game_window.sh"
 game=$1
 cd "$2"
 work=$(mktemp -d)
@@ -21,65 +22,31 @@ grep -q "^Error: .*display" "$work/nodisplay" || fail "no clear display error: $
 
 "$game" > "$work/out" 2>&1 &
 pid=$!
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --onlyvisible --name '^Vaultrun$' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "the game window did not appear"
+wait_for_window 100
 grep -q "^The Vaultrun is loading - please wait!$" "$work/out" || fail "no loading line"
-xdotool mousemove 512 384 windowfocus --sync "$window" 2>/dev/null || true
-# The window appears before the world is loaded: wait for the first menu frame to replace
-# what the screen showed then.
-xwd -root -silent > "$work/blank.xwd"
-for _ in $(seq 1 100); do
-  sleep 0.3
-  xwd -root -silent > "$work/first.xwd"
-  cmp -s "$work/blank.xwd" "$work/first.xwd" || break
-done
-# A picture of the screen once it has settled (two grabs in a row alike): start-up and the
-# frames after a key may take a while on a loaded machine.
-shot() {
-  xwd -root -silent > "$work/$1.xwd"
-  for _ in $(seq 1 60); do
-    sleep 0.3
-    xwd -root -silent > "$work/$1.next"
-    cmp -s "$work/$1.xwd" "$work/$1.next" && return
-    mv "$work/$1.next" "$work/$1.xwd"
-  done
-}
-shot menu
+focus_window
+first_frame_shot menu
 xdotool key s
 sleep 0.2
 xdotool key w
 sleep 0.2
-shot menu-again
+settled_shot menu-again
 cmp -s "$work/menu.xwd" "$work/menu-again.xwd" || fail "down and up did not come back to Start"
 xdotool key Return
-shot museum
+settled_shot museum
 cmp -s "$work/menu.xwd" "$work/museum.xwd" && fail "Enter on Start did not leave the menu"
 xdotool keydown w
 sleep 1
 xdotool keyup w
-shot walked
+settled_shot walked
 cmp -s "$work/museum.xwd" "$work/walked.xwd" && fail "the picture did not change while w was held"
 xdotool mousemove 600 384 click 1
 sleep 0.3
 xdotool key Escape
-shot menu-after
+settled_shot menu-after
 cmp -s "$work/menu.xwd" "$work/menu-after.xwd" || fail "Esc in play did not show the menu"
 if command -v convert > /dev/null; then
   convert "xwd:$work/walked.xwd" "${TMPDIR:-/tmp}/vaultrun-e2e-museum.png" 2>/dev/null || true
 fi
-xdotool key Escape
-for _ in $(seq 1 150); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the game did not end after Esc"; }
-wait "$pid"
-status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status after Esc"
+quit_with_escape "the game"
 echo "PASS"

@@ -1,8 +1,7 @@
-// The museum as the world set-up builds it from data/: the flags before the first game, and
-// each guard's own copy of the animations.
+// The museum as the world set-up builds it from data/: the flags before the first game, each
+// guard's own copy of the animations, and the pedestals' one mesh.
 #include <gtest/gtest.h>
 
-#include "app/Startup.h"
 #include "assets/Md2Model.h"
 #include "assets/ModelObject.h"
 #include "game/Alarm.h"
@@ -13,7 +12,6 @@
 #include "game/World.h"
 #include "platform/Clock.h"
 #include "render/Frame.h"
-#include "render/Lights.h"
 #include "support/GameWorld.h"
 
 namespace {
@@ -47,7 +45,6 @@ TEST_F(WorldSetup, BeforeTheFirstGameOnlyTheExhibitsLackTheirIntactFlag) {
   }
   EXPECT_TRUE(menuActive());
   EXPECT_FALSE(heist.alarmActive);
-  EXPECT_EQ(alarmBlinkFrames, refreshRate);
 }
 
 // Their push box turns with them: turned only when first drawn, they pushed with the unturned one.
@@ -74,4 +71,20 @@ TEST_F(WorldSetup, BothGuardsPlayOneSetOfAnimationsEachWithItsOwnClocks) {
   guard1->update(0.05f, *camera);
   EXPECT_NE(guard1Clocks[0].lastTime, before.lastTime);
   EXPECT_EQ(guard2Clocks[0].lastTime, before.lastTime);
+}
+
+TEST_F(WorldSetup, ThePedestalsShareOneMeshEachStandingInItsOwnPlace) {
+  ASSERT_NE(pedestals[0]->model, nullptr);
+  Vector3 firstCentre;
+  float firstRadius = 0.0f;
+  pedestals[0]->boundingSphere(firstCentre, firstRadius);
+  for (int i = 1; i < pedestalCount; ++i) {
+    EXPECT_EQ(pedestals[i]->model, pedestals[0]->model) << i;
+    Vector3 centre;
+    float radius = 0.0f;
+    pedestals[i]->boundingSphere(centre, radius);
+    EXPECT_FLOAT_EQ(radius, firstRadius) << i;
+    const Vector3 shift = pedestals[i]->position - pedestals[0]->position;
+    EXPECT_LT(distanceBetween(centre - firstCentre, shift), 1e-3f) << i;
+  }
 }

@@ -8,6 +8,7 @@
 # player's own win; the .deb made by CPack holds the same files and depends on the shared
 # libraries the game links. Usage: install_tree.sh BUILD_DIR SOURCE_DIR VERSION
 set -u
+source "$(dirname "${BASH_SOURCE[0]}")/../support/game_window.sh"
 build=$1 source=$2 version=$3
 work=$(mktemp -d)
 root=$work/root
@@ -65,14 +66,7 @@ status=$?
 printf '1280x720:32@60' > "$work/config/vaultrun/settings.ini"
 XDG_CONFIG_HOME=$work/config "$launcher" > "$work/game.out" 2>&1 &
 pid=$!
-window=""
-for _ in $(seq 1 150); do
-  window=$(xdotool search --onlyvisible --name '^Vaultrun$' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the game ended early: $(cat "$work/game.out")"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "the game window did not appear: $(cat "$work/game.out")"
+wait_for_window 150
 # The middle rows of a drawn menu hold hundreds of colours; a window not yet drawn, one.
 colours=0
 for _ in $(seq 1 120); do
@@ -84,17 +78,8 @@ done
 [ "$colours" -gt 50 ] || fail "no menu frame ($colours colours in the window)"
 grep -q "screen mode 1280x720:32@60" "$work/game.out" ||
   fail "the per-user mode was not used: $(cat "$work/game.out")"
-xdotool mousemove 512 384 windowfocus --sync "$window" 2>/dev/null
-xdotool key Escape
-for _ in $(seq 1 150); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game did not end after Esc"
-wait "$pid"
-status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "the game ended with status $status: $(cat "$work/game.out")"
+focus_window
+quit_with_escape "the game"
 
 # ---- The Debian package ----
 cpack --config "$build/CPackConfig.cmake" -B "$work/pkg" > "$work/cpack.log" 2>&1 ||

@@ -35,7 +35,6 @@ bool ensureWorld() {
   platform::setWarpHook(ignoreWarp);
   screenWidth = 1024;
   screenHeight = 768;
-  refreshRate = 60;
   initSound();
   createSounds();
   initScene();

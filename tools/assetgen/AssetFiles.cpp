@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tools/support/BmpFile.h"
+
 namespace assetgen {
 
 bool writeFileAtomically(const std::string& path, const std::string& bytes) {
@@ -50,51 +52,9 @@ void Image::set(int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   p[2] = b;
 }
 
-namespace {
-
-void put16(std::string& out, std::uint32_t v) {
-  out.push_back(static_cast<char>(v & 0xFF));
-  out.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-
-void put32(std::string& out, std::uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
-}
-
-}  // namespace
-
 std::string encodeBmp24(const Image& image) {
-  const std::uint32_t rowBytes = static_cast<std::uint32_t>(image.width) * 3;
-  const std::uint32_t padding = (4 - rowBytes % 4) % 4;
-  const std::uint32_t pixelBytes = (rowBytes + padding) * static_cast<std::uint32_t>(image.height);
-  std::string out;
-  out.reserve(54 + pixelBytes);
-  out += "BM";
-  put32(out, 54 + pixelBytes);
-  put32(out, 0);
-  put32(out, 54);
-  put32(out, 40);
-  put32(out, static_cast<std::uint32_t>(image.width));
-  put32(out, static_cast<std::uint32_t>(image.height));
-  put16(out, 1);
-  put16(out, 24);
-  put32(out, 0);
-  put32(out, pixelBytes);
-  put32(out, 2835);
-  put32(out, 2835);
-  put32(out, 0);
-  put32(out, 0);
-  for (int y = image.height - 1; y >= 0; --y) {
-    const std::uint8_t* row = image.rgb.data() + static_cast<std::size_t>(y) * rowBytes;
-    for (int x = 0; x < image.width; ++x) {
-      out.push_back(static_cast<char>(row[x * 3 + 2]));
-      out.push_back(static_cast<char>(row[x * 3 + 1]));
-      out.push_back(static_cast<char>(row[x * 3 + 0]));
-    }
-    out.append(padding, '\0');
-  }
-  return out;
+  return bmpfile::file24<std::string>(image.width, image.height, image.rgb.data(),
+                                      bmpfile::RowOrder::TopFirst);
 }
 
 bool writeBmp(const std::string& path, const Image& image) {

@@ -9,19 +9,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "tools/support/LittleEndian.h"
+
 namespace assetgen {
 
 namespace {
-
-void put16(std::string& out, std::uint32_t v) {
-  out.push_back(static_cast<char>(v & 0xFF));
-  out.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-
-void put32(std::string& out, std::uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
-}
 
 std::int16_t toPcm(float v) {
   return static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f));
@@ -34,19 +26,19 @@ std::string encodeWav(const synth::Signal& mono, int sampleRate) {
   std::string out;
   out.reserve(44 + dataBytes);
   out += "RIFF";
-  put32(out, 36 + dataBytes);
+  le::put32(out, 36 + dataBytes);
   out += "WAVE";
   out += "fmt ";
-  put32(out, 16);
-  put16(out, 1);  // PCM
-  put16(out, 1);  // mono
-  put32(out, static_cast<std::uint32_t>(sampleRate));
-  put32(out, static_cast<std::uint32_t>(sampleRate) * 2);
-  put16(out, 2);
-  put16(out, 16);
+  le::put32(out, 16);
+  le::put16(out, 1);  // PCM
+  le::put16(out, 1);  // mono
+  le::put32(out, static_cast<std::uint32_t>(sampleRate));
+  le::put32(out, static_cast<std::uint32_t>(sampleRate) * 2);
+  le::put16(out, 2);
+  le::put16(out, 16);
   out += "data";
-  put32(out, dataBytes);
-  for (const float v : mono) put16(out, static_cast<std::uint16_t>(toPcm(v)));
+  le::put32(out, dataBytes);
+  for (const float v : mono) le::put16(out, static_cast<std::uint16_t>(toPcm(v)));
   return out;
 }
 

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/support/LittleEndian.h"
+
 namespace assetgen {
 
 namespace {
@@ -16,14 +18,12 @@ constexpr int kSkinNameBytes = 64;
 constexpr int kFrameNameBytes = 16;
 
 void putInt(std::string& out, std::int32_t v) {
-  const std::uint32_t u = static_cast<std::uint32_t>(v);
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
+  le::put32(out, static_cast<std::uint32_t>(v));
 }
 
+// The low 16 bits: a short of the file, signed or not.
 void putShort(std::string& out, int v) {
-  const std::uint16_t u = static_cast<std::uint16_t>(static_cast<std::int16_t>(v));
-  out.push_back(static_cast<char>(u & 0xFF));
-  out.push_back(static_cast<char>(u >> 8));
+  le::put16(out, static_cast<std::uint32_t>(v));
 }
 
 void putFloat(std::string& out, float f) {

@@ -1,7 +1,6 @@
 // The night outside the windows: the city skyline (skyline.bmp, drawn on quads from y = -400
 // up to y = 368, repeating along them, so its left and right edges meet), the sky above it
-// (sky.bmp, from y = 368 to 624, its bottom row the colour of the skyline's top row), and
-// the spare test card test.bmp.
+// (sky.bmp, from y = 368 to 624, its bottom row the colour of the skyline's top row).
 #include <algorithm>
 #include <cmath>
 
@@ -127,23 +126,11 @@ Canvas sky() {
   return c;
 }
 
-Canvas testCard() {
-  const int n = 64;
-  Canvas c(n, n);
-  const Colour bars[] = {rgb(255, 255, 255), rgb(255, 255, 0), rgb(0, 255, 255), rgb(0, 255, 0),
-                         rgb(255, 0, 255), rgb(255, 0, 0), rgb(0, 0, 255), rgb(0, 0, 0)};
-  c.shade([&](int x, int y, Colour& p) {
-    p = y < 40 ? bars[x / 8] : (((x / 8) + (y / 8)) % 2 ? rgb(40, 40, 40) : rgb(200, 200, 200));
-  });
-  return c;
-}
-
 }  // namespace
 
 bool writeSkyTextures(const std::string& dataDir) {
   return writeTexture(dataDir, "data/textures/skyline/skyline.bmp", skyline()) &&
-         writeTexture(dataDir, "data/textures/skyline/sky.bmp", sky()) &&
-         writeTexture(dataDir, "data/textures/skyline/test.bmp", testCard());
+         writeTexture(dataDir, "data/textures/skyline/sky.bmp", sky());
 }
 
 }  // namespace assetgen

@@ -10,7 +10,7 @@
 namespace assetgen {
 
 bool writeMenuTextures(const std::string& dataDir);     // MenuPages.cpp: the six menu pages
-bool writeSkyTextures(const std::string& dataDir);      // SkyTextures.cpp: skyline, sky, test
+bool writeSkyTextures(const std::string& dataDir);      // SkyTextures.cpp: skyline, sky
 bool writeLevelTextures(const std::string& dataDir);    // LevelTextures.cpp: floors, walls...
 bool writeObjectTextures(const std::string& dataDir);   // LevelTextures.cpp: furniture, frames
 bool writePaintingTextures(const std::string& dataDir); // Textures.cpp: the 36 paintings
