@@ -83,6 +83,10 @@ void createSounds() {
     releaseSound(*entry.global);
     *entry.global = new Sound(entry.fileName, entry.channel, entry.isStream, entry.loop);
   }
+  playCuesWithGameSounds();
+}
+
+void playCuesWithGameSounds() {
   setCuePlayer(&soundCues);
 }
 

@@ -23,5 +23,8 @@ extern Sound* sirenSound;       // channel 6, loops: the alarm runs (audio/Siren
 // deleted first). Missing files give silent sounds.
 void createSounds();
 
+// From now on the game's cues play the sounds above (createSounds does it).
+void playCuesWithGameSounds();
+
 // Deletes the sound if there is one and clears the pointer.
 void releaseSound(Sound*& sound);

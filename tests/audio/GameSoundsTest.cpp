@@ -81,6 +81,7 @@ TEST(Footsteps, IdleKeepsThemGoingWithoutRestartingThem) {
   const GameScreen savedScreen = currentScreen;
   camera = new Camera(419.0f, 1.0f, 15.0f, 419.0f, 1.0f, 16.0f, 0.0f, 1.0f, 0.0f);
   footstepSound = new Sound(wav, 4, false, false);
+  playCuesWithGameSounds();
   currentScreen = GameScreen::Menu;  // no guard looks; the walking runs behind the menu all the same
   platform::useVirtualClock(1000000);
   startSoundRecording();

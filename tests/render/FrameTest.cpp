@@ -148,20 +148,6 @@ TEST_F(FrameTest, AfterTheGameIsOverGuardsStandStillAndNoneComesBack) {
 
 // Looking along x 459 towards +z: pedestals 20, 21, 22 and 24 stand near the line of sight,
 // 23 (x 93) does not.
-TEST_F(FrameTest, PedestalsFromTwentyOnAreTurnedWhenTheyAreDrawn) {
-  for (int i = 20; i < pedestalCount; ++i) pedestals[i]->rotated = 0;
-  heist.currentRoom = 2;
-  camera->position = Vector3(459.0f, 1.0f, 250.0f);
-  camera->view = Vector3(459.0f, 1.0f, 350.0f);
-  display();
-  for (int i : {20, 21, 22, 24}) {
-    EXPECT_TRUE(pedestals[i]->rotated && pedestals[i]->angle == -90.0f) << i;
-  }
-  EXPECT_FALSE(pedestals[23]->rotated);
-  ASSERT_TRUE(pedestals[1]->isNearLineOfSight(*camera));
-  EXPECT_FALSE(pedestals[1]->rotated);
-}
-
 TEST_F(FrameTest, GreenLampsGlowInPeaceAndRedOnesDuringTheAlarm) {
   auto emission = [](int lamp, int k) { return alarmLamps[lamp]->emission[k]; };
   display();
