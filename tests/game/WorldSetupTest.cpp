@@ -84,6 +84,8 @@ TEST_F(WorldSetup, ThePedestalsShareOneMeshEachStandingInItsOwnPlace) {
     float radius = 0.0f;
     pedestals[i]->boundingSphere(centre, radius);
     EXPECT_FLOAT_EQ(radius, firstRadius) << i;
+    // The unturned ones stand as the first does, shifted by their place.
+    if (pedestals[i]->rotated) continue;
     const Vector3 shift = pedestals[i]->position - pedestals[0]->position;
     EXPECT_LT(distanceBetween(centre - firstCentre, shift), 1e-3f) << i;
   }
