@@ -20,7 +20,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 DESTDIR=$root cmake --install "$build" --prefix /usr > "$work/install.log" 2>&1 ||
   fail "cmake --install: $(tail -n 5 "$work/install.log")"
 {
-  printf '%s\n' usr/games/vaultrun usr/libexec/vaultrun/vaultrun \
+  printf '%s\n' usr/games/vaultrun usr/bin/vaultrun usr/libexec/vaultrun/vaultrun \
     usr/share/applications/vaultrun.desktop usr/share/metainfo/org.example.vaultrun.metainfo.xml \
     usr/share/man/man6/vaultrun.6.gz usr/share/icons/hicolor/{48x48,128x128,256x256}/apps/vaultrun.png \
     usr/share/doc/vaultrun/copyright usr/share/doc/vaultrun/changelog.gz
@@ -48,6 +48,10 @@ grep -q "EXIT STATUS" "$work/man.txt" || fail "the man page did not render"
 mkdir -p "$work/elsewhere" "$work/home/.config/vaultrun" "$work/config/vaultrun"
 cd "$work/elsewhere"
 launcher=$root/usr/games/vaultrun
+# The link in bin/ (for prefixes whose games/ is on no PATH) reaches the same launcher.
+[ "$(readlink -f "$root/usr/bin/vaultrun")" = "$(readlink -f "$launcher")" ] ||
+  fail "bin/vaultrun does not lead to the launcher"
+"$root/usr/bin/vaultrun" --version > /dev/null 2>&1 || fail "bin/vaultrun --version failed"
 broken=$work/home/.config/vaultrun/settings.ini
 printf '1024x7' > "$broken"
 # These two end before the display opens; without one a launcher that lost them cannot hang.
