@@ -208,6 +208,14 @@ bool heistRecording() {
   return recording;
 }
 
+void abandonHeistRecording() {
+  recording = false;
+}
+
+std::size_t heistRecordingBytes() {
+  return current.body.size();
+}
+
 std::string replayFolder() {
   const std::string folder = scoreFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
   return folder.empty() ? "" : folder + "/replays";

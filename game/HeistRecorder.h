@@ -4,6 +4,7 @@
 // replay is watched nothing is recorded, and its end is compared with the recording's.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -32,6 +33,10 @@ void startHeistRecording();
 // (for the menu). The recording is written; while watching, the end is noted instead.
 void endHeistRecording(const char* outcome);
 bool heistRecording();
+// The recording so far is dropped unwritten (the benchmark's heists never end).
+void abandonHeistRecording();
+// The packed records so far, in bytes.
+std::size_t heistRecordingBytes();
 
 // ---- Watching a replay: set by the watch before the recorded new game ----
 struct WatchedEnd {
