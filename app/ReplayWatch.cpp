@@ -124,9 +124,14 @@ void drawCaption() {
   static const float colour[3] = {1.0f, 0.85f, 0.2f};
   char text[48];
   std::snprintf(text, sizeof text, "REPLAY %dx%s", speed, watchPaused ? "  paused" : "");
+  const float width = glyphTextWidth(TextFace::Sans, 0.6f, text);
+  glPushAttrib(GL_ENABLE_BIT);
+  glDisable(GL_DEPTH_TEST);
   beginOverlay(0, 0, platform::windowWidth(), platform::windowHeight());
-  drawGlyphText(TextFace::Sans, 16.0f, 28.0f, 0.6f, colour, text);
+  drawGlyphText(TextFace::Sans, static_cast<float>(platform::windowWidth()) - width - 16.0f,
+                28.0f, 0.6f, colour, text);
   endOverlay();
+  glPopAttrib();
 }
 
 // The display callback while watching: the recorded time the real time since the last
