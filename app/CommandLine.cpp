@@ -42,6 +42,26 @@ bool readWindowSize(const std::string& text, int& width, int& height) {
   return true;
 }
 
+// The value of an option given as "--name VALUE" or "--name=VALUE"; may take argv[i + 1].
+bool readOptionValue(int argc, const char* const* argv, int& i, const std::string& name,
+                     const char* what, std::string& value, std::string& error) {
+  const std::string arg = argv[i];
+  if (arg == name) {
+    if (i + 1 >= argc) {
+      error = "option '" + name + "' needs " + what;
+      return false;
+    }
+    value = argv[++i];
+  } else {
+    value = arg.substr(name.size() + 1);
+  }
+  if (value.empty()) {
+    error = "option '" + name + "' needs " + what;
+    return false;
+  }
+  return true;
+}
+
 // One option of ours at argv[i]; may take argv[i + 1] as its value (i is then advanced).
 bool readLongOption(int argc, const char* const* argv, int& i, CommandLine& out,
                     std::string& error) {
@@ -58,6 +78,16 @@ bool readLongOption(int argc, const char* const* argv, int& i, CommandLine& out,
       error = "bad window size '" + arg.substr(9) + "' (want WxH, 320x200 to 16384x16384)";
       return false;
     }
+  } else if (arg == "--replay" || arg.rfind("--replay=", 0) == 0) {
+    if (!readOptionValue(argc, argv, i, "--replay", "a file", out.replayFile, error)) return false;
+  } else if (arg == "--replay-speed" || arg.rfind("--replay-speed=", 0) == 0) {
+    std::string speed;
+    if (!readOptionValue(argc, argv, i, "--replay-speed", "1, 2 or 4", speed, error)) return false;
+    if (speed != "1" && speed != "2" && speed != "4") {
+      error = "bad replay speed '" + speed + "' (want 1, 2 or 4)";
+      return false;
+    }
+    out.replaySpeed = speed[0] - '0';
   } else if (arg == "--data" || arg.rfind("--data=", 0) == 0) {
     std::string folder;
     if (arg == "--data") {
@@ -117,6 +147,8 @@ std::string usageText() {
          "  --version          print the version and exit\n"
          "  --window[=WxH]     play in a window (default 1024x768) instead of the full screen\n"
          "  --data DIR         read the game's files from DIR/data instead of ./data\n"
+         "  --replay FILE      watch a recorded heist (.vrr): p pause, 1 2 4 speed, Esc leave\n"
+         "  --replay-speed N   start watching at 1, 2 or 4 times the speed\n"
          "  -display NAME      the X display to use (and GLUT's other X options)\n"
          "\n"
          "Controls:\n"
@@ -133,7 +165,10 @@ std::string usageText() {
          "  mouse-sensitivity = 1.5   (0.1 to 10)       invert-mouse = no   (yes or no)\n"
          "  music-volume = 70         (0 to 100)        effects-volume = 100 (0 to 100)\n"
          "  field-of-view = 60        (30 to 90 degrees, vertical)\n"
-         "  1024x768:32@60\n";
+         "  1024x768:32@60\n"
+         "\n"
+         "Every heist is recorded to $XDG_DATA_HOME/vaultrun/replays/last.vrr (default\n"
+         "~/.local/share); the heist with the best score so far is kept as best.vrr.\n";
 }
 
 std::string versionLine() {

@@ -12,6 +12,8 @@ struct CommandLine {
   int windowWidth = 1024;     // its size in pixels, 320x200 to 16384x16384
   int windowHeight = 768;
   std::string dataFolder;     // --data DIR: the folder that holds data/ (empty: the working one)
+  std::string replayFile;     // --replay FILE: watch that recorded heist instead of playing
+  int replaySpeed = 1;        // --replay-speed N: the watch starts at 1, 2 or 4 times
   std::vector<std::string> toolkitArgs;  // the program name and GLUT's own X options, in order
 };
 

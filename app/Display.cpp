@@ -4,13 +4,20 @@
 
 #include "audio/Siren.h"
 #include "game/FrameUpdate.h"
+#include "game/HeistRecorder.h"
 #include "input/HeldKeys.h"
+#include "platform/Clock.h"
 #include "platform/Swap.h"
 #include "render/Frame.h"
 
 void display() {
+  // One reading for the whole frame, the one the recording keeps: a replay sees every timer
+  // of the frame at the same millisecond the heist did.
+  platform::holdClockReading();
+  recordFrame();
   runFrame(forwardDirection, strafeDirection);
   drawFrame();
+  platform::releaseClockReading();
   updateSiren();
   platform::swapBuffers();
 }

@@ -4,6 +4,7 @@
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 
+#include "game/HeistRecorder.h"
 #include "game/Screen.h"
 #include "input/HeldKeys.h"
 #include "platform/Focus.h"
@@ -20,6 +21,7 @@ void readFocusWatch(int) {
 }  // namespace
 
 void keyboardLost() {
+  recordInput(ReplayRecordKind::FocusLost);
   releaseHeldDirections();
   pauseGame();
 }

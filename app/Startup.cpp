@@ -18,6 +18,7 @@
 #include "app/Focus.h"
 #include "app/GameOptions.h"
 #include "app/Idle.h"
+#include "app/ReplayWatch.h"
 #include "app/SettingsPath.h"
 #include "app/Shutdown.h"
 #include "audio/GameSounds.h"
@@ -83,6 +84,7 @@ bool loadScreenSettings(ScreenSettings& settings) {
   screenWidth = settings.width;
   screenHeight = settings.height;
   applyGameOptions(contents, path);
+  prepareHeistRecording();
   return true;
 }
 
@@ -220,6 +222,9 @@ int startGame(int argc, char** argv) {
   if (!commandLine.dataFolder.empty() && !enterDataFolder(commandLine.dataFolder, error)) {
     std::printf("Error: %s\n", error.c_str());
     return 1;
+  }
+  if (!commandLine.replayFile.empty()) {
+    return watchReplay(commandLine.replayFile, commandLine.replaySpeed);
   }
   // Ctrl+C, kill and a closed terminal end the game through its shutdown, from the first
   // idle update on; until then the flag waits.

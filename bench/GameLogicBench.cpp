@@ -19,6 +19,7 @@
 #include "assets/Md2Model.h"
 #include "game/FrameUpdate.h"
 #include "game/GameState.h"
+#include "game/HeistRecorder.h"
 #include "game/Guard.h"
 #include "game/Screen.h"
 #include "game/World.h"
@@ -168,6 +169,50 @@ void BM_GameLogicFrame(benchmark::State& state) {
   state.counters["triangles"] = static_cast<double>(level.triangles.size() / 3);
 }
 BENCHMARK(BM_GameLogicFrame);
+
+// The same frames recorded as a heist is: the frame's reading and, every frame, a pointer
+// move as a turning player's mouse sends. A recording is begun afresh every ten virtual
+// minutes (outside the timing), as heists of that length would be; allocs/frame shows that
+// no frame allocates, bytes/frame what a heist costs on disk.
+void BM_GameLogicFrameRecorded(benchmark::State& state) {
+  if (!openWindowWithoutGl()) {
+    state.SkipWithError("needs an X display for GLUT (run under xvfb-run)");
+    return;
+  }
+  constexpr int tenMinutes = 36000;
+  const Level& level = realLevel();
+  startGameInPlay();
+  for (int i = 0; i < 7200; ++i) runFrameLogic(level);
+  startHeistRecording();
+  int framesInHeist = 0;
+  std::size_t bytes = 0;
+  long allocations = 0;
+  long allocationsBefore = benchsupport::heapAllocationCount();
+  for (auto _ : state) {
+    if (framesInHeist == tenMinutes) {
+      state.PauseTiming();
+      allocations += benchsupport::heapAllocationCount() - allocationsBefore;
+      bytes += heistRecordingBytes();
+      abandonHeistRecording();
+      startHeistRecording();
+      framesInHeist = 0;
+      allocationsBefore = benchsupport::heapAllocationCount();
+      state.ResumeTiming();
+    }
+    recordInput(ReplayRecordKind::Motion, 0, 0, 512 + (framesInHeist & 7), 384);
+    recordFrame();
+    runFrameLogic(level);
+    ++framesInHeist;
+    benchmark::DoNotOptimize(camera->position);
+  }
+  allocations += benchsupport::heapAllocationCount() - allocationsBefore;
+  bytes += heistRecordingBytes();
+  abandonHeistRecording();
+  const double frames = static_cast<double>(state.iterations());
+  state.counters["allocs/frame"] = benchmark::Counter(static_cast<double>(allocations) / frames);
+  state.counters["bytes/frame"] = benchmark::Counter(static_cast<double>(bytes) / frames);
+}
+BENCHMARK(BM_GameLogicFrameRecorded);
 
 // ---- The collision alone: the first n triangles of the level (repeated past its end) ----
 

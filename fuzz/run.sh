@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-fuzz}
 seconds=${2:-60}
-targets=(bmp tga mesh md2 settings glyphs scores)
+targets=(bmp tga mesh md2 settings glyphs scores replays)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVAULTRUN_FUZZ=ON -DVAULTRUN_TESTS=OFF -DVAULTRUN_BENCH=OFF > /dev/null
@@ -21,17 +21,20 @@ out=$build/fuzz
 # Settings lines and records are short; the images, models and glyph tables are kept small by
 # the seed maker.
 declare -A maxLen=([bmp]=16384 [tga]=16384 [mesh]=16384 [md2]=16384 [settings]=1024
-                   [glyphs]=16384 [scores]=4096)
+                   [glyphs]=16384 [scores]=4096 [replays]=65536)
 # One target per core at a time.
 jobs=$(nproc)
 run_target() {
   local target=$1
   local status=0
   mkdir -p "$out/corpus/$target" "$out/artifacts/$target"
+  # Recorded heists are kept in the tree (fuzz/seeds/replays), not made from data/.
+  local seeds=$out/seeds/$target
+  if [ -d "fuzz/seeds/$target" ]; then seeds=fuzz/seeds/$target; fi
   "$out/fuzz-$target" -max_total_time="$seconds" -max_len="${maxLen[$target]}" \
     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$out/artifacts/$target/" \
-    "$out/corpus/$target" "$out/seeds/$target" > "$out/fuzz-$target.log" 2>&1 || status=$?
+    "$out/corpus/$target" "$seeds" > "$out/fuzz-$target.log" 2>&1 || status=$?
   echo "$status" > "$out/fuzz-$target.status"
 }
 for target in "${targets[@]}"; do

@@ -3,6 +3,7 @@
 
 #include "assets/ModelObject.h"
 #include "game/GameState.h"
+#include "game/HeistRecorder.h"
 #include "game/Guard.h"
 #include "game/Results.h"
 #include "game/StatusLine.h"
@@ -47,6 +48,8 @@ Guard* createGuard(const Vector3* path, const Vector3& startHeading, Md2Clock* c
 }  // namespace
 
 void newGame() {
+  // The heist still recorded ends first, with the state it ended in.
+  startHeistRecording();
   createPlayerCamera();
   // The room, the alarm and its lights, wireframe, the messages, the respawn waits and the
   // heist's book-keeping start afresh.

@@ -8,6 +8,7 @@
 
 #include "assets/ModelObject.h"
 #include "game/GameState.h"
+#include "game/HeistRecorder.h"
 #include "game/World.h"
 #include "platform/Clock.h"
 
@@ -74,7 +75,34 @@ HeistResult currentHeistResult() {
   return r;
 }
 
+namespace {
+
+// A replay's end: the results as they play out now, the date and the record as they were.
+// The score record is neither read nor added to.
+void finishWatchedHeist(bool caught) {
+  const ReplayHeader& h = watchedHeader;
+  HeistSummary summary;
+  summary.ended = true;
+  summary.caught = caught;
+  summary.result = currentHeistResult();
+  summary.result.date = h.date;
+  summary.recordRead = h.record != "none";
+  summary.recordKept = h.record == "kept";
+  summary.hasBest = h.hasBest;
+  summary.best.score = h.bestScore;
+  summary.best.date = h.bestDate;
+  summary.newBest = h.newBest;
+  lastHeist = summary;
+  endHeistRecording(caught ? "caught" : "escaped");
+}
+
+}  // namespace
+
 void finishHeist(bool caught) {
+  if (watchingReplay) {
+    finishWatchedHeist(caught);
+    return;
+  }
   HeistSummary summary;
   summary.ended = true;
   summary.caught = caught;
@@ -96,6 +124,7 @@ void finishHeist(bool caught) {
   summary.best = visit.record.best;
   summary.newBest = visit.newBest;
   lastHeist = summary;
+  endHeistRecording(caught ? "caught" : "escaped");
 }
 
 std::vector<std::string> resultsPanelLines(const HeistSummary& s) {

@@ -3,6 +3,7 @@
 
 #include "game/Cues.h"
 #include "game/GameState.h"
+#include "game/HeistRecorder.h"
 #include "game/NewGame.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
@@ -112,6 +113,8 @@ void escapeToMenu() {
     if (quitProgram != nullptr) quitProgram();
     return;
   }
+  // From play the heist is left; from its end screen it was over already.
+  endHeistRecording("left");
   resumeGame();
   heist.polygonLines = false;
   currentScreen = GameScreen::Menu;

@@ -5,6 +5,7 @@
 
 #include <GL/freeglut.h>
 
+#include "game/HeistRecorder.h"
 #include "game/Screen.h"
 #include "game/Toggles.h"
 #include "input/HeldKeys.h"
@@ -42,6 +43,7 @@ void pressSpecialKey(int key) {
 }  // namespace
 
 void specialDown(int key, int, int) {
+  recordInput(ReplayRecordKind::SpecialDown, key);
   // F11 acts at any time, on every screen, and leaves the screen as it is.
   if (key == GLUT_KEY_F11) {
     toggleFullScreen();
@@ -52,6 +54,7 @@ void specialDown(int key, int, int) {
 }
 
 void specialUp(int key, int, int) {
+  recordInput(ReplayRecordKind::SpecialUp, key);
   switch (key) {
     case GLUT_KEY_LEFT: case GLUT_KEY_RIGHT: strafeDirection = 0; break;
     case GLUT_KEY_UP: case GLUT_KEY_DOWN: forwardDirection = 0; break;

@@ -6,6 +6,7 @@
 
 #include "game/Cues.h"
 #include "game/GameState.h"
+#include "game/HeistRecorder.h"
 #include "game/PlayerActions.h"
 #include "game/Screen.h"
 #include "game/Toggles.h"
@@ -71,6 +72,7 @@ void pressKey(unsigned char key) {
 }  // namespace
 
 void keyboardDown(unsigned char key, int, int) {
+  recordInput(ReplayRecordKind::KeyDown, key);
   // While paused only 'p' (go on) and Esc (to the menu) count.
   if (gamePaused()) {
     if (key == 'p' || key == 27) pressKey(key);
@@ -84,6 +86,7 @@ void keyboardDown(unsigned char key, int, int) {
 }
 
 void keyboardUp(unsigned char key, int, int) {
+  recordInput(ReplayRecordKind::KeyUp, key);
   switch (key) {
     case 'w': case 's': case 'W': case 'S':
       forwardDirection = 0;

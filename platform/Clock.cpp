@@ -24,6 +24,10 @@ std::uint64_t pausedMicros = 0;
 bool paused = false;
 std::uint64_t pauseStartMicros = 0;
 
+// The frame's held reading, owned by holdClockReading and releaseClockReading.
+bool held = false;
+std::uint64_t heldMicros = 0;
+
 // The source the game's clock runs on: microseconds since program start, or the virtual
 // reading.
 std::uint64_t sourceMicros() {
@@ -37,6 +41,7 @@ std::uint64_t sourceMicros() {
 
 // The game's time: the source less the paused time; it stands still during a pause.
 std::uint64_t gameMicros() {
+  if (held) return heldMicros;
   const std::uint64_t source = paused ? pauseStartMicros : sourceMicros();
   return source >= pausedMicros ? source - pausedMicros : 0;
 }
@@ -100,6 +105,16 @@ void advanceVirtualClockMicros(std::uint64_t micros) {
 
 std::uint64_t virtualClockMicros() {
   return virtualMicros;
+}
+
+void holdClockReading() {
+  held = false;
+  heldMicros = gameMicros();
+  held = true;
+}
+
+void releaseClockReading() {
+  held = false;
 }
 
 void sleepMs(std::uint32_t ms) {

@@ -35,6 +35,12 @@ void setVirtualClockMicros(std::uint64_t micros);
 void advanceVirtualClockMicros(std::uint64_t micros);
 std::uint64_t virtualClockMicros();
 
+// A frame's one reading: from holdClockReading to releaseClockReading every reading is the
+// one at the hold, so all the rules of a frame see the same millisecond (a recorded heist
+// then plays back exactly). The pause still works underneath.
+void holdClockReading();
+void releaseClockReading();
+
 // Sleeps the calling thread for the given milliseconds (under the virtual clock, advances it).
 void sleepMs(std::uint32_t ms);
 

@@ -1,0 +1,14 @@
+// Watching a recorded heist (vaultrun --replay FILE) in the game's window, and the start-up
+// values every recording takes from the program.
+#pragma once
+
+#include <string>
+
+// After the settings are applied: the options and the version each recording's header
+// carries, and where it reads the walking directions held at a new game.
+void prepareHeistRecording();
+
+// Reads the file and plays the heist in it, as it was played, until Esc (or the window is
+// closed). A file that is no recorded heist of this game is refused with one line on
+// standard output and status 1, before anything opens. speed is 1, 2 or 4.
+int watchReplay(const std::string& path, int speed);

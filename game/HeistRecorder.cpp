@@ -1,0 +1,222 @@
+// The recording of the heist in play, and its crash-safe writing when the heist ends.
+#include "game/HeistRecorder.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "game/GameState.h"
+#include "game/Results.h"
+#include "game/StateDigest.h"
+#include "platform/Clock.h"
+#include "platform/Screen.h"
+
+RecordedOptions recordedOptions;
+void (*readHeldDirections)(std::int32_t&, std::int32_t&) = nullptr;
+bool watchingReplay = false;
+ReplayHeader watchedHeader;
+WatchedEnd watchedEnd;
+
+namespace {
+
+// Set aside at the first heist and reused by every later one: a ten-minute heist (60 frames
+// a second and a busy mouse) packs into a few hundred kilobytes, so no frame allocates. A
+// heist that outgrows even the limit is no longer recorded.
+constexpr std::size_t reservedBodyBytes = 1024u * 1024u;
+constexpr std::size_t bodyLimitBytes = replayFileMaxBytes - 4096u;
+
+// ---- Live from the new game to the heist's end ----
+bool recording = false;
+ReplayFile current;
+ReplayBodyWriter writer(current.body);
+// ---- Live for the whole run ----
+std::uint32_t lastFrameMs = 0;         // the reading of the last frame run, recorded or not
+bool writeTroubleReported = false;     // once a run: the folder does not heal between heists
+
+void append(const ReplayRecord& record) {
+  if (current.body.size() > bodyLimitBytes) {
+    recording = false;
+    std::printf("This heist is too long to be recorded; it will not be kept as a replay.\n");
+    std::fflush(stdout);
+    return;
+  }
+  writer.append(record);
+  ++current.records;
+  if (record.kind == ReplayRecordKind::Frame) ++current.frames;
+}
+
+std::string systemReason(const std::string& what) {
+  return what + ": " + std::strerror(errno);
+}
+
+bool makeFolders(const std::string& folder, std::string& problem) {
+  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+    const std::string part = folder.substr(0, slash);
+    if (!part.empty() && mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) {
+      problem = systemReason("cannot make the folder " + part);
+      return false;
+    }
+    if (slash == std::string::npos) return true;
+  }
+}
+
+// A temporary file beside `path`, written, flushed to the disk and renamed over it, then the
+// folder flushed: a crash leaves the old file or the new one, never a mix.
+bool replaceFile(const std::string& folder, const std::string& path, const std::string& bytes,
+                 std::string& problem) {
+  std::string temporary = path + ".XXXXXX";
+  const int fd = mkostemp(&temporary[0], O_CLOEXEC);
+  if (fd < 0) {
+    problem = systemReason("cannot write in " + folder);
+    return false;
+  }
+  std::size_t done = 0;
+  bool written = true;
+  while (written && done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    written = n > 0;
+    if (written) done += static_cast<std::size_t>(n);
+  }
+  written = written && fsync(fd) == 0;
+  if (!written) problem = systemReason("cannot write " + temporary);
+  if (close(fd) != 0 && written) {
+    written = false;
+    problem = systemReason("cannot write " + temporary);
+  }
+  if (written && rename(temporary.c_str(), path.c_str()) != 0) {
+    written = false;
+    problem = systemReason("cannot replace " + path);
+  }
+  if (!written) {
+    unlink(temporary.c_str());
+    return false;
+  }
+  const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd >= 0) {
+    fsync(folderFd);
+    close(folderFd);
+  }
+  return true;
+}
+
+// The header's end: what the heist brought and what the record then said.
+void fillOutcome(ReplayHeader& h, const char* outcome) {
+  h.outcome = outcome;
+  const bool finished = h.outcome != "left";
+  const HeistResult result = finished ? lastHeist.result : currentHeistResult();
+  h.date = result.date;
+  h.score = result.score;
+  h.record = !finished || !lastHeist.recordRead ? "none" : lastHeist.recordKept ? "kept" : "read";
+  h.hasBest = finished && lastHeist.hasBest;
+  h.bestScore = h.hasBest ? lastHeist.best.score : 0;
+  h.bestDate = h.hasBest ? lastHeist.best.date : "";
+  h.newBest = finished && lastHeist.newBest;
+}
+
+void writeRecording(const std::string& bytes, bool best) {
+  const std::string folder = replayFolder();
+  std::string problem = folder.empty() ? "neither XDG_DATA_HOME nor HOME is set" : "";
+  bool kept = problem.empty() && makeFolders(folder, problem) &&
+              replaceFile(folder, folder + "/last.vrr", bytes, problem);
+  if (kept && best) kept = replaceFile(folder, folder + "/best.vrr", bytes, problem);
+  if (!kept && !writeTroubleReported) {
+    writeTroubleReported = true;
+    std::printf("The replay of this heist cannot be kept (%s); the game goes on without it.\n",
+                problem.c_str());
+    std::fflush(stdout);
+  }
+}
+
+}  // namespace
+
+void recordInput(ReplayRecordKind kind, int code, int state, int x, int y) {
+  if (!recording) return;
+  ReplayRecord record;
+  record.kind = kind;
+  record.clockMs = platform::clockMs();
+  record.code = code;
+  record.state = state;
+  record.x = x;
+  record.y = y;
+  append(record);
+}
+
+void recordFrame() {
+  lastFrameMs = platform::clockMs();
+  if (!recording) return;
+  ReplayRecord record;
+  record.kind = ReplayRecordKind::Frame;
+  record.clockMs = lastFrameMs;
+  append(record);
+}
+
+void startHeistRecording() {
+  if (watchingReplay) return;
+  if (recording) endHeistRecording("left");
+  if (current.body.capacity() < reservedBodyBytes) current.body.reserve(reservedBodyBytes);
+  current.body.clear();
+  current.frames = current.records = 0;
+  ReplayHeader& h = current.header;
+  h = ReplayHeader();
+  h.gameVersion = recordedOptions.gameVersion;
+  h.mouseSensitivity = recordedOptions.mouseSensitivity;
+  h.invertMouse = recordedOptions.invertMouse;
+  h.fieldOfView = recordedOptions.fieldOfView;
+  h.windowWidth = platform::windowWidth();
+  h.windowHeight = platform::windowHeight();
+  h.startClockMs = platform::clockMs();
+  h.previousFrameMs = lastFrameMs;
+  if (readHeldDirections != nullptr) readHeldDirections(h.heldForward, h.heldSideways);
+  writer.start(h.startClockMs);
+  recording = true;
+  ReplayRecord newGame;
+  newGame.kind = ReplayRecordKind::NewGame;
+  newGame.clockMs = h.startClockMs;
+  append(newGame);
+}
+
+void endHeistRecording(const char* outcome) {
+  // Taken at the same point of the same callback when recording and when watching.
+  const std::uint64_t digest = stateDigest(0, 0, 0);
+  if (watchingReplay) {
+    if (watchedEnd.ended) return;
+    watchedEnd.ended = true;
+    watchedEnd.outcome = outcome;
+    watchedEnd.score = camera != nullptr && camera->score > 0 ? camera->score : 0;
+    watchedEnd.digest = digest;
+    return;
+  }
+  if (!recording) return;
+  ReplayRecord end;
+  end.kind = ReplayRecordKind::End;
+  end.clockMs = platform::clockMs();
+  append(end);
+  if (!recording) return;  // outgrown: already said so
+  recording = false;
+  current.header.digest = digest;
+  fillOutcome(current.header, outcome);
+  writeRecording(formatReplayFile(current), current.header.newBest);
+}
+
+bool heistRecording() {
+  return recording;
+}
+
+void abandonHeistRecording() {
+  recording = false;
+}
+
+std::size_t heistRecordingBytes() {
+  return current.body.size();
+}
+
+std::string replayFolder() {
+  const std::string folder = scoreFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  return folder.empty() ? "" : folder + "/replays";
+}

@@ -1,0 +1,53 @@
+// Every heist recorded as it is played: the frames' clock readings and the input that reached
+// the game, kept in memory set aside once a run and written when the heist ends
+// ($XDG_DATA_HOME/vaultrun/replays/last.vrr, and best.vrr for a new best score). While a
+// replay is watched nothing is recorded, and its end is compared with the recording's.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "game/ReplayFile.h"
+
+// ---- Set once at start-up by the program ----
+// The options that change what happens, as the game applies them.
+struct RecordedOptions {
+  float mouseSensitivity = 1.0f;
+  bool invertMouse = false;
+  float fieldOfView = 45.0f;
+  std::string gameVersion = "unknown";
+};
+extern RecordedOptions recordedOptions;
+// The walking directions the keys hold now (the input layer owns them).
+extern void (*readHeldDirections)(std::int32_t& forward, std::int32_t& sideways);
+
+// ---- The calls that feed the recording; each costs nothing while no heist is recorded ----
+// An input event, as it reaches the game (the callbacks call this first).
+void recordInput(ReplayRecordKind kind, int code = 0, int state = 0, int x = 0, int y = 0);
+// A frame's rules are about to run; the game clock is held at the frame's reading.
+void recordFrame();
+// A new game began: a heist still recorded ends as left, and a new recording begins.
+void startHeistRecording();
+// The heist ended: "escaped" or "caught" (after finishHeist has filled lastHeist) or "left"
+// (for the menu). The recording is written; while watching, the end is noted instead.
+void endHeistRecording(const char* outcome);
+bool heistRecording();
+// The recording so far is dropped unwritten (the benchmark's heists never end).
+void abandonHeistRecording();
+// The packed records so far, in bytes.
+std::size_t heistRecordingBytes();
+
+// ---- Watching a replay: set by the watch before the recorded new game ----
+struct WatchedEnd {
+  bool ended = false;          // the replayed heist has reached its end
+  std::string outcome;         // as the replay played it
+  std::int32_t score = 0;
+  std::uint64_t digest = 0;
+};
+extern bool watchingReplay;          // nothing is recorded, the score record is not visited
+extern ReplayHeader watchedHeader;   // the recording's header, for the results panel
+extern WatchedEnd watchedEnd;
+
+// The folder the recordings go to: <score folder>/replays; empty when there is none.
+std::string replayFolder();

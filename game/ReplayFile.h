@@ -1,0 +1,138 @@
+// A recorded heist (.vrr): its header, its compact stream of frames and input events, and the
+// file's bytes both ways. No GL, no game state: the recorder fills one, the watch reads one.
+//
+// The file: a text header of fixed lines in a fixed order, an empty line, then the body.
+//   vaultrun-replay 1                  the file's own version; any other is refused
+//   game 1.0.0                         the version of the game that recorded it
+//   rules classic                      the rule set, then the difficulty
+//   difficulty normal
+//   mouse-sensitivity 1.5              the options that change what happens (shortest float)
+//   invert-mouse no
+//   field-of-view 45
+//   window 1024x768                    the window at the new game (mouse look measures from
+//                                      its centre)
+//   date 2026-12-07T21:04              local time of the end
+//   outcome escaped                    escaped, caught or left (for the menu or a new game)
+//   score 55
+//   record kept                        the score record then: none (unreadable), read, kept
+//   best 420 2026-12-07T21:04          the best so far then, or "best none"
+//   new-best no
+//   clock 12345 12329                  the game clock (ms) at the new game, and at the frame
+//                                      before it (the first frame's interval counts from there)
+//   held 0 0                           walking directions held at the new game
+//   digest 0123456789abcdef            the state digest when the heist ended
+//   body 3600 4100 9000                frames, records and bytes of the body
+//   check 0123456789abcdef             FNV-1a 64 of every byte above this line and the body
+//   (empty line)
+// The body is records, each one tag byte: the kind in the low four bits, the game clock's
+// advance since the record before in the high four (15: a varint with the advance follows).
+// Then the kind's values: key-down/key-up one byte; special-down/special-up a varint;
+// button its button and state bytes and the pointer; motion and drag the pointer. A pointer
+// is two zigzag varints, each the change from the last pointer of any record. The first
+// record is the new game, the last the end, which closes the body.
+// Every value is range checked, and a file is taken only when it is exactly what
+// formatReplayFile would have written for what was read.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int replayFileVersion = 1;
+// A ten-minute heist is some hundreds of kilobytes; a file past this is no heist of ours.
+constexpr std::size_t replayFileMaxBytes = 32u * 1024u * 1024u;
+
+enum class ReplayRecordKind : std::uint8_t {
+  Frame = 0,        // a frame's rules ran at this reading
+  NewGame = 1,      // Enter chose Start: the heist begins
+  KeyDown = 2,
+  KeyUp = 3,
+  SpecialDown = 4,
+  SpecialUp = 5,
+  Button = 6,
+  Motion = 7,       // pointer moved, no button held
+  Drag = 8,         // pointer moved with a button held
+  FocusLost = 9,    // the window lost the keyboard
+  End = 10,         // the heist ended: nothing follows
+};
+
+// One record, unpacked (the watch reads them one at a time; the file holds them packed).
+struct ReplayRecord {
+  ReplayRecordKind kind = ReplayRecordKind::End;
+  std::uint32_t clockMs = 0;  // the game clock's reading when it reached the game
+  int code = 0;               // key, special key or button
+  int state = 0;              // button: GLUT_DOWN or GLUT_UP
+  int x = 0, y = 0;           // pointer
+};
+
+struct ReplayHeader {
+  std::string gameVersion;           // "1.0.0"
+  std::string rules = "classic";
+  std::string difficulty = "normal";
+  float mouseSensitivity = 1.0f;
+  bool invertMouse = false;
+  float fieldOfView = 45.0f;
+  int windowWidth = 1024, windowHeight = 768;
+  std::string date;                  // "YYYY-MM-DDTHH:MM"
+  std::string outcome;               // "escaped", "caught" or "left"
+  std::int32_t score = 0;
+  std::string record = "none";       // "none", "read" or "kept"
+  bool hasBest = false;
+  std::int32_t bestScore = 0;
+  std::string bestDate;
+  bool newBest = false;
+  std::uint32_t startClockMs = 0;    // at the new game
+  std::uint32_t previousFrameMs = 0; // the frame before it
+  std::int32_t heldForward = 0, heldSideways = 0;
+  std::uint64_t digest = 0;
+};
+
+struct ReplayFile {
+  ReplayHeader header;
+  std::vector<std::uint8_t> body;  // packed records, as in the file
+  std::uint32_t frames = 0;
+  std::uint32_t records = 0;
+};
+
+// Packs records into a body, remembering what the next record is measured from. Appending
+// never allocates while the body's capacity holds out.
+class ReplayBodyWriter {
+ public:
+  explicit ReplayBodyWriter(std::vector<std::uint8_t>& body) : body_(body) {}
+  void start(std::uint32_t clockMs);
+  void append(const ReplayRecord& record);
+
+ private:
+  void varint(std::uint32_t value);
+  void pointer(int x, int y);
+  std::vector<std::uint8_t>& body_;
+  std::uint32_t lastClockMs_ = 0;
+  int lastX_ = 0, lastY_ = 0;
+};
+
+// Unpacks a body that parseReplayFile took, one record at a time.
+class ReplayBodyReader {
+ public:
+  explicit ReplayBodyReader(const ReplayFile& file);
+  // The next record; false after the end record, or on a damaged body (`problem` then says
+  // where).
+  bool next(ReplayRecord& record, std::string& problem);
+  bool ended() const { return ended_; }
+
+ private:
+  bool byte(std::uint8_t& value);
+  bool varint(std::uint32_t& value);
+  bool pointer(int& x, int& y);
+  const std::vector<std::uint8_t>& body_;
+  std::size_t at_ = 0;
+  std::uint32_t clockMs_ = 0;
+  int lastX_ = 0, lastY_ = 0;
+  bool ended_ = false;
+};
+
+// The file's bytes for a recording.
+std::string formatReplayFile(const ReplayFile& file);
+// Reads a file's bytes; false with `problem` saying what is wrong when they are not a heist
+// this game recorded (another file version, damaged, cut short, or no replay at all).
+bool parseReplayFile(const std::string& bytes, ReplayFile& out, std::string& problem);

@@ -1,0 +1,236 @@
+// Recorded heists: the heist route played through the replay driver is recorded, and the
+// real game watching that recording (at 1x and 4x) ends with the same state digest, score and
+// outcome, writing nothing; damaged recordings are refused before anything opens; and the
+// packed records come back as they went in.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "game/ReplayFile.h"
+#include "support/Process.h"
+#include "support/Replay.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A scratch folder for XDG_DATA_HOME, removed afterwards.
+struct ScratchFolder {
+  ScratchFolder() {
+    char pattern[] = "/tmp/vaultrun-replays-XXXXXX";
+    if (mkdtemp(pattern) != nullptr) path = pattern;
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(path, ignored);
+  }
+  bool empty() const { return fs::is_empty(path); }
+  fs::path path;
+};
+
+// The heist route once, through the replay driver with its recordings in `dataHome`.
+testsupport::ReplayResult recordHeistRoute(const fs::path& dataHome) {
+  testsupport::Script s;
+  s.withoutScreenshots();
+  testsupport::heistTakeTeapotAndLeave(
+      testsupport::heistTakePicture(testsupport::heistIntoRoomTwo(s)));
+  const char* before = std::getenv("XDG_DATA_HOME");
+  const std::string saved = before != nullptr ? before : "";
+  setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+  const auto result = testsupport::runReplay(s.end(400));
+  if (before != nullptr) setenv("XDG_DATA_HOME", saved.c_str(), 1); else unsetenv("XDG_DATA_HOME");
+  return result;
+}
+
+// The real game watching `file` until it prints its end, then ended by a termination
+// signal (the watch waits for Esc). Its own data home stays empty unless it writes.
+testsupport::CommandRun watch(const fs::path& file, const fs::path& dataHome,
+                              const std::string& extra = "") {
+  const fs::path out = dataHome.parent_path() / (dataHome.filename().string() + ".out");
+  const std::string game = std::string("XDG_DATA_HOME='") + dataHome.string() + "' '" +
+                           VAULTRUN_GAME_BINARY + "' --replay '" + file.string() + "' " + extra;
+  return testsupport::runCommand(
+      std::string("cd '") + VAULTRUN_SOURCE_DIR + "' && { " + game + " > '" + out.string() +
+      "' 2>&1 & pid=$!; for i in $(seq 1500); do grep -q '^replay.digest' '" + out.string() +
+      "' && break; kill -0 $pid 2>/dev/null || break; sleep 0.2; done; kill -TERM $pid 2>/dev/null; "
+      "wait $pid; status=$?; cat '" + out.string() + "'; rm -f '" + out.string() +
+      "'; exit $status; }");
+}
+
+std::string lineAfter(const std::string& text, const std::string& name) {
+  const std::size_t at = text.find(name + " ");
+  if (at == std::string::npos) return "";
+  const std::size_t from = at + name.size() + 1;
+  return text.substr(from, text.find('\n', from) - from);
+}
+
+ReplayFile readRecording(const fs::path& path) {
+  ReplayFile file;
+  std::string problem;
+  EXPECT_TRUE(parseReplayFile(testsupport::readFile(path.string()), file, problem)) << problem;
+  return file;
+}
+
+// One recording of the route for the tests of this suite run in one process: playing it
+// takes a while.
+class RecordedHeist : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    home_ = new ScratchFolder;
+    driver_ = new testsupport::ReplayResult(recordHeistRoute(home_->path));
+  }
+  static void TearDownTestSuite() {
+    delete driver_;
+    delete home_;
+  }
+  static fs::path last() { return home_->path / "vaultrun/replays/last.vrr"; }
+  static ScratchFolder* home_;
+  static testsupport::ReplayResult* driver_;
+};
+ScratchFolder* RecordedHeist::home_ = nullptr;
+testsupport::ReplayResult* RecordedHeist::driver_ = nullptr;
+
+TEST_F(RecordedHeist, IsKeptAsTheBestAndWatchedEndsWithTheRecordedDigestScoreAndOutcome) {
+  ASSERT_EQ(driver_->exitStatus, 0) << driver_->output;
+  const ReplayFile file = readRecording(last());
+  EXPECT_EQ(file.header.outcome, "escaped");
+  EXPECT_EQ(std::to_string(file.header.score), lineAfter(driver_->output, "\nscore"));
+  EXPECT_TRUE(file.header.newBest);
+  EXPECT_EQ(file.header.rules, "classic");
+  EXPECT_EQ(file.header.gameVersion, VAULTRUN_PROJECT_VERSION);
+  // The route's frames are 80 ms apart: its some thirty virtual seconds are a few hundred.
+  EXPECT_GT(file.frames, 200u);
+  EXPECT_EQ(testsupport::readFile((home_->path / "vaultrun/replays/best.vrr").string()),
+            testsupport::readFile(last().string()));
+
+  // Watched in the real game, at 1x and 4x, it ends as it was recorded.
+  char digest[17];
+  std::snprintf(digest, sizeof digest, "%016llx",
+                static_cast<unsigned long long>(file.header.digest));
+  for (const char* speed : {"", "--replay-speed 4"}) {
+    SCOPED_TRACE(speed);
+    ScratchFolder watcherHome;
+    const auto run = watch(last(), watcherHome.path, speed);
+    EXPECT_EQ(lineAfter(run.out, "replay.digest"), digest) << run.out;
+    EXPECT_EQ(lineAfter(run.out, "replay.outcome"), "escaped");
+    EXPECT_EQ(lineAfter(run.out, "replay.score"), std::to_string(file.header.score));
+    EXPECT_EQ(run.out.find("played differently"), std::string::npos) << run.out;
+    // A watched heist enters no record and is not recorded again.
+    EXPECT_TRUE(watcherHome.empty());
+  }
+}
+
+TEST_F(RecordedHeist, DamagedRecordingsAreRefusedBeforeAnythingOpens) {
+  const std::string good = testsupport::readFile(last().string());
+  ASSERT_FALSE(good.empty());
+  const std::size_t bodyAt = good.find("\n\n") + 2;
+  ScratchFolder scratch;
+  const auto put = [&scratch](const std::string& name, const std::string& bytes) {
+    std::ofstream(scratch.path / name, std::ios::binary) << bytes;
+    return scratch.path / name;
+  };
+  std::string flippedHeader = good, flippedBody = good, otherVersion = good;
+  flippedHeader[good.find("score ") + 6] ^= 0x01;
+  flippedBody[bodyAt + (good.size() - bodyAt) / 2] ^= 0x40;
+  otherVersion[std::string("vaultrun-replay ").size()] = '2';
+  fs::create_directory(scratch.path / "folder.vrr");
+  const fs::path cases[] = {
+      put("cut-in-header.vrr", good.substr(0, 40)),
+      put("cut-before-body.vrr", good.substr(0, bodyAt)),
+      put("cut-in-body.vrr", good.substr(0, bodyAt + (good.size() - bodyAt) / 3)),
+      put("cut-last-byte.vrr", good.substr(0, good.size() - 1)),
+      put("flipped-header.vrr", flippedHeader),
+      put("flipped-body.vrr", flippedBody),
+      put("other-version.vrr", otherVersion),
+      put("empty.vrr", ""),
+      put("settings.vrr", testsupport::readFile(std::string(VAULTRUN_SOURCE_DIR) + "/data/settings.ini")),
+      scratch.path / "folder.vrr",
+      scratch.path / "missing.vrr",
+  };
+  for (const fs::path& file : cases) {
+    SCOPED_TRACE(file.filename().string());
+    const std::string before = fs::is_regular_file(file) ? testsupport::readFile(file.string()) : "";
+    ScratchFolder watcherHome;
+    const auto run = testsupport::runCommand(
+        std::string("cd '") + VAULTRUN_SOURCE_DIR + "' && XDG_DATA_HOME='" +
+        watcherHome.path.string() + "' '" + VAULTRUN_GAME_BINARY + "' --replay '" +
+        file.string() + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("Error: cannot watch " + file.string() + ": "), std::string::npos)
+        << run.out;
+    // One clear line: no window was opened, so not even the loading line came first.
+    EXPECT_EQ(run.out.find("loading"), std::string::npos) << run.out;
+    EXPECT_TRUE(watcherHome.empty());
+    if (fs::is_regular_file(file)) {
+      EXPECT_EQ(testsupport::readFile(file.string()), before);
+    }
+  }
+  // The version's refusal names it.
+  const auto run = testsupport::runCommand(std::string("'") + VAULTRUN_GAME_BINARY +
+                                           "' --replay '" + cases[6].string() + "'");
+  EXPECT_NE(run.out.find("replay version 2"), std::string::npos) << run.out;
+
+  // Every cut, at any byte, is refused by the reader.
+  for (std::size_t length = 0; length < good.size(); ++length) {
+    ReplayFile file;
+    std::string problem;
+    ASSERT_FALSE(parseReplayFile(good.substr(0, length), file, problem)) << length;
+    EXPECT_FALSE(problem.empty());
+  }
+}
+
+// The records' packing at its edges: long clock advances, pointers far off and back,
+// special keys above a byte, and a heist whose clock nears the end of its range.
+TEST(ReplayRecords, ComeBackAsTheyWentIn) {
+  ReplayFile file;
+  file.header.gameVersion = "1.0.0";
+  file.header.date = "2026-12-07T21:04";
+  file.header.outcome = "caught";
+  file.header.startClockMs = UINT_MAX - 100000u;
+  const ReplayRecord records[] = {
+      {ReplayRecordKind::NewGame, UINT_MAX - 100000u, 0, 0, 0, 0},
+      {ReplayRecordKind::Motion, UINT_MAX - 100000u, 0, 0, -5000, 70000},
+      {ReplayRecordKind::Frame, UINT_MAX - 99986u, 0, 0, 0, 0},
+      {ReplayRecordKind::Frame, UINT_MAX - 99971u, 0, 0, 0, 0},
+      {ReplayRecordKind::SpecialDown, UINT_MAX - 50000u, 0x1234, 0, 0, 0},
+      {ReplayRecordKind::Button, UINT_MAX - 50000u, 2, 1, 512, 384},
+      {ReplayRecordKind::Drag, UINT_MAX - 10u, 0, 0, 0, -1},
+      {ReplayRecordKind::KeyUp, UINT_MAX, 255, 0, 0, 0},
+      {ReplayRecordKind::End, UINT_MAX, 0, 0, 0, 0},
+  };
+  ReplayBodyWriter writer(file.body);
+  writer.start(file.header.startClockMs);
+  for (const ReplayRecord& r : records) writer.append(r);
+  file.frames = 2;
+  file.records = sizeof records / sizeof records[0];
+  ReplayFile back;
+  std::string problem;
+  ASSERT_TRUE(parseReplayFile(formatReplayFile(file), back, problem)) << problem;
+  ReplayBodyReader reader(back);
+  ReplayRecord r;
+  for (const ReplayRecord& expected : records) {
+    const bool more = reader.next(r, problem);
+    EXPECT_EQ(more, expected.kind != ReplayRecordKind::End) << problem;
+    EXPECT_EQ(r.kind, expected.kind);
+    EXPECT_EQ(r.clockMs, expected.clockMs);
+    EXPECT_EQ(r.code, expected.code);
+    EXPECT_EQ(r.state, expected.state);
+    EXPECT_EQ(r.x, expected.x);
+    EXPECT_EQ(r.y, expected.y);
+  }
+  EXPECT_TRUE(reader.ended());
+  // The options a replay plays with come back as the very same floats.
+  file.header.mouseSensitivity = 0.1f;
+  file.header.fieldOfView = 67.3f;
+  ASSERT_TRUE(parseReplayFile(formatReplayFile(file), back, problem)) << problem;
+  EXPECT_EQ(back.header.mouseSensitivity, 0.1f);
+  EXPECT_EQ(back.header.fieldOfView, 67.3f);
+}
+
+}  // namespace
