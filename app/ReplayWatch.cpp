@@ -4,11 +4,16 @@
 #include "app/ReplayWatch.h"
 
 #include <GL/freeglut.h>
+#include <spawn.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cinttypes>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "app/Display.h"
@@ -267,4 +272,21 @@ int watchReplay(const std::string& path, int startSpeed) {
   glutMainLoop();
   leaveWatch();
   return 0;
+}
+
+void watchInAWindowOfItsOwn(const std::string& path) {
+  // The watcher ends by itself; nobody waits for it, so the system reaps it.
+  std::signal(SIGCHLD, SIG_IGN);
+  char program[] = "vaultrun";
+  char replayOption[] = "--replay";
+  std::string file = path;
+  char* const argv[] = {program, replayOption, &file[0], nullptr};
+  pid_t child = 0;
+  const int error = posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, argv, environ);
+  if (error != 0) {
+    std::printf("The heist cannot be watched: %s.\n", std::strerror(error));
+  } else {
+    std::printf("Watching %s in a window of its own.\n", path.c_str());
+  }
+  std::fflush(stdout);
 }

@@ -12,3 +12,7 @@ void prepareHeistRecording();
 // closed). A file that is no recorded heist of this game is refused with one line on
 // standard output and status 1, before anything opens. speed is 1, 2 or 4.
 int watchReplay(const std::string& path, int speed);
+
+// Starts this program again on `vaultrun --replay path`, in a window of its own, and returns
+// at once: the game goes on where it stands. Says so in one line (or why it cannot).
+void watchInAWindowOfItsOwn(const std::string& path);

@@ -24,6 +24,7 @@
 #include "audio/GameSounds.h"
 #include "audio/Sound.h"
 #include "game/GameState.h"
+#include "game/HeistRecorder.h"
 #include "game/Screen.h"
 #include "game/World.h"
 #include "input/FunctionKeys.h"
@@ -239,6 +240,7 @@ int startGame(int argc, char** argv) {
     return status;
   }
   registerCallbacks();
+  watchRecordedHeist = watchInAWindowOfItsOwn;
   glutMainLoop();
   // The main loop returns only when the window was closed: quit as the menu's quit entry does.
   quitGame();

@@ -19,6 +19,7 @@
 RecordedOptions recordedOptions;
 void (*readHeldDirections)(std::int32_t&, std::int32_t&) = nullptr;
 bool watchingReplay = false;
+void (*watchRecordedHeist)(const std::string& path) = nullptr;
 ReplayHeader watchedHeader;
 WatchedEnd watchedEnd;
 
@@ -219,4 +220,12 @@ std::size_t heistRecordingBytes() {
 std::string replayFolder() {
   const std::string folder = scoreFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
   return folder.empty() ? "" : folder + "/replays";
+}
+
+bool watchLastHeist() {
+  if (watchingReplay || watchRecordedHeist == nullptr) return false;
+  const std::string folder = replayFolder();
+  if (folder.empty()) return false;
+  watchRecordedHeist(folder + "/last.vrr");
+  return true;
 }

@@ -51,3 +51,12 @@ extern WatchedEnd watchedEnd;
 
 // The folder the recordings go to: <score folder>/replays; empty when there is none.
 std::string replayFolder();
+
+// 'r' on the results panel: the heist that just ended is watched again, in a window of its
+// own, while this game waits on its end screen. Set by the program's start-up; null in a
+// program that cannot show one (the tests, the replay driver).
+extern void (*watchRecordedHeist)(const std::string& path);
+
+// The end screens' 'r': hands last.vrr to watchRecordedHeist. False (nothing happens) while a
+// replay is watched, when no watcher is set, or before any heist was recorded.
+bool watchLastHeist();

@@ -72,6 +72,8 @@ void pressKey(unsigned char key) {
 }  // namespace
 
 void keyboardDown(unsigned char key, int, int) {
+  // 'r' on an end screen watches the heist that just ended; the screen stays.
+  if (key == 'r' && (gameOver() || heistFinished()) && watchLastHeist()) return;
   recordInput(ReplayRecordKind::KeyDown, key);
   // While paused only 'p' (go on) and Esc (to the menu) count.
   if (gamePaused()) {

@@ -16,6 +16,7 @@
 #include "audio/Sound.h"
 #include "game/FrameUpdate.h"
 #include "game/GameState.h"
+#include "game/HeistRecorder.h"
 #include "game/Guard.h"
 #include "game/Results.h"
 #include "game/Screen.h"
@@ -174,6 +175,24 @@ TEST_F(GameRules, TakeEmptyAndLeaveActInPlayOnlyNotBehindTheMenu) {
   EXPECT_FALSE(heistFinished());
   EXPECT_FALSE(lastHeist.ended);  // nothing entered in the record
   EXPECT_TRUE(menuActive());
+}
+
+TEST_F(GameRules, ROnAnEndScreenWatchesTheHeistJustEndedAndTheScreenStays) {
+  static std::string watched;
+  watchRecordedHeist = [](const std::string& path) { watched = path; };
+  key('r');  // in play 'r' is no key of the game
+  EXPECT_TRUE(watched.empty());
+  placePlayer(Vector3(450.0f, 1.0f, 10.0f));
+  key('q');
+  ASSERT_TRUE(heistFinished());
+  key('r');
+  EXPECT_EQ(watched, replayFolder() + "/last.vrr");
+  EXPECT_TRUE(heistFinished());
+  watched.clear();
+  key('x');
+  key('r');  // the menu: nothing to watch from there
+  EXPECT_TRUE(watched.empty());
+  watchRecordedHeist = nullptr;
 }
 
 TEST_F(GameRules, TheBagTakesAnObjectThatFillsItExactly) {
