@@ -1,15 +1,16 @@
-// The display callback: every frame runs the game's rules once, with the directions the keys
-// hold, and then draws what they left.
+// The display callback: every frame reads the pads, runs the game's rules once with the
+// directions the keys (or else the pad) hold, and then draws what they left.
 #include "app/Display.h"
 
 #include "audio/Siren.h"
 #include "game/FrameUpdate.h"
-#include "input/HeldKeys.h"
+#include "input/Gamepad.h"
 #include "platform/Swap.h"
 #include "render/Frame.h"
 
 void display() {
-  runFrame(forwardDirection, strafeDirection);
+  readGamepads();
+  runFrame(walkingForward(), walkingSideways());
   drawFrame();
   updateSiren();
   platform::swapBuffers();
