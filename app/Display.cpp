@@ -1,10 +1,11 @@
-// The display callback: every frame runs the game's rules once, with the directions the keys
-// hold, and then draws what they left.
+// The display callback: every frame reads the pads, runs the game's rules once with the
+// directions the keys (or else the pad) hold, and then draws what they left.
 #include "app/Display.h"
 
 #include "audio/Siren.h"
 #include "game/FrameUpdate.h"
 #include "game/HeistRecorder.h"
+#include "input/Gamepad.h"
 #include "input/HeldKeys.h"
 #include "platform/Clock.h"
 #include "platform/Swap.h"
@@ -15,7 +16,8 @@ void display() {
   // of the frame at the same millisecond the heist did.
   platform::holdClockReading();
   recordFrame();
-  runFrame(forwardDirection, strafeDirection);
+  readGamepads();
+  runFrame(walkingForward(), walkingSideways());
   drawFrame();
   platform::releaseClockReading();
   updateSiren();

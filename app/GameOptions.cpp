@@ -59,10 +59,19 @@ bool applyOption(const std::string& name, const std::string& value, GameOptions&
   static const Range ranges[] = {{"mouse-sensitivity", 0.1, 10.0},
                                  {"music-volume", 0.0, 100.0},
                                  {"effects-volume", 0.0, 100.0},
-                                 {"field-of-view", 30.0, 90.0}};
-  if (name == "invert-mouse") {
-    if (readYesNo(value, out.invertMouse)) return true;
-    problem = "invert-mouse is \"" + value + "\", not yes or no";
+                                 {"field-of-view", 30.0, 90.0},
+                                 {"pad-turn-speed", 30.0, 720.0},
+                                 {"pad-dead-zone", 0.0, 0.5}};
+  const struct {
+    const char* name;
+    bool* value;
+  } switches[] = {{"invert-mouse", &out.invertMouse},
+                  {"invert-pad", &out.pad.inverted},
+                  {"swap-pad-sticks", &out.pad.swapSticks}};
+  for (const auto& option : switches) {
+    if (name != option.name) continue;
+    if (readYesNo(value, *option.value)) return true;
+    problem = name + " is \"" + value + "\", not yes or no";
     return false;
   }
   for (const Range& range : ranges) {
@@ -78,6 +87,8 @@ bool applyOption(const std::string& name, const std::string& value, GameOptions&
     if (name == "music-volume") out.musicVolume = static_cast<int>(std::lround(number));
     if (name == "effects-volume") out.effectsVolume = static_cast<int>(std::lround(number));
     if (name == "field-of-view") out.fieldOfView = static_cast<float>(number);
+    if (name == "pad-turn-speed") out.pad.turnSpeed = static_cast<float>(number);
+    if (name == "pad-dead-zone") out.pad.deadZone = static_cast<float>(number);
     return true;
   }
   problem = "unknown option \"" + name + "\"";

@@ -1,10 +1,13 @@
 // The player's options: `name = value` lines before the mode line of the settings file
-// (mouse sensitivity and invert, music and effects volumes, field of view). A line that is
+// (mouse sensitivity and invert, music and effects volumes, field of view, the pad's turn
+// speed, invert, dead zone and stick swap). A line that is
 // wrong costs only that option, never the start.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "input/Gamepad.h"
 
 struct GameOptions {
   float mouseSensitivity = 1.0f;  // mouse-sensitivity: factor on 1/500 radian a pixel, 0.1..10
@@ -12,6 +15,9 @@ struct GameOptions {
   int musicVolume = 100;          // music-volume: percent, 0..100
   int effectsVolume = 100;        // effects-volume: percent, 0..100 (the siren is an effect)
   float fieldOfView = 45.0f;      // field-of-view: vertical degrees, 30..90
+  // pad-turn-speed (degrees a second, 30..720), invert-pad (yes/no), pad-dead-zone (0..0.5
+  // of full tilt), swap-pad-sticks (yes/no)
+  PadOptions pad;
 };
 
 // Set once at start-up from the settings file; read by the reshape callback (field of view).

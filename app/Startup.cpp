@@ -28,6 +28,7 @@
 #include "game/Screen.h"
 #include "game/World.h"
 #include "input/FunctionKeys.h"
+#include "input/Gamepad.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
 #include "platform/Pointer.h"
@@ -68,6 +69,7 @@ void applyGameOptions(const std::string& contents, const std::string& path) {
   mouseSensitivity = gameOptions.mouseSensitivity;
   mouseInverted = gameOptions.invertMouse;
   setPlayerVolumes(gameOptions.musicVolume, gameOptions.effectsVolume);
+  padOptions = gameOptions.pad;
 }
 
 // Steps 4 to 7: the settings file, the player's own when there is one, read once. Returns
@@ -151,6 +153,7 @@ int startupBeforeMainLoop(int argc, char** argv) {
   // missing).
   initSound();
   createSounds();
+  startGamepads();
   ScreenSettings settings;
   if (!loadScreenSettings(settings)) {
     return 1;

@@ -106,8 +106,12 @@ void Camera::lookWithMouse(int mouseX, int mouseY, float sensitivity, bool inver
   const double radiansPerPixel = sensitivity / 500.0;
   const float angleY =
       static_cast<float>(boundedMove(middleX - mouseX, screenWidth) * radiansPerPixel);
-  float angleZ = static_cast<float>(boundedMove(middleY - mouseY, screenWidth) * radiansPerPixel *
-                                    (inverted ? -1.0 : 1.0));
+  const float angleZ = static_cast<float>(boundedMove(middleY - mouseY, screenWidth) *
+                                          radiansPerPixel * (inverted ? -1.0 : 1.0));
+  lookBy(angleY, angleZ);
+}
+
+void Camera::lookBy(float angleY, float angleZ) {
   // The accumulated pitch stays within about 85 degrees of the horizontal.
   const double pitch = pitchOf(view - position);
   if (pitch + angleZ > maxPitch) {

@@ -32,6 +32,9 @@ class Camera {
   void turnView(float angle, float x, float y, float z);
   // sensitivity scales the 1/500 radian a pixel; inverted swaps looking up and down.
   void lookWithMouse(int mouseX, int mouseY, float sensitivity = 1.0f, bool inverted = false);
+  // Turns the view by angleY radians about the vertical (positive turns left) and angleZ
+  // about the horizontal (positive looks up), the pitch kept within 85 degrees of level.
+  void lookBy(float angleY, float angleZ);
   // Multiplies the current GL matrix by the look-at matrix (defined in render/, not here).
   void applyView() const;
   void collideWithTriangles(const Vector3* vertices, std::int32_t vertexCount);

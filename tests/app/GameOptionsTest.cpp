@@ -47,6 +47,38 @@ TEST(GameOptions, EachOptionIsTakenAtItsBoundsAndRefusedJustOutside) {
   EXPECT_FLOAT_EQ(options.fieldOfView, defaults.fieldOfView);
 }
 
+TEST(GameOptions, ThePadsOptionsAreTakenAtTheirBoundsAndEachRefusalKeepsTheDefault) {
+  GameOptions options;
+  EXPECT_TRUE(parse("pad-turn-speed = 720\ninvert-pad = yes\npad-dead-zone = 0\n"
+                    "swap-pad-sticks = yes\n1024x768\n",
+                    options)
+                  .empty());
+  EXPECT_FLOAT_EQ(options.pad.turnSpeed, 720.0f);
+  EXPECT_TRUE(options.pad.inverted);
+  EXPECT_FLOAT_EQ(options.pad.deadZone, 0.0f);
+  EXPECT_TRUE(options.pad.swapSticks);
+  // The switches are separate: one does not set another.
+  EXPECT_TRUE(parse("invert-pad = yes\n800x600\n", options).empty());
+  EXPECT_FALSE(options.invertMouse);
+  EXPECT_FALSE(options.pad.swapSticks);
+
+  const std::vector<std::string> complaints =
+      parse("pad-turn-speed = 29\npad-turn-speed = 721\npad-dead-zone = 0.51\n"
+            "swap-pad-sticks = 1\ninvert-pad = on\n1024x768\n",
+            options);
+  ASSERT_EQ(complaints.size(), 5u);
+  EXPECT_EQ(complaints[2],
+            "settings.ini: line 3: pad-dead-zone is \"0.51\", not a number from 0 to 0.5; "
+            "the default stays");
+  EXPECT_EQ(complaints[3],
+            "settings.ini: line 4: swap-pad-sticks is \"1\", not yes or no; the default stays");
+  const PadOptions defaults;
+  EXPECT_FLOAT_EQ(options.pad.turnSpeed, defaults.turnSpeed);
+  EXPECT_FLOAT_EQ(options.pad.deadZone, defaults.deadZone);
+  EXPECT_EQ(options.pad.swapSticks, defaults.swapSticks);
+  EXPECT_EQ(options.pad.inverted, defaults.inverted);
+}
+
 TEST(GameOptions, UnknownNamesAndLinesWithoutEqualsAreNamedByLine) {
   GameOptions options;
   const std::vector<std::string> complaints =

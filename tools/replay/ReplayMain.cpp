@@ -19,6 +19,7 @@
 
 #include "Screenshot.h"
 #include "Timeline.h"
+#include "VirtualPad.h"
 #include "app/Display.h"
 #include "app/Focus.h"
 #include "app/Idle.h"
@@ -26,6 +27,7 @@
 #include "app/StateReport.h"
 #include "game/StateDigest.h"
 #include "input/FunctionKeys.h"
+#include "input/Gamepad.h"
 #include "input/HeldKeys.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
@@ -77,6 +79,14 @@ void deliver(const TimelineEvent& event) {
     case TimelineEvent::SpecialUp: specialUp(event.code, 0, 0); break;
     case TimelineEvent::Button: mouseButton(event.code, event.state, event.x, event.y); break;
     case TimelineEvent::FocusOut: keyboardLost(); break;
+    case TimelineEvent::PadAttach: {
+      std::string error;
+      if (!virtualpad::attach(error)) std::fprintf(stderr, "Error: no virtual pad: %s\n", error.c_str());
+      break;
+    }
+    case TimelineEvent::PadDetach: virtualpad::detach(); break;
+    case TimelineEvent::PadButton: virtualpad::setButton(event.code, event.state == 1); break;
+    case TimelineEvent::PadAxis: virtualpad::setAxis(event.code, event.value); break;
     case TimelineEvent::Report: printReport(event.path); break;
     case TimelineEvent::Screenshot:
     case TimelineEvent::Step:
@@ -153,7 +163,7 @@ int main(int argc, char** argv) {
     idle();
     display();
     glFinish();
-    digest = stateDigest(digest, forwardDirection, strafeDirection);
+    digest = stateDigest(digest, walkingForward(), walkingSideways());
     frameTimes.push_back(
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     if (next >= events.size() && nowMs >= endMs) ended = true;

@@ -2,6 +2,7 @@
 #include "Timeline.h"
 
 #include <GL/freeglut.h>
+#include <SDL2/SDL.h>
 
 #include <algorithm>
 #include <fstream>
@@ -95,6 +96,24 @@ bool parseLine(std::istringstream& in, TimelineEvent& event) {
   if (kind == "focus-out") {
     event.kind = TimelineEvent::FocusOut;
     return true;
+  }
+  if (kind == "pad-attach" || kind == "pad-detach") {
+    event.kind = kind == "pad-attach" ? TimelineEvent::PadAttach : TimelineEvent::PadDetach;
+    return true;
+  }
+  if (kind == "pad-button") {
+    event.kind = TimelineEvent::PadButton;
+    if (!(in >> a >> b)) return false;
+    event.code = SDL_GameControllerGetButtonFromString(a.c_str());
+    if (event.code == SDL_CONTROLLER_BUTTON_INVALID || (b != "down" && b != "up")) return false;
+    event.state = b == "down" ? 1 : 0;
+    return true;
+  }
+  if (kind == "pad-axis") {
+    event.kind = TimelineEvent::PadAxis;
+    if (!(in >> a >> event.value)) return false;
+    event.code = SDL_GameControllerGetAxisFromString(a.c_str());
+    return event.code != SDL_CONTROLLER_AXIS_INVALID && event.value >= -1.0 && event.value <= 1.0;
   }
   if (kind == "end") {
     event.kind = TimelineEvent::End;

@@ -8,6 +8,11 @@
 //   <ms> drag <x> <y>            pointer moved with a button held
 //   <ms> button <left|middle|right> <down|up> <x> <y>
 //   <ms> focus-out               the window loses the keyboard
+//   <ms> pad-attach              a game pad is plugged in (SDL's virtual one), all at rest
+//   <ms> pad-detach              and pulled out again
+//   <ms> pad-button <name> <down|up>   SDL's names: a b x y back start leftshoulder dpup...
+//   <ms> pad-axis <name> <value>       leftx lefty rightx righty (-1..1, y down positive),
+//                                      lefttrigger righttrigger (0..1)
 //   <ms> screenshot <file.png>
 //   <ms> report <label>          the game's state now, each line as "<label>.<line>"
 //   <ms> step <ms>               frames from now on this far apart (a whole number, 1 or more)
@@ -19,12 +24,14 @@
 
 struct TimelineEvent {
   enum Kind {
-    KeyDown, KeyUp, SpecialDown, SpecialUp, Motion, Drag, Button, FocusOut, Screenshot, Report, Step, End
+    KeyDown, KeyUp, SpecialDown, SpecialUp, Motion, Drag, Button, FocusOut, PadAttach, PadDetach,
+    PadButton, PadAxis, Screenshot, Report, Step, End
   };
   double timeMs = 0.0;
   Kind kind = End;
-  int code = 0;      // key, special key or button code; a step's milliseconds
-  int state = 0;     // button: 0 down, 1 up (GLUT's values)
+  int code = 0;      // key, special key, button, pad button or pad axis code; a step's ms
+  int state = 0;     // button: 0 down, 1 up (GLUT's values); pad button: 1 down, 0 up
+  double value = 0;  // pad axis: -1..1
   int x = 0, y = 0;  // pointer position
   std::string path;  // screenshot file, or the report's label
 };

@@ -1,0 +1,271 @@
+// The pad in the test process, through SDL's virtual pad: the menus, the end screens and the
+// pause driven by its buttons, the bindings table obeyed, the sticks walking and turning at
+// the player's speed, a drifting stick ignored until the player moves it, and pads plugged in
+// and out while the game runs.
+#include <gtest/gtest.h>
+
+#include <SDL2/SDL.h>
+
+#include <cmath>
+#include <string>
+
+#include "VirtualPad.h"
+#include "game/GameState.h"
+#include "game/Screen.h"
+#include "input/Gamepad.h"
+#include "input/HeldKeys.h"
+#include "input/PadBindings.h"
+#include "platform/Clock.h"
+#include "support/GameWorld.h"
+
+namespace {
+
+constexpr double pi = 3.141592653589793;
+bool quitAsked = false;
+void recordQuit() { quitAsked = true; }
+
+double yawDegrees() {
+  return std::atan2(camera->view.z - camera->position.z, camera->view.x - camera->position.x) *
+         180.0 / pi;
+}
+double pitchDegrees() {
+  const Vector3 v = camera->view - camera->position;
+  return std::atan2(v.y, std::hypot(v.x, v.z)) * 180.0 / pi;
+}
+
+class Pad : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testsupport::ensureWorld()) GTEST_SKIP() << "no X display";
+    testsupport::resetToMenu();
+    resetPadBindings();
+    padOptions = PadOptions();
+    quitAsked = false;
+    quitProgram = recordQuit;
+    ASSERT_TRUE(startGamepads());
+    plugIn();
+  }
+  void TearDown() override {
+    virtualpad::detach();
+    frame();
+    stopGamepads();
+    testsupport::resetToMenu();
+  }
+  void plugIn() {
+    std::string error;
+    ASSERT_TRUE(virtualpad::attach(error)) << error;
+    frame();
+  }
+  // One frame of 1/60 s of game time, as the display reads the pads.
+  void frame() {
+    platform::advanceVirtualClockMicros(16667);
+    readGamepads();
+  }
+  void frames(int n) {
+    for (int i = 0; i < n; ++i) frame();
+  }
+  void press(SDL_GameControllerButton button) {
+    virtualpad::setButton(button, true);
+    frame();
+    virtualpad::setButton(button, false);
+    frame();
+  }
+  void tilt(SDL_GameControllerAxis axis, double value) {
+    virtualpad::setAxis(axis, value);
+    frame();
+  }
+};
+
+TEST_F(Pad, MenusMoveWithTheDpadAndTheStickAChoosesAndBGoesBackButNeverQuits) {
+  press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+  EXPECT_EQ(menuSelection, MenuEntry::Controls);
+  tilt(SDL_CONTROLLER_AXIS_LEFTY, 1.0);  // held: one move, not one a frame
+  frames(10);
+  EXPECT_EQ(menuSelection, MenuEntry::Credits);
+  tilt(SDL_CONTROLLER_AXIS_LEFTY, 0.0);
+  press(SDL_CONTROLLER_BUTTON_DPAD_UP);
+  EXPECT_EQ(menuSelection, MenuEntry::Controls);
+  press(SDL_CONTROLLER_BUTTON_A);
+  EXPECT_EQ(currentScreen, GameScreen::ControlsPage);
+  press(SDL_CONTROLLER_BUTTON_B);
+  EXPECT_EQ(currentScreen, GameScreen::Menu);
+  EXPECT_EQ(menuSelection, MenuEntry::Controls);
+  // B in the main menu does nothing, whatever is selected; A on Quit quits.
+  press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+  press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+  EXPECT_EQ(menuSelection, MenuEntry::Quit);
+  press(SDL_CONTROLLER_BUTTON_B);
+  EXPECT_FALSE(quitAsked);
+  EXPECT_EQ(currentScreen, GameScreen::Menu);
+  press(SDL_CONTROLLER_BUTTON_A);
+  EXPECT_TRUE(quitAsked);
+}
+
+TEST_F(Pad, EndScreensAndTheHelpPageGoOnWithAnyControlAsWithAnyKey) {
+  press(SDL_CONTROLLER_BUTTON_A);
+  ASSERT_EQ(currentScreen, GameScreen::Playing);
+  press(SDL_CONTROLLER_BUTTON_BACK);
+  EXPECT_EQ(currentScreen, GameScreen::HelpFromPlay);
+  press(SDL_CONTROLLER_BUTTON_B);
+  EXPECT_EQ(currentScreen, GameScreen::Playing);
+  endCaught();
+  ASSERT_EQ(currentScreen, GameScreen::GameOver);
+  press(SDL_CONTROLLER_BUTTON_X);
+  EXPECT_EQ(currentScreen, GameScreen::Menu);
+}
+
+TEST_F(Pad, StartPausesAndGoesOnAndWhilePausedOnlyStartAndBCount) {
+  press(SDL_CONTROLLER_BUTTON_A);
+  ASSERT_EQ(currentScreen, GameScreen::Playing);
+  press(SDL_CONTROLLER_BUTTON_START);
+  EXPECT_EQ(currentScreen, GameScreen::Paused);
+  EXPECT_TRUE(platform::clockPaused());
+  const std::int16_t pace = camera->walkPace;
+  press(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
+  press(SDL_CONTROLLER_BUTTON_BACK);
+  EXPECT_EQ(camera->walkPace, pace);
+  EXPECT_EQ(currentScreen, GameScreen::Paused);
+  press(SDL_CONTROLLER_BUTTON_START);
+  EXPECT_EQ(currentScreen, GameScreen::Playing);
+  EXPECT_FALSE(platform::clockPaused());
+  press(SDL_CONTROLLER_BUTTON_START);
+  press(SDL_CONTROLLER_BUTTON_B);
+  EXPECT_EQ(currentScreen, GameScreen::Menu);
+  EXPECT_FALSE(quitAsked);
+}
+
+TEST_F(Pad, TheBindingsTableDecidesWhichControlDoesWhat) {
+  press(SDL_CONTROLLER_BUTTON_A);
+  padBindings.control[static_cast<int>(PadAction::Pause)] = PadControl::RightShoulder;
+  press(SDL_CONTROLLER_BUTTON_START);
+  EXPECT_EQ(currentScreen, GameScreen::Playing);
+  press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
+  EXPECT_EQ(currentScreen, GameScreen::Paused);
+  press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
+  EXPECT_EQ(currentScreen, GameScreen::Playing);
+  // A trigger binds as a button does.
+  padBindings.control[static_cast<int>(PadAction::SwitchPace)] = PadControl::LeftTrigger;
+  const std::int16_t pace = camera->walkPace;
+  tilt(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 0.4);
+  EXPECT_EQ(camera->walkPace, pace);
+  tilt(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 0.9);
+  frames(3);
+  EXPECT_NE(camera->walkPace, pace);
+  EXPECT_STREQ(padControlName(padControlFor(PadAction::SwitchPace)), "left trigger");
+}
+
+TEST_F(Pad, TheLeftStickWalksInPlayOnlyAndAHeldKeyWins) {
+  tilt(SDL_CONTROLLER_AXIS_LEFTY, -1.0);
+  EXPECT_EQ(padForward, 0);  // the menu
+  tilt(SDL_CONTROLLER_AXIS_LEFTY, 0.0);
+  press(SDL_CONTROLLER_BUTTON_A);
+  tilt(SDL_CONTROLLER_AXIS_LEFTY, -1.0);
+  EXPECT_EQ(walkingForward(), 1);
+  tilt(SDL_CONTROLLER_AXIS_LEFTX, -0.9);
+  EXPECT_EQ(walkingSideways(), -1);
+  tilt(SDL_CONTROLLER_AXIS_LEFTY, 0.12);  // inside the dead zone
+  EXPECT_EQ(walkingForward(), 0);
+  tilt(SDL_CONTROLLER_AXIS_LEFTY, 1.0);
+  EXPECT_EQ(walkingForward(), -1);
+  forwardDirection = 1;
+  EXPECT_EQ(walkingForward(), 1);
+  forwardDirection = 0;
+  press(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
+  EXPECT_EQ(camera->walkPace, 4);
+  press(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
+  EXPECT_EQ(camera->walkPace, 2);
+  // Swapped, the right stick walks and the left one turns.
+  padOptions.swapSticks = true;
+  frame();
+  EXPECT_EQ(walkingForward(), 0);
+  const double before = yawDegrees();
+  frames(10);
+  EXPECT_NE(yawDegrees(), before);
+}
+
+TEST_F(Pad, TheRightStickAtFullTiltTurnsThePlayersSpeedAndGentlyForSmallTilts) {
+  press(SDL_CONTROLLER_BUTTON_A);
+  for (float speed : {180.0f, 90.0f}) {
+    padOptions.turnSpeed = speed;
+    const double before = yawDegrees();
+    virtualpad::setAxis(SDL_CONTROLLER_AXIS_RIGHTX, 1.0);
+    frames(60);
+    virtualpad::setAxis(SDL_CONTROLLER_AXIS_RIGHTX, 0.0);
+    frames(5);
+    double turned = before - yawDegrees();  // to the right, as the mouse moved right
+    if (turned < -180.0) turned += 360.0;
+    if (turned > 180.0) turned -= 360.0;
+    EXPECT_NEAR(std::fabs(turned), speed, speed * 0.02) << speed;
+  }
+  // A small tilt turns a small fraction: the response curve, not the tilt itself.
+  padOptions.turnSpeed = 180.0f;
+  const double before = yawDegrees();
+  virtualpad::setAxis(SDL_CONTROLLER_AXIS_RIGHTX, -0.3);
+  frames(60);
+  virtualpad::setAxis(SDL_CONTROLLER_AXIS_RIGHTX, 0.0);
+  frame();
+  const double gentle = yawDegrees() - before;
+  EXPECT_GT(std::fabs(gentle), 1.0);
+  EXPECT_LT(std::fabs(gentle), 0.1 * 180.0);
+  // Up looks up, or down when inverted.
+  const double level = pitchDegrees();
+  tilt(SDL_CONTROLLER_AXIS_RIGHTY, -1.0);
+  frames(5);
+  EXPECT_GT(pitchDegrees(), level + 5.0);
+  padOptions.inverted = true;
+  const double up = pitchDegrees();
+  frames(5);
+  EXPECT_LT(pitchDegrees(), up - 5.0);
+}
+
+TEST_F(Pad, AStickDriftingBeforeTheFirstTouchTurnsNothingUntilThePlayerMovesIt) {
+  testsupport::startGame();  // from the keyboard: the pad is not touched
+  const double before = yawDegrees();
+  tilt(SDL_CONTROLLER_AXIS_RIGHTX, 0.3);
+  tilt(SDL_CONTROLLER_AXIS_RIGHTX, 0.45);
+  frames(120);
+  EXPECT_EQ(yawDegrees(), before);
+  // A button touches the pad, but the stick still stands off the centre where it drifted.
+  press(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
+  frames(60);
+  EXPECT_EQ(yawDegrees(), before);
+  // Moved by the player, it turns.
+  tilt(SDL_CONTROLLER_AXIS_RIGHTX, -1.0);
+  frames(10);
+  EXPECT_GT(std::fabs(yawDegrees() - before), 10.0);
+}
+
+TEST_F(Pad, PadsPluggedInOrOutWhileTheGameRunsArePickedUpAndLetGo) {
+  EXPECT_EQ(openGamepadCount(), 1);
+  virtualpad::detach();
+  frame();
+  EXPECT_EQ(openGamepadCount(), 0);
+  plugIn();
+  EXPECT_EQ(openGamepadCount(), 1);
+  press(SDL_CONTROLLER_BUTTON_A);
+  ASSERT_EQ(currentScreen, GameScreen::Playing);
+  tilt(SDL_CONTROLLER_AXIS_LEFTY, -1.0);
+  EXPECT_EQ(padForward, 1);
+  // Pulled out while walking: the player stops.
+  virtualpad::detach();
+  frame();
+  EXPECT_EQ(padForward, 0);
+  plugIn();
+}
+
+TEST(PadStick, IsDeadInsideItsZoneGentleJustBeyondAndWholeAtFullTilt) {
+  EXPECT_EQ(stickResponse(0.15f, 0.15f), 0.0f);
+  EXPECT_EQ(stickResponse(-0.1f, 0.15f), 0.0f);
+  EXPECT_FLOAT_EQ(stickResponse(1.0f, 0.15f), 1.0f);
+  EXPECT_FLOAT_EQ(stickResponse(-1.0f, 0.15f), -1.0f);
+  EXPECT_FLOAT_EQ(stickResponse(0.5f, 0.0f), 0.25f);
+  EXPECT_LT(stickResponse(0.3f, 0.15f), 0.05f);
+  EXPECT_GT(stickResponse(0.3f, 0.15f), 0.0f);
+  float last = 0.0f;
+  for (float v = 0.0f; v <= 1.0f; v += 0.05f) {
+    EXPECT_GE(stickResponse(v, 0.2f), last) << v;
+    last = stickResponse(v, 0.2f);
+  }
+}
+
+}  // namespace
