@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/Display.h"
-#include "app/Idle.h"
 #include "assets/ModelObject.h"
 #include "audio/GameSounds.h"
 #include "audio/Sound.h"
@@ -239,22 +238,6 @@ TEST_F(GameRules, ATakenPictureKeepsItsFrameAndCannotBeTakenAgainAndNothingIsTak
   key('t');
   EXPECT_EQ(camera->score, score);
   EXPECT_FLOAT_EQ(camera->bagLoad, bag);
-}
-
-TEST_F(GameRules, TheRemarkFollowsTheValueTaken) {
-  ModelObject* exhibit = lonelyExhibit();
-  const std::int16_t realValue = exhibit->value;
-  const std::pair<std::int16_t, const char*> cases[] = {
-      {19, "Man ,that's a poor piece of shit!"}, {20, "Yeah, you have it baby!"},
-      {29, "Yeah, you have it baby!"},           {30, "Wow, whotta cool piece!"}};
-  for (const auto& [value, remark] : cases) {
-    testsupport::startGame();
-    standAtLonelyExhibit();
-    exhibit->value = value;
-    key('t');
-    EXPECT_EQ(statusText(), remark) << value;
-  }
-  exhibit->value = realValue;
 }
 
 TEST_F(GameRules, TheBagIsEmptiedOnlyInsideTheDropZone) {

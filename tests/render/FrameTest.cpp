@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <utility>
-#include <vector>
 
 #include "app/Display.h"
-#include "app/Idle.h"
 #include "app/Startup.h"
 #include "assets/ModelObject.h"
 #include "game/FrameUpdate.h"
@@ -18,19 +15,12 @@
 #include "game/World.h"
 #include "input/HeldKeys.h"
 #include "platform/Clock.h"
-#include "platform/Pointer.h"
 #include "render/Frame.h"
 #include "support/GameWorld.h"
 
 using testsupport::placePlayer;
 
 namespace {
-
-std::vector<std::pair<int, int>> warps;
-void recordWarp(int x, int y) {
-  warps.emplace_back(x, y);
-}
-void ignoreWarp(int, int) {}
 
 class FrameTest : public ::testing::Test {
  protected:
@@ -170,20 +160,6 @@ TEST_F(FrameTest, GreenLampsGlowInPeaceAndRedOnesDuringTheAlarm) {
   display();
   EXPECT_FLOAT_EQ(emission(2, 0), 0.0f);
   EXPECT_FLOAT_EQ(emission(3, 1), 0.8f);
-}
-
-TEST_F(FrameTest, TheMenuHoldsThePointerAtTheCentreOfTheWindowAsReshapedEveryFrame) {
-  currentScreen = GameScreen::Menu;
-  warps.clear();
-  platform::setWarpHook(recordWarp);
-  display();
-  reshape(1023, 767);
-  display();
-  reshape(1024, 768);
-  currentScreen = GameScreen::Playing;  // in play the frame leaves the pointer alone
-  display();
-  platform::setWarpHook(ignoreWarp);
-  EXPECT_EQ(warps, (std::vector<std::pair<int, int>>{{512, 384}, {511, 383}}));
 }
 
 }  // namespace

@@ -160,13 +160,4 @@ TEST(PadScenario, APadPluggedInAfterStartUpStartsAGameAndPausesAndResumesIt) {
             5.0) << r.output;
 }
 
-TEST(PadScenario, TheTimelineRefusesPadEventsItCannotRead) {
-  for (const char* bad : {"0 pad-button z down\n", "0 pad-button a pressed\n",
-                          "0 pad-axis leftx 1.5\n", "0 pad-axis sideways 0\n"}) {
-    const auto r = testsupport::runReplay(std::string(bad) + "100 end\n");
-    EXPECT_NE(r.exitStatus, 0) << bad;
-    EXPECT_NE(r.output.find("cannot read the event"), std::string::npos) << r.output;
-  }
-}
-
 }  // namespace
