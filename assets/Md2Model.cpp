@@ -372,23 +372,30 @@ float stepClock(Md2Clock& clock, std::int32_t nextFrame) {
   return t;
 }
 
+// The model's own clock, taken out for a step and put back after it.
+Md2Clock ownClock(const Md2Model& model) {
+  return Md2Clock{model.elapsedTime, model.lastTime, model.playOnce, model.currentFrame};
+}
+
+void keepClock(Md2Model& model, const Md2Clock& clock) {
+  model.elapsedTime = clock.elapsedTime;
+  model.lastTime = clock.lastTime;
+  model.currentFrame = clock.currentFrame;
+}
+
 }  // namespace
 
 float Md2Model::stepTime(std::int32_t nextFrame) {
-  Md2Clock clock{elapsedTime, lastTime, playOnce, currentFrame};
+  Md2Clock clock = ownClock(*this);
   const float t = stepClock(clock, nextFrame);
-  elapsedTime = clock.elapsedTime;
-  lastTime = clock.lastTime;
-  currentFrame = clock.currentFrame;
+  keepClock(*this, clock);
   return t;
 }
 
 bool Md2Model::advanceAnimation(Md2Pose& pose) {
-  Md2Clock clock{elapsedTime, lastTime, playOnce, currentFrame};
+  Md2Clock clock = ownClock(*this);
   const bool drawn = advanceAnimation(clock, pose);
-  elapsedTime = clock.elapsedTime;
-  lastTime = clock.lastTime;
-  currentFrame = clock.currentFrame;
+  keepClock(*this, clock);
   return drawn;
 }
 

@@ -13,6 +13,7 @@
 #include "game/GameState.h"
 #include "game/Results.h"
 #include "game/StateDigest.h"
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 
@@ -51,59 +52,10 @@ void append(const ReplayRecord& record) {
   if (record.kind == ReplayRecordKind::Frame) ++current.frames;
 }
 
-std::string systemReason(const std::string& what) {
-  return what + ": " + std::strerror(errno);
-}
-
-bool makeFolders(const std::string& folder, std::string& problem) {
-  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-    const std::string part = folder.substr(0, slash);
-    if (!part.empty() && mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) {
-      problem = systemReason("cannot make the folder " + part);
-      return false;
-    }
-    if (slash == std::string::npos) return true;
-  }
-}
-
-// A temporary file beside `path`, written, flushed to the disk and renamed over it, then the
-// folder flushed: a crash leaves the old file or the new one, never a mix.
+// The recording replaced whole, through a temporary file beside it.
 bool replaceFile(const std::string& folder, const std::string& path, const std::string& bytes,
                  std::string& problem) {
-  std::string temporary = path + ".XXXXXX";
-  const int fd = mkostemp(&temporary[0], O_CLOEXEC);
-  if (fd < 0) {
-    problem = systemReason("cannot write in " + folder);
-    return false;
-  }
-  std::size_t done = 0;
-  bool written = true;
-  while (written && done < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    written = n > 0;
-    if (written) done += static_cast<std::size_t>(n);
-  }
-  written = written && fsync(fd) == 0;
-  if (!written) problem = systemReason("cannot write " + temporary);
-  if (close(fd) != 0 && written) {
-    written = false;
-    problem = systemReason("cannot write " + temporary);
-  }
-  if (written && rename(temporary.c_str(), path.c_str()) != 0) {
-    written = false;
-    problem = systemReason("cannot replace " + path);
-  }
-  if (!written) {
-    unlink(temporary.c_str());
-    return false;
-  }
-  const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd >= 0) {
-    fsync(folderFd);
-    close(folderFd);
-  }
-  return true;
+  return replaceFileAtomically(folder, path + ".XXXXXX", path, bytes, problem);
 }
 
 // The header's end: what the heist brought and what the record then said.

@@ -15,6 +15,7 @@
 #include <ctime>
 #include <sstream>
 
+#include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
 
 namespace {
@@ -100,28 +101,6 @@ bool readResult(const std::vector<std::string>& tokens, HeistResult& r) {
 
 // ---- The file ----
 
-std::string systemReason(const std::string& what) {
-  return what + ": " + std::strerror(errno);
-}
-
-// Every directory of the path, as mkdir -p makes them.
-bool makeFolders(const std::string& folder, std::string& problem) {
-  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-    const std::string part = folder.substr(0, slash);
-    if (!part.empty() && mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) {
-      problem = systemReason("cannot make the folder " + part);
-      return false;
-    }
-    if (slash == std::string::npos) break;
-  }
-  struct stat info;
-  if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    problem = "cannot make the folder " + folder + ": a file of that name is in the way";
-    return false;
-  }
-  return true;
-}
-
 // The exclusive lock, held until the descriptor is closed. -1 with `problem` on failure.
 int lockFolder(const std::string& folder, std::string& problem) {
   const std::string path = folder + "/scores.lock";
@@ -180,17 +159,6 @@ ReadOutcome readScoreFile(const std::string& path, std::string& text, std::strin
   return outcome;
 }
 
-bool writeAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 // The names in the folder, "." and ".." left out; empty when it cannot be listed.
 std::vector<std::string> folderNames(const std::string& folder) {
   std::vector<std::string> names;
@@ -226,38 +194,12 @@ void removeStaleTemporaries(const std::string& folder) {
   }
 }
 
-// A temporary file in the folder, written, flushed to the disk and renamed over `path`; then
-// the folder itself is flushed, so the rename survives a power cut.
+// The record replaced whole, through a temporary scores.XXXXXX in its folder; leftovers of
+// crashed games go first.
 bool replaceFile(const std::string& folder, const std::string& path, const std::string& text,
                  std::string& problem) {
   removeStaleTemporaries(folder);
-  std::string temporary = folder + "/scores.XXXXXX";
-  const int fd = mkostemp(&temporary[0], O_CLOEXEC);
-  if (fd < 0) {
-    problem = systemReason("cannot write in " + folder);
-    return false;
-  }
-  bool written = writeAll(fd, text) && fsync(fd) == 0;
-  if (!written) problem = systemReason("cannot write " + temporary);
-  if (close(fd) != 0 && written) {
-    written = false;
-    problem = systemReason("cannot write " + temporary);
-  }
-  if (!written) {
-    unlink(temporary.c_str());
-    return false;
-  }
-  if (rename(temporary.c_str(), path.c_str()) != 0) {
-    problem = systemReason("cannot replace " + path);
-    unlink(temporary.c_str());
-    return false;
-  }
-  const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd >= 0) {
-    fsync(folderFd);
-    close(folderFd);
-  }
-  return true;
+  return replaceFileAtomically(folder, folder + "/scores.XXXXXX", path, text, problem);
 }
 
 // The numbers N of the files scores.bad.N in the folder, lowest first.
