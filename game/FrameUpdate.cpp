@@ -110,7 +110,6 @@ void runFrame(std::int32_t forward, std::int32_t sideways) {
   frameInterval = camera->updateFrameTime();
   // Step 2: this frame's walking step; the two floats first, then the pace.
   moveStep = frameInterval * camera->walkSpeed * static_cast<float>(camera->walkPace);
-  alarmShown = heist.alarmActive;
   // Paused, the clock stands, so the interval is 0: nobody sees, walks or is pushed.
   const bool paused = gamePaused();
   if (!paused) {

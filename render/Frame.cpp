@@ -15,7 +15,6 @@
 #include "game/World.h"
 #include "geometry/MuseumPlan.h"
 #include "geometry/RoomVisibility.h"
-#include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "platform/Screen.h"
 #include "render/Furniture.h"
