@@ -66,7 +66,7 @@ case "${1:-}" in
   --ci)
     normal
     sanitize
-    fuzz 60
+    fuzz 30
     ;;
   *) echo "usage: $0 [--sanitize | --fuzz [SECONDS] | --ci]" >&2; exit 2 ;;
 esac

@@ -27,6 +27,11 @@ bool parseGlyphTable(const std::string& text, GlyphTable& out, std::string& prob
     if (!(fields >> kind) || kind[0] == '#') continue;
     const std::string where = "line " + std::to_string(number) + ": ";
     if (kind == "atlas") {
+      // One atlas line: a second one could shrink the atlas under glyphs already placed.
+      if (haveAtlas) {
+        problem = where + "a second atlas line";
+        return false;
+      }
       if (!(fields >> table.atlasWidth >> table.atlasHeight >> table.scalePercent >>
             table.ascent >> table.lineHeight) ||
           table.atlasWidth < 1 || table.atlasHeight < 1 || table.atlasWidth > maxAtlasSide ||
