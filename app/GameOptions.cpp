@@ -49,6 +49,30 @@ bool readYesNo(const std::string& text, bool& value) {
   return true;
 }
 
+// ---- What the heists are played by ----
+// The rules, the difficulty and the visibility meter; `problem` says what is wrong, or that
+// the name is none of the options.
+bool applyPlayOption(const std::string& name, const std::string& value, PlayOptions& out,
+                     std::string& problem) {
+  if (name == "rules") {
+    if (readRulesWord(value, out.rules)) return true;
+    problem = name + " is \"" + value + "\", not classic or stealth";
+    return false;
+  }
+  if (name == "difficulty") {
+    if (readDifficultyWord(value, out.difficulty)) return true;
+    problem = name + " is \"" + value + "\", not easy, normal or hard";
+    return false;
+  }
+  if (name == "visibility-meter") {
+    if (readYesNo(value, out.visibilityMeter)) return true;
+    problem = name + " is \"" + value + "\", not yes or no";
+    return false;
+  }
+  problem = "unknown option \"" + name + "\"";
+  return false;
+}
+
 // The option's range and where it goes; `problem` says what is wrong with the value.
 bool applyOption(const std::string& name, const std::string& value, GameOptions& out,
                  std::string& problem) {
@@ -91,8 +115,7 @@ bool applyOption(const std::string& name, const std::string& value, GameOptions&
     if (name == "pad-dead-zone") out.pad.deadZone = static_cast<float>(number);
     return true;
   }
-  problem = "unknown option \"" + name + "\"";
-  return false;
+  return applyPlayOption(name, value, out.play, problem);
 }
 
 }  // namespace

@@ -1,13 +1,21 @@
 // The player's options: `name = value` lines before the mode line of the settings file
 // (mouse sensitivity and invert, music and effects volumes, field of view, the pad's turn
-// speed, invert, dead zone and stick swap). A line that is
-// wrong costs only that option, never the start.
+// speed, invert, dead zone and stick swap, the rules, the difficulty and the visibility
+// meter). A line that is wrong costs only that option, never the start.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "game/Rules.h"
 #include "input/Gamepad.h"
+
+// What the heists are played by: the next new game takes them up (game/Rules.h).
+struct PlayOptions {
+  Rules rules = Rules::Classic;                // rules: classic or stealth
+  Difficulty difficulty = Difficulty::Normal;  // difficulty: easy, normal or hard
+  bool visibilityMeter = true;                 // visibility-meter: the stealth rules' HUD meter
+};
 
 struct GameOptions {
   float mouseSensitivity = 1.0f;  // mouse-sensitivity: factor on 1/500 radian a pixel, 0.1..10
@@ -18,6 +26,7 @@ struct GameOptions {
   // pad-turn-speed (degrees a second, 30..720), invert-pad (yes/no), pad-dead-zone (0..0.5
   // of full tilt), swap-pad-sticks (yes/no)
   PadOptions pad;
+  PlayOptions play;
 };
 
 // Set once at start-up from the settings file; read by the reshape callback (field of view).

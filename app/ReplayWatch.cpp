@@ -26,6 +26,7 @@
 #include "game/FrameUpdate.h"
 #include "game/GameState.h"
 #include "game/HeistRecorder.h"
+#include "game/Rules.h"
 #include "input/FunctionKeys.h"
 #include "input/HeldKeys.h"
 #include "input/Keyboard.h"
@@ -220,10 +221,17 @@ bool readWatchedFile(const std::string& path) {
   return true;
 }
 
-// The game as it stood just before the recorded new game: the recorded options, the last
-// frame's reading (the first frame's interval counts from it) and the keys held.
+// The game as it stood just before the recorded new game: the recorded rules and options,
+// the last frame's reading (the first frame's interval counts from it) and the keys held.
 void setUpBeforeHeist() {
   const ReplayHeader& h = watched.header;
+  // The file's reader took only these words.
+  Rules rules = Rules::Classic;
+  Difficulty difficulty = Difficulty::Normal;
+  readRulesWord(h.rules, rules);
+  readDifficultyWord(h.difficulty, difficulty);
+  chooseRules(rules);
+  chooseDifficulty(difficulty);
   mouseSensitivity = h.mouseSensitivity;
   mouseInverted = h.invertMouse;
   gameOptions.fieldOfView = h.fieldOfView;

@@ -25,6 +25,7 @@
 #include "audio/Sound.h"
 #include "game/GameState.h"
 #include "game/HeistRecorder.h"
+#include "game/Rules.h"
 #include "game/Screen.h"
 #include "game/World.h"
 #include "input/FunctionKeys.h"
@@ -70,6 +71,9 @@ void applyGameOptions(const std::string& contents, const std::string& path) {
   mouseInverted = gameOptions.invertMouse;
   setPlayerVolumes(gameOptions.musicVolume, gameOptions.effectsVolume);
   padOptions = gameOptions.pad;
+  chooseRules(gameOptions.play.rules);
+  chooseDifficulty(gameOptions.play.difficulty);
+  showVisibilityMeter(gameOptions.play.visibilityMeter);
 }
 
 // Steps 4 to 7: the settings file, the player's own when there is one, read once. Returns

@@ -7,6 +7,7 @@
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/Results.h"
+#include "game/Rules.h"
 #include "game/Screen.h"
 #include "game/StatusLine.h"
 #include "game/TextMessage.h"
@@ -26,11 +27,15 @@ std::string line(const char* format, ...) {
   return std::string(buffer) + "\n";
 }
 
+// The stealth rules' senses follow the classic fields, so that a reader of those stops
+// before them.
 std::string guardLine(const char* name, const Guard* guard) {
   if (guard == nullptr) return "";
-  return line("%s %.3f %.3f %.3f health %d down %d alerted %d gone %d walking %d", name,
-              guard->position.x, guard->position.y, guard->position.z, guard->health,
-              guard->down, guard->alerted, guard->gone, guard->walking);
+  return line("%s %.3f %.3f %.3f health %d down %d alerted %d gone %d walking %d angle %.1f "
+              "suspicious %d off-patrol %d sees %d",
+              name, guard->position.x, guard->position.y, guard->position.z, guard->health,
+              guard->down, guard->alerted, guard->gone, guard->walking, guard->angle,
+              guard->suspicious, guard->offPatrol, guard->seesPlayer);
 }
 
 }  // namespace
@@ -39,6 +44,7 @@ std::string gameStateReport() {
   std::string report = line("screen %s", screenName());
   report += line("menu.selection %d", static_cast<int>(menuSelection));
   report += line("room %d", heist.currentRoom);
+  report += line("rules %s %s", rulesWord(playRules.rules), difficultyWord(playRules.difficulty));
   report += line("alarm %d", heist.alarmActive ? 1 : 0);
   report += line("paused %d", gamePaused() ? 1 : 0);
   if (camera != nullptr) {

@@ -354,8 +354,9 @@ bool Md2Loader::loadFromBytes(Md2Model& model, const unsigned char* data, std::s
 
 namespace {
 
-// The clock step of an advance: t = ms since the last step / 125 (not limited). Once 125 ms
-// have passed, the clock's frame becomes nextFrame and the step counts from now.
+// The clock step of an advance: t = ms since the last step / the clock's frame time, 125 ms
+// unless a guard's difficulty changed it (not limited). Once that time has passed, the
+// clock's frame becomes nextFrame and the step counts from now.
 float stepClock(Md2Clock& clock, std::int32_t nextFrame) {
   const float now = static_cast<float>(platform::clockMs());
   if (now < clock.lastTime) {
@@ -364,8 +365,8 @@ float stepClock(Md2Clock& clock, std::int32_t nextFrame) {
     clock.lastTime = now;
   }
   clock.elapsedTime = now - clock.lastTime;
-  const float t = clock.elapsedTime / md2FrameMs;
-  if (clock.elapsedTime >= md2FrameMs) {
+  const float t = clock.elapsedTime / clock.frameMs;
+  if (clock.elapsedTime >= clock.frameMs) {
     clock.currentFrame = nextFrame;
     clock.lastTime = now;
   }

@@ -59,6 +59,8 @@ struct Md2Clock {
   float lastTime = 0.0f;      // clock reading (ms) of the last frame step; 0 when fresh
   bool playOnce = false;      // rest on the last shown frame instead of looping
   std::int32_t currentFrame = 0;
+  float frameMs = md2FrameMs; // ms a key frame is shown: a guard's shooting is quicker or
+                              // slower with the difficulty
 };
 
 class Md2Model {

@@ -9,13 +9,16 @@
 #include "game/Guard.h"
 #include "game/GuardRespawn.h"
 #include "game/Results.h"
+#include "game/Rules.h"
 #include "game/Screen.h"
 #include "game/World.h"
+#include "geometry/LampLight.h"
 #include "geometry/MuseumPlan.h"
 
 float frameInterval = 0.0f;
 float moveStep = 0.0f;
 bool alarmShown = false;
+bool playerRan = false;
 
 namespace {
 
@@ -26,10 +29,31 @@ void noticePlayer(Guard* guard) {
   raiseAlarm(guard);
 }
 
+// Step 3 under the stealth rules: the sight test takes the light where the player stands, the
+// guard's field of view and the walls. What he saw decides whether he may fire this frame.
+void noticePlayerInStealth(Guard* guard, float light) {
+  guard->seesPlayer = !guard->down && guard->seesInStealth(camera->position, light);
+  if (!guard->seesPlayer) return;
+  guard->lastSeenAt = camera->position;
+  raiseAlarm(guard);
+}
+
 // Step 4: walking; the footsteps play back to back, never restarted while one still sounds.
-void walk(std::int32_t forward, std::int32_t sideways) {
-  if (walkByHeldDirections(forward, sideways, moveStep) && !cuePlaying(Cue::Footsteps)) {
+// True when the player moved.
+bool walk(std::int32_t forward, std::int32_t sideways) {
+  const bool moved = walkByHeldDirections(forward, sideways, moveStep);
+  if (moved && !cuePlaying(Cue::Footsteps)) {
     playCue(Cue::Footsteps);
+  }
+  return moved;
+}
+
+// After step 4, under the stealth rules: a running step is heard through the walls.
+void listenForSteps() {
+  for (Guard* guard : {guard1, guard2}) {
+    if (distanceBetween(guard->position, camera->position) < runningHeardWithin) {
+      guard->hearNoise(camera->position);
+    }
   }
 }
 
@@ -112,14 +136,23 @@ void runFrame(std::int32_t forward, std::int32_t sideways) {
   moveStep = frameInterval * camera->walkSpeed * static_cast<float>(camera->walkPace);
   // Paused, the clock stands, so the interval is 0: nobody sees, walks or is pushed.
   const bool paused = gamePaused();
+  playerRan = false;
   if (!paused) {
     // Step 3: no guard notices anything while the menu is shown.
     if (!menuActive()) {
-      noticePlayer(guard1);
-      noticePlayer(guard2);
+      if (stealthRules()) {
+        const float light = museum::lampLightAt(camera->position.x, camera->position.z);
+        noticePlayerInStealth(guard1, light);
+        noticePlayerInStealth(guard2, light);
+      } else {
+        noticePlayer(guard1);
+        noticePlayer(guard2);
+      }
     }
     // Step 4: walking runs behind the menu too.
-    walk(forward, sideways);
+    const bool moved = walk(forward, sideways);
+    playerRan = moved && camera->walkPace == runningPace;
+    if (playerRan && stealthRules() && !menuActive()) listenForSteps();
   }
   // Behind the menu the museum stands still, but the walls hold the player wherever he walks.
   if (menuActive()) {
@@ -135,5 +168,10 @@ void runFrame(std::int32_t forward, std::int32_t sideways) {
   // frames, so a paused frame does not count.
   alarmShown = heist.alarmActive;
   if (alarmShown && !paused) blinkAlarmLights();
+  // Under the stealth rules the guards give up when the alarm dies down.
+  if (alarmShown && !heist.alarmActive && stealthRules()) {
+    guard1->calmDown();
+    guard2->calmDown();
+  }
   updateGuards();
 }

@@ -11,6 +11,8 @@ extern float frameInterval;  // seconds between the previous frame and this one
 extern float moveStep;       // distance walked this frame; pushes may negate it in place
 extern bool alarmShown;      // the alarm as this frame's lights show it: before its end in
                              // this frame's blink
+extern bool playerRan;       // the player moved at the running pace this frame: under the
+                             // stealth rules a guard hears him
 
 // The frame's rules, with the walking directions held now: forward +1, backward -1 or 0;
 // sideways right +1, left -1 or 0.

@@ -1,11 +1,16 @@
-// The police guard: construction and set-up, sight and the player push, the three behaviours
-// of a frame (patrol, attack, falling and lying) and the pose each leaves, and the player's
-// hit test.
+// The police guard: construction and set-up, sight and hearing and the player push, the
+// behaviours of a frame (patrol, the stealth rules' search, attack, falling and lying) and the
+// pose each leaves, and the player's hit test.
 #include "game/Guard.h"
+
+#include <algorithm>
+#include <cmath>
 
 #include "assets/Textures.h"
 #include "game/Cues.h"
+#include "game/Rules.h"
 #include "geometry/Camera.h"
+#include "geometry/SightLine.h"
 #include "platform/Clock.h"
 
 const Vector3 headingPosX(1.0f, 0.0f, 0.0f);
@@ -16,8 +21,8 @@ const Vector3 headingNegZ(0.0f, 0.0f, -1.0f);
 
 namespace {
 
-constexpr float sightDistance = 75.0f;
 constexpr float keepAwayDistance = 10.0f;
+constexpr float degreesPerRadian = 57.29577951f;
 constexpr float cornerWaitSeconds = 5.0f;
 constexpr float lyingSeconds = 10.0f;
 constexpr std::int32_t standLeaveFrame = 1;
@@ -78,6 +83,12 @@ Guard::Guard()
       gone(false),
       health(100),
       hitRadius(3.0f),
+      sightRange(guardSightDistance),
+      shotDamage(guardShotDamage),
+      seesPlayer(false),
+      offPatrol(false),
+      suspicious(false),
+      suspiciousUntil(0.0f),
       posed(false),
       lift(0.0f),
       figure(nullptr),
@@ -98,6 +109,17 @@ Guard::~Guard() {
   }
 }
 
+namespace {
+
+// Back on his patrol, knowing of no player.
+void forgetPlayer(Guard& guard) {
+  guard.seesPlayer = false;
+  guard.offPatrol = false;
+  guard.suspicious = false;
+}
+
+}  // namespace
+
 void Guard::setPath(const Vector3* corners) {
   for (int i = 0; i < 4; ++i) {
     path[i] = corners[i];
@@ -105,6 +127,7 @@ void Guard::setPath(const Vector3* corners) {
   targetIndex = 1;
   alerted = false;
   walking = false;
+  forgetPlayer(*this);
 }
 
 void Guard::setModels(const Md2Model* models, Md2Clock* animationClocks) {
@@ -140,7 +163,43 @@ void Guard::setAlerted(bool value) {
 }
 
 bool Guard::canSee(const Vector3& point) const {
-  return distanceBetween(position, point) < sightDistance;
+  return distanceBetween(position, point) < sightRange;
+}
+
+float sightDistanceInLight(float range, float light) {
+  const float lit = std::min(1.0f, std::max(0.0f, light));
+  return range * (darkSightShare + (1.0f - darkSightShare) * lit);
+}
+
+bool Guard::seesInStealth(const Vector3& eye, float light) const {
+  // Step 1: near enough for the light he stands in (three-dimensional, as the classic sight).
+  if (!(distanceBetween(position, eye) < sightDistanceInLight(sightRange, light))) return false;
+  // Step 2: ahead. He faces along his angle: yaw 0 is +x and -90 is +z.
+  const float dx = eye.x - position.x, dz = eye.z - position.z;
+  const float yaw = angle / degreesPerRadian;
+  const float ahead = std::cos(yaw) * dx - std::sin(yaw) * dz;
+  const float halfField = std::cos(guardFieldOfView / 2.0f / degreesPerRadian);
+  if (ahead < halfField * std::sqrt(dx * dx + dz * dz)) return false;
+  // Step 3: no wall between his eyes and the player's.
+  return museum::sightLineClear(position.x, position.z, eye.x, eye.z);
+}
+
+void Guard::hearNoise(const Vector3& where) {
+  if (down || gone || alerted) return;
+  if (!offPatrol) {
+    offPatrol = true;
+    leftPatrolAt = position;
+  }
+  suspicious = true;
+  noiseAt = where;
+  suspiciousUntil = platform::clockSeconds() + suspicionSeconds;
+}
+
+void Guard::calmDown() {
+  if (!alerted || down) return;
+  alerted = false;
+  suspicious = false;
+  seesPlayer = false;
 }
 
 float Guard::headingAngle() const {
@@ -164,6 +223,7 @@ void Guard::spawn(const Vector3& where, int angleDegrees) {
   down = false;
   alerted = false;
   walking = false;
+  forgetPlayer(*this);
   if (clocks != nullptr) {
     clock(GuardAnimation::Shoot).currentFrame = 0;
     clock(GuardAnimation::WeaponShoot).currentFrame = 0;
@@ -265,6 +325,13 @@ void waitAtCorner(Guard& guard) {
   poseFigure(guard, guard.standModel, GuardAnimation::Stand);
 }
 
+// This frame's step: the walk cycle's first two and last two frames move a quarter of it.
+float walkStep(Guard& guard, float step) {
+  const bool quarter =
+      guard.walkModel != nullptr && isQuarterStepFrame(guard.clock(GuardAnimation::Walk).currentFrame);
+  return quarter ? step / 4.0f : step;
+}
+
 void walk(Guard& guard, float interval) {
   const float step = interval * guard.speed;
   const Vector3& corner = guard.path[guard.targetIndex];
@@ -277,34 +344,87 @@ void walk(Guard& guard, float interval) {
       guard.targetIndex = static_cast<std::int16_t>((guard.targetIndex + 1) % 4);
       guard.heading = turnedHeading(guard.heading, guard.clockwise);
     } else {
-      const bool quarter =
-          guard.walkModel != nullptr && isQuarterStepFrame(guard.clock(GuardAnimation::Walk).currentFrame);
-      const float s = quarter ? step / 4.0f : step;
-      *leg.coordinate += leg.direction * s;
+      *leg.coordinate += leg.direction * walkStep(guard, step);
       guard.angle = leg.angle;
     }
   }
   poseFigure(guard, guard.walkModel, GuardAnimation::Walk);
 }
 
+// The yaw that faces from `from` towards `to` on the floor (0 along +x, -90 along +z), or
+// `unchanged` when they stand on one spot.
+float yawTowards(const Vector3& from, const Vector3& to, float unchanged) {
+  const float dx = to.x - from.x, dz = to.z - from.z;
+  if (dx == 0.0f && dz == 0.0f) return unchanged;
+  return std::atan2(-dz, dx) * degreesPerRadian;
+}
+
+// The stealth rules' search, off the patrol: towards the noise while suspicious, then back to
+// where he left the patrol, which he takes up again as he left it (waiting or walking). On the
+// way to the noise he keeps to what a straight line from that place reaches, clear of the
+// walls by his body's width, so the way back is always clear; where the walls stop him he
+// stands facing the noise.
+void search(Guard& guard, float interval) {
+  // Step 1: the time is up: back to the patrol.
+  if (guard.suspicious && platform::clockSeconds() > guard.suspiciousUntil) {
+    guard.suspicious = false;
+  }
+  // Step 2: face the goal.
+  const Vector3 goal = guard.suspicious ? guard.noiseAt : guard.leftPatrolAt;
+  guard.angle = yawTowards(guard.position, goal, guard.angle);
+  const float dx = goal.x - guard.position.x, dz = goal.z - guard.position.z;
+  const float distance = std::sqrt(dx * dx + dz * dz);
+  const float s = walkStep(guard, interval * guard.speed);
+  // Step 3: back at the patrol.
+  if (!guard.suspicious && distance <= s) {
+    guard.position = guard.leftPatrolAt;
+    guard.offPatrol = false;
+    poseFigure(guard, guard.walkModel, GuardAnimation::Walk);
+    return;
+  }
+  // Step 4: a step towards the goal, where the way is clear.
+  bool moving = false;
+  if (distance > (guard.suspicious ? searchStopShort : 0.0f)) {
+    const float ux = dx / distance, uz = dz / distance;
+    const float x = guard.position.x + ux * s, z = guard.position.z + uz * s;
+    moving = !guard.suspicious ||
+             museum::sightLineClear(guard.leftPatrolAt.x, guard.leftPatrolAt.z,
+                                    x + ux * guardBodyClearance, z + uz * guardBodyClearance);
+    if (moving) {
+      guard.position.x = x;
+      guard.position.z = z;
+    }
+  }
+  if (moving) {
+    guard.lift = 0.0f;
+    poseFigure(guard, guard.walkModel, GuardAnimation::Walk);
+  } else {
+    guard.lift = guardStandLift;
+    poseFigure(guard, guard.standModel, GuardAnimation::Stand);
+  }
+}
+
 void attack(Guard& guard, Camera& player) {
   // Step 1: the guard stands still.
   // Step 2: aim. The angle from +x comes unsigned; on the +z side the yaw turns the other way.
-  const Vector3 d(player.position.x - guard.position.x, 0.0f,
-                  player.position.z - guard.position.z);
+  // Under the stealth rules he aims where he last saw the player while he does not see him.
+  const Vector3& target = stealthRules() && !guard.seesPlayer ? guard.lastSeenAt : player.position;
+  const Vector3 d(target.x - guard.position.x, 0.0f, target.z - guard.position.z);
   guard.angle = static_cast<float>(angleBetweenDegrees(guard.referenceDir, d));
-  if (player.position.z > guard.position.z) {
+  if (target.z > guard.position.z) {
     guard.angle = -guard.angle;
   }
   // Step 3.
   poseFigure(guard, guard.shootModel, GuardAnimation::Shoot);
   if (guard.shootModel != nullptr) {
-    // Step 4: one shot per pass through frame 17, wherever the player is.
+    // Step 4: one shot per pass through frame 17, wherever the player is (under the stealth
+    // rules only while the guard sees him).
     const std::int32_t frame = guard.clock(GuardAnimation::Shoot).currentFrame;
-    if (frame == shotFrame && guard.shotReady) {
+    const bool inSight = !stealthRules() || guard.seesPlayer;
+    if (frame == shotFrame && guard.shotReady && inSight) {
       guard.shotReady = false;
       playCue(Cue::GuardFires);
-      player.health = player.health <= guardShotDamage ? 0.0f : player.health - guardShotDamage;
+      player.health = player.health <= guard.shotDamage ? 0.0f : player.health - guard.shotDamage;
     }
     // Step 5.
     if (frame == rearmFrame) {
@@ -348,6 +468,8 @@ void Guard::update(float interval, Camera& player) {
     fallAndLie(*this);
   } else if (alerted) {
     attack(*this, player);
+  } else if (offPatrol) {
+    search(*this, interval);
   } else if (walking) {
     walk(*this, interval);
   } else {
@@ -373,4 +495,21 @@ bool Guard::isHitByShot(const Camera& player) const {
   }
   // Step 3.
   return false;
+}
+
+float Guard::shotHitDistance(const Camera& player) const {
+  const Vector3 u = normalized(player.view - player.position);
+  float nearest = -1.0f;
+  for (const float h : hitHeights) {
+    Vector3 p = subtract(position, player.position);
+    p.y += h;
+    const float along = dotProduct(u, p);
+    const float disc = along * along - dotProduct(p, p) + hitRadius * hitRadius;
+    // Only a sphere whose centre lies ahead; the eye is never inside one (the guards keep
+    // the player 10 away).
+    if (!(disc > 0.0f) || !(along > 0.0f)) continue;
+    const float entry = std::max(0.0f, along - std::sqrt(disc));
+    if (nearest < 0.0f || entry < nearest) nearest = entry;
+  }
+  return nearest;
 }

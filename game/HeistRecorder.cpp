@@ -12,6 +12,7 @@
 
 #include "game/GameState.h"
 #include "game/Results.h"
+#include "game/Rules.h"
 #include "game/StateDigest.h"
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
@@ -77,7 +78,9 @@ void writeRecording(const std::string& bytes, bool best) {
   std::string problem = folder.empty() ? "neither XDG_DATA_HOME nor HOME is set" : "";
   bool kept = problem.empty() && makeFolders(folder, problem) &&
               replaceFile(folder, folder + "/last.vrr", bytes, problem);
-  if (kept && best) kept = replaceFile(folder, folder + "/best.vrr", bytes, problem);
+  if (kept && best) {
+    kept = replaceFile(folder, folder + "/" + bestReplayName(playRules), bytes, problem);
+  }
   if (!kept && !writeTroubleReported) {
     writeTroubleReported = true;
     std::printf("The replay of this heist cannot be kept (%s); the game goes on without it.\n",
@@ -118,6 +121,9 @@ void startHeistRecording() {
   ReplayHeader& h = current.header;
   h = ReplayHeader();
   h.gameVersion = recordedOptions.gameVersion;
+  // The rules the new game is about to take up.
+  h.rules = rulesWord(chosenRules.rules);
+  h.difficulty = difficultyWord(chosenRules.difficulty);
   h.mouseSensitivity = recordedOptions.mouseSensitivity;
   h.invertMouse = recordedOptions.invertMouse;
   h.fieldOfView = recordedOptions.fieldOfView;
@@ -167,6 +173,12 @@ void abandonHeistRecording() {
 
 std::size_t heistRecordingBytes() {
   return current.body.size();
+}
+
+std::string bestReplayName(const RuleSet& rules) {
+  if (rules == RuleSet()) return "best.vrr";
+  return std::string("best-") + rulesWord(rules.rules) + "-" + difficultyWord(rules.difficulty) +
+         ".vrr";
 }
 
 std::string replayFolder() {

@@ -1,6 +1,7 @@
 // Every heist recorded as it is played: the frames' clock readings and the input that reached
 // the game, kept in memory set aside once a run and written when the heist ends
-// ($XDG_DATA_HOME/vaultrun/replays/last.vrr, and best.vrr for a new best score). While a
+// ($XDG_DATA_HOME/vaultrun/replays/last.vrr, and for a new best score best.vrr, or
+// best-<rules>-<difficulty>.vrr under rules other than classic normal). While a
 // replay is watched nothing is recorded, and its end is compared with the recording's.
 #pragma once
 
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "game/ReplayFile.h"
+#include "game/Rules.h"
 
 // ---- Set once at start-up by the program ----
 // The options that change what happens, as the game applies them.
@@ -51,6 +53,9 @@ extern WatchedEnd watchedEnd;
 
 // The folder the recordings go to: <score folder>/replays; empty when there is none.
 std::string replayFolder();
+// The best score's recording under a rule set: best.vrr for classic normal, else
+// best-<rules>-<difficulty>.vrr (best-stealth-hard.vrr).
+std::string bestReplayName(const RuleSet& rules);
 
 // 'r' on the results panel: the heist that just ended is watched again, in a window of its
 // own, while this game waits on its end screen. Set by the program's start-up; null in a

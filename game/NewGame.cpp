@@ -6,6 +6,7 @@
 #include "game/HeistRecorder.h"
 #include "game/Guard.h"
 #include "game/Results.h"
+#include "game/Rules.h"
 #include "game/StatusLine.h"
 #include "game/World.h"
 #include "platform/Clock.h"
@@ -34,7 +35,8 @@ void restoreObjects() {
   }
 }
 
-// Steps 6 and 7.
+// Steps 6 and 7, with the difficulty's sight, shot and time between shots (the shooting
+// animation's frame time).
 Guard* createGuard(const Vector3* path, const Vector3& startHeading, Md2Clock* clocks,
                    bool clockwise) {
   Guard* guard = new Guard(path, startHeading);
@@ -42,6 +44,12 @@ Guard* createGuard(const Vector3* path, const Vector3& startHeading, Md2Clock* c
   guard->loadTexture("data/textures/pm1.bmp");
   guard->setPath(path);
   guard->setClockwise(clockwise);
+  const DifficultyFigures& figures = figuresOf(playRules.difficulty);
+  guard->sightRange = guardSightDistance * figures.sightFactor;
+  guard->shotDamage = figures.shotDamage;
+  for (GuardAnimation shooting : {GuardAnimation::Shoot, GuardAnimation::WeaponShoot}) {
+    guard->clock(shooting).frameMs = md2FrameMs * figures.shotTimeFactor;
+  }
   return guard;
 }
 
@@ -52,8 +60,9 @@ void newGame() {
   startHeistRecording();
   createPlayerCamera();
   // The room, the alarm and its lights, wireframe, the messages, the respawn waits and the
-  // heist's book-keeping start afresh.
+  // heist's book-keeping start afresh; the rules chosen since the last game take effect.
   heist = Heist{};
+  playRules = chosenRules;
   restoreObjects();
   retireGuard(guard1);
   guard1 = createGuard(guard1Path, guard1StartHeading, guard1Clocks, true);

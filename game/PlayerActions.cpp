@@ -7,10 +7,12 @@
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/Results.h"
+#include "game/Rules.h"
 #include "game/Screen.h"
 #include "game/StatusLine.h"
 #include "game/World.h"
 #include "geometry/MuseumPlan.h"
+#include "geometry/SightLine.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -68,9 +70,8 @@ bool toggleAlarmAtSwitch(const Vector3& p) {
   return false;
 }
 
-// One guard and the player's shot: one shot can hit both.
-void shootAt(Guard* guard) {
-  if (guard->down || !guard->isHitByShot(*camera)) return;
+// The shot's hit on a guard.
+void hitGuard(Guard* guard) {
   if (!heist.alarmActive) raiseAlarm(guard);
   guard->health = static_cast<std::int16_t>(guard->health - playerShotDamage);
   playCue(Cue::GuardHit);
@@ -78,6 +79,36 @@ void shootAt(Guard* guard) {
     guard->down = true;
     ++heist.guardsShotDown;
   }
+}
+
+// One guard and the player's shot: one shot can hit both.
+void shootAt(Guard* guard) {
+  if (guard->down || !guard->isHitByShot(*camera)) return;
+  hitGuard(guard);
+}
+
+// Under the stealth rules: where the shot first meets a guard ahead, when no wall stands
+// before that; negative for a miss.
+float stealthHitDistance(const Guard* guard) {
+  if (guard->down) return -1.0f;
+  const float distance = guard->shotHitDistance(*camera);
+  if (distance < 0.0f) return -1.0f;
+  const Vector3 u = normalized(camera->view - camera->position);
+  const Vector3 hit = camera->position + u * distance;
+  return museum::sightLineClear(camera->position.x, camera->position.z, hit.x, hit.z) ? distance
+                                                                                      : -1.0f;
+}
+
+// The stealth rules' shot: every guard hears it, wherever he is; it stops in the first guard
+// it meets ahead, and at walls. A guard it hits knows where it came from.
+void fireInStealth() {
+  for (Guard* guard : {guard1, guard2}) guard->hearNoise(camera->position);
+  const float first = stealthHitDistance(guard1), second = stealthHitDistance(guard2);
+  Guard* hit = first < 0.0f ? (second < 0.0f ? nullptr : guard2)
+                            : (second < 0.0f || first <= second ? guard1 : guard2);
+  if (hit == nullptr) return;
+  hit->lastSeenAt = camera->position;
+  hitGuard(hit);
 }
 
 }  // namespace
@@ -126,6 +157,10 @@ void leaveMuseum() {
 void firePlayerShot() {
   playCue(Cue::Gunshot);
   playerShotAt = platform::clockSeconds();
+  if (stealthRules()) {
+    fireInStealth();
+    return;
+  }
   shootAt(guard1);
   shootAt(guard2);
 }

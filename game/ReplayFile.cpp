@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "game/Rules.h"
+
 namespace {
 
 const char* const magicLine = "vaultrun-replay ";
@@ -175,8 +177,12 @@ bool readHeaderLines(HeaderLines& lines, ReplayFile& out, std::string& problem) 
   if (!lines.field("game", h.gameVersion) || h.gameVersion.empty() || h.gameVersion.size() > 32) {
     return wrong("game");
   }
-  if (!lines.field("rules", h.rules) || h.rules != "classic") return wrong("rules");
-  if (!lines.field("difficulty", h.difficulty) || h.difficulty != "normal") return wrong("difficulty");
+  Rules rules;
+  Difficulty difficulty;
+  if (!lines.field("rules", h.rules) || !readRulesWord(h.rules, rules)) return wrong("rules");
+  if (!lines.field("difficulty", h.difficulty) || !readDifficultyWord(h.difficulty, difficulty)) {
+    return wrong("difficulty");
+  }
   if (!lines.field("mouse-sensitivity", v) || !readFloat(v, 0.1f, 10.0f, h.mouseSensitivity)) {
     return wrong("mouse-sensitivity");
   }

@@ -4,8 +4,8 @@
 // The file: a text header of fixed lines in a fixed order, an empty line, then the body.
 //   vaultrun-replay 1                  the file's own version; any other is refused
 //   game 1.0.0                         the version of the game that recorded it
-//   rules classic                      the rule set, then the difficulty
-//   difficulty normal
+//   rules classic                      the rules (classic or stealth), then the difficulty
+//   difficulty normal                  (easy, normal or hard) the heist was played by
 //   mouse-sensitivity 1.5              the options that change what happens (shortest float)
 //   invert-mouse no
 //   field-of-view 45
@@ -68,7 +68,7 @@ struct ReplayRecord {
 
 struct ReplayHeader {
   std::string gameVersion;           // "1.0.0"
-  std::string rules = "classic";
+  std::string rules = "classic";     // a word of game/Rules.h
   std::string difficulty = "normal";
   float mouseSensitivity = 1.0f;
   bool invertMouse = false;

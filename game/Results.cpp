@@ -9,6 +9,7 @@
 #include "assets/ModelObject.h"
 #include "game/GameState.h"
 #include "game/HeistRecorder.h"
+#include "game/Rules.h"
 #include "game/World.h"
 #include "platform/Clock.h"
 
@@ -72,6 +73,7 @@ HeistResult currentHeistResult() {
   const float health = camera->health < 0.0f ? 0.0f : camera->health;
   r.health = static_cast<std::int32_t>(std::lround(health));
   r.guards = heist.guardsShotDown;
+  r.rules = playRules;
   return r;
 }
 
@@ -120,8 +122,9 @@ void finishHeist(bool caught) {
   std::fflush(stdout);
   summary.recordKept = visit.ok;
   summary.recordRead = visit.read;
-  summary.hasBest = visit.record.hasBest;
-  summary.best = visit.record.best;
+  const HeistResult* best = bestUnder(visit.record, summary.result.rules);
+  summary.hasBest = best != nullptr;
+  if (best != nullptr) summary.best = *best;
   summary.newBest = visit.newBest;
   lastHeist = summary;
   endHeistRecording(caught ? "caught" : "escaped");
@@ -139,6 +142,9 @@ std::vector<std::string> resultsPanelLines(const HeistSummary& s) {
   lines.push_back("Score " + std::to_string(r.score) + "    Time " + clockText(r.seconds) +
                   "    Health " + std::to_string(r.health) + "    Guards brought down " +
                   std::to_string(r.guards));
+  // The record keeps a best for each rules and difficulty: the line below is these rules'.
+  lines.push_back(std::string("Rules ") + rulesTitle(r.rules.rules) + ", " +
+                  difficultyTitle(r.rules.difficulty) + ": the best below is theirs");
   if (s.hasBest) {
     lines.push_back("Best so far: " + std::to_string(s.best.score) + " on " +
                     shownDate(s.best.date) + (s.newBest ? "    NEW BEST!" : ""));

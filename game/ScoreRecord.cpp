@@ -20,7 +20,9 @@
 
 namespace {
 
-const char* const versionLine = "vaultrun-scores 1";
+// Version 1 holds only classic normal results; version 2 holds others too.
+const char* const versionLines[2] = {"vaultrun-scores 1", "vaultrun-scores 2"};
+const RuleSet classicNormal;
 
 // ---- Text form ----
 
@@ -38,8 +40,13 @@ const Field resultFields[] = {
 };
 constexpr std::size_t resultTokens = 2 + 2 * (sizeof resultFields / sizeof resultFields[0]);
 
+// The rules and difficulty stand after the kind, except for classic normal's.
 std::string resultLine(const char* kind, const HeistResult& r) {
-  std::string line = std::string(kind) + " " + r.date;
+  std::string line = kind;
+  if (r.rules != classicNormal) {
+    line += std::string(" ") + rulesWord(r.rules.rules) + " " + difficultyWord(r.rules.difficulty);
+  }
+  line += " " + r.date;
   for (const Field& field : resultFields) {
     line += std::string(" ") + field.name + " " + std::to_string(r.*field.value);
   }
@@ -86,10 +93,22 @@ bool splitTokens(const std::string& line, std::vector<std::string>& tokens) {
   }
 }
 
-bool readResult(const std::vector<std::string>& tokens, HeistResult& r) {
-  if (tokens.size() != resultTokens || !readDate(tokens[1])) return false;
-  r.date = tokens[1];
-  std::size_t at = 2;
+// A result line's fields after its kind: the rules and difficulty when `tagged` (never
+// classic normal, whose lines have none), then the date and the named numbers.
+bool readResult(const std::vector<std::string>& tokens, bool tagged, HeistResult& r) {
+  std::size_t at = 1;
+  if (tagged) {
+    if (tokens.size() != resultTokens + 2 || !readRulesWord(tokens[1], r.rules.rules) ||
+        !readDifficultyWord(tokens[2], r.rules.difficulty) || r.rules == classicNormal) {
+      return false;
+    }
+    at = 3;
+  } else if (tokens.size() != resultTokens) {
+    return false;
+  }
+  if (!readDate(tokens[at])) return false;
+  r.date = tokens[at];
+  ++at;
   for (const Field& field : resultFields) {
     if (tokens[at] != field.name || !readNumber(tokens[at + 1], field.maximum, r.*field.value)) {
       return false;
@@ -266,9 +285,35 @@ bool readOnly(const std::string& folder, ScoreRecord& record);
 
 }  // namespace
 
+namespace {
+
+// The record's best lines in their order: classic normal's among the others by rule set.
+std::vector<const HeistResult*> bestsInOrder(const ScoreRecord& record) {
+  std::vector<const HeistResult*> bests;
+  for (const HeistResult& r : record.otherBests) bests.push_back(&r);
+  if (record.hasBest) {
+    auto at = bests.begin();
+    while (at != bests.end() && ruleSetIndex((*at)->rules) < ruleSetIndex(classicNormal)) ++at;
+    bests.insert(at, &record.best);
+  }
+  return bests;
+}
+
+}  // namespace
+
+const HeistResult* bestUnder(const ScoreRecord& record, const RuleSet& rules) {
+  if (rules == classicNormal) return record.hasBest ? &record.best : nullptr;
+  for (const HeistResult& r : record.otherBests) {
+    if (r.rules == rules) return &r;
+  }
+  return nullptr;
+}
+
 std::string formatScoreRecord(const ScoreRecord& record) {
-  std::string text = std::string(versionLine) + "\n";
-  if (record.hasBest) text += resultLine("best", record.best);
+  bool others = !record.otherBests.empty();
+  for (const HeistResult& r : record.recent) others = others || r.rules != classicNormal;
+  std::string text = std::string(versionLines[others ? 1 : 0]) + "\n";
+  for (const HeistResult* best : bestsInOrder(record)) text += resultLine("best", *best);
   for (const HeistResult& r : record.recent) text += resultLine("heist", r);
   return text;
 }
@@ -282,6 +327,9 @@ bool parseScoreRecord(const std::string& text, ScoreRecord& out, std::string& pr
   std::istringstream lines(text);
   std::string line;
   std::vector<std::string> tokens;
+  int version = 0;
+  int lastBest = -1;  // the rule set index of the last best line
+  bool others = false;
   for (int number = 1; std::getline(lines, line); ++number) {
     const std::string where = "line " + std::to_string(number);
     for (char c : line) {
@@ -291,27 +339,50 @@ bool parseScoreRecord(const std::string& text, ScoreRecord& out, std::string& pr
       }
     }
     if (number == 1) {
-      if (line != versionLine) {
-        problem = "it does not begin with \"" + std::string(versionLine) + "\"";
+      version = line == versionLines[0] ? 1 : line == versionLines[1] ? 2 : 0;
+      if (version == 0) {
+        problem = "it does not begin with \"" + std::string(versionLines[0]) + "\" or \"" +
+                  versionLines[1] + "\"";
         return false;
       }
       continue;
     }
     HeistResult result;
-    if (!splitTokens(line, tokens) || !readResult(tokens, result)) {
+    if (!splitTokens(line, tokens)) {
       problem = where + " is no result";
       return false;
     }
-    // The best comes first, as the game writes it.
-    if (tokens[0] == "best" && !record.hasBest && record.recent.empty()) {
-      record.hasBest = true;
-      record.best = result;
+    const bool tagged = tokens.size() > 1 && (tokens[1] == "classic" || tokens[1] == "stealth");
+    if (!readResult(tokens, tagged, result)) {
+      problem = where + " is no result";
+      return false;
+    }
+    if (tagged && version == 1) {
+      problem = where + " names rules, which a record of version 1 has not";
+      return false;
+    }
+    others = others || tagged;
+    // The bests come first, one for each rule set at most and in their order, as the game
+    // writes them.
+    const int index = ruleSetIndex(result.rules);
+    if (tokens[0] == "best" && index > lastBest && record.recent.empty()) {
+      lastBest = index;
+      if (result.rules == classicNormal) {
+        record.hasBest = true;
+        record.best = result;
+      } else {
+        record.otherBests.push_back(result);
+      }
     } else if (tokens[0] == "heist" && record.recent.size() < recentResultCount) {
       record.recent.push_back(result);
     } else {
       problem = where + " is one result too many";
       return false;
     }
+  }
+  if (version == 2 && !others) {
+    problem = "it is of version 2 and holds no result of rules other than classic normal";
+    return false;
   }
   out = record;
   return true;
@@ -323,9 +394,21 @@ bool addHeistResult(ScoreRecord& record, const HeistResult& result) {
     record.recent.erase(record.recent.begin(),
                         record.recent.end() - static_cast<std::ptrdiff_t>(recentResultCount));
   }
-  if (record.hasBest && result.score <= record.best.score) return false;
-  record.hasBest = true;
-  record.best = result;
+  const HeistResult* best = bestUnder(record, result.rules);
+  if (best != nullptr && result.score <= best->score) return false;
+  if (result.rules == classicNormal) {
+    record.hasBest = true;
+    record.best = result;
+    return true;
+  }
+  // In rule set order: in place of the old best, or before the first of a later rule set.
+  auto at = record.otherBests.begin();
+  while (at != record.otherBests.end() && ruleSetIndex(at->rules) < ruleSetIndex(result.rules)) ++at;
+  if (at != record.otherBests.end() && at->rules == result.rules) {
+    *at = result;
+  } else {
+    record.otherBests.insert(at, result);
+  }
   return true;
 }
 

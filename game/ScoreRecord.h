@@ -1,11 +1,18 @@
-// The player's record of heists: the best result and the last ten, kept per user in a small
-// text file (`scores` in $XDG_DATA_HOME/vaultrun). No GL, no game state: the results screen
-// hands a finished heist in and gets the record back.
+// The player's record of heists: the best result of each rule set and the last ten, kept per
+// user in a small text file (`scores` in $XDG_DATA_HOME/vaultrun). No GL, no game state: the
+// results screen hands a finished heist in and gets the record back.
 //
 // The file, one line each, fields separated by one blank:
-//   vaultrun-scores 1
+//   vaultrun-scores 2
 //   best 2026-12-07T21:04 score 420 seconds 612 pictures 12 exhibits 10 swords 3 health 80 guards 1
+//   best stealth hard 2026-12-08T20:10 <the same fields from score on>
 //   heist <the same fields>                     (at most ten, oldest first)
+//   heist stealth easy <the same fields>
+// A result of the classic rules at normal difficulty has no rules in its line; every other
+// carries its rules and difficulty. The best lines come first, at most one for each rule set,
+// in the order classic easy, normal, hard, stealth easy, normal, hard. A record that holds
+// nothing but classic normal results is written as version 1, which had no other (and which
+// older games read); version 2 holds at least one line of another rule set.
 // Every line ends with a line feed; anything else is not a record of ours.
 #pragma once
 
@@ -13,6 +20,8 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "game/Rules.h"
 
 struct HeistResult {
   std::string date;            // local time of the end, "YYYY-MM-DDTHH:MM"
@@ -23,13 +32,19 @@ struct HeistResult {
   std::int32_t swords = 0;     // 0..7
   std::int32_t health = 0;     // left, 0..100
   std::int32_t guards = 0;     // brought down
+  RuleSet rules{};             // played by
 };
 
 struct ScoreRecord {
-  bool hasBest = false;
+  bool hasBest = false;             // classic normal's best, where version 1 kept its only one
   HeistResult best;
-  std::vector<HeistResult> recent;  // oldest first, at most recentResultCount
+  std::vector<HeistResult> recent;  // oldest first, at most recentResultCount, of any rules
+  std::vector<HeistResult> otherBests{};  // the best of each other rule set that has one, in
+                                        // rule set order
 };
+
+// The best so far under a rule set, or null when it has none yet.
+const HeistResult* bestUnder(const ScoreRecord& record, const RuleSet& rules);
 
 constexpr std::size_t recentResultCount = 10;
 // A record of ours is a few hundred bytes; anything past this is not one, and is not read.
@@ -46,7 +61,8 @@ std::string formatScoreRecord(const ScoreRecord& record);
 bool parseScoreRecord(const std::string& text, ScoreRecord& out, std::string& problem);
 
 // Appends a result (the oldest beyond ten drop out). True when it beats the best score so
-// far, or is the first; it then becomes the best. An equal score keeps the older best.
+// far under its rule set, or is the first there; it then becomes that best. An equal score
+// keeps the older best.
 bool addHeistResult(ScoreRecord& record, const HeistResult& result);
 
 // The record's folder: $XDG_DATA_HOME/vaultrun when that is an absolute path, else

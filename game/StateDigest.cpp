@@ -8,6 +8,7 @@
 #include "game/FrameUpdate.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "game/Rules.h"
 #include "game/Screen.h"
 #include "game/World.h"
 
@@ -85,6 +86,26 @@ void addGuard(Fnv& fnv, const Guard* guard) {
   addClock(fnv, clockOf(guard, guard->weaponFallModel, GuardAnimation::WeaponFall));
 }
 
+// The rule set, and what only the stealth rules and the difficulties change: mixed in only
+// outside classic normal, whose digests stay those of the game before there were others.
+void addRules(Fnv& fnv) {
+  if (playRules == RuleSet()) return;
+  fnv.add(playRules.rules);
+  fnv.add(playRules.difficulty);
+  for (const Guard* guard : {guard1, guard2}) {
+    if (guard == nullptr) continue;
+    fnv.add(guard->sightRange);
+    fnv.add(guard->shotDamage);
+    fnv.add(guard->seesPlayer);
+    fnv.add(guard->lastSeenAt);
+    fnv.add(guard->offPatrol);
+    fnv.add(guard->suspicious);
+    fnv.add(guard->noiseAt);
+    fnv.add(guard->suspiciousUntil);
+    fnv.add(guard->leftPatrolAt);
+  }
+}
+
 }  // namespace
 
 std::uint64_t stateDigest(std::uint64_t previous, std::int32_t forward, std::int32_t sideways) {
@@ -128,6 +149,7 @@ std::uint64_t stateDigest(std::uint64_t previous, std::int32_t forward, std::int
   }
   addGuard(fnv, guard1);
   addGuard(fnv, guard2);
+  addRules(fnv);
   for (int row = 0; row < roomRows; ++row) {
     for (int i = 0; i < pictureCount[row]; ++i) fnv.add(pictures[row][i]->intact);
     for (int i = 0; i < exhibitCount[row]; ++i) fnv.add(exhibits[row][i]->visible);

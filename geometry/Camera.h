@@ -8,6 +8,10 @@
 
 #include "geometry/Vector3.h"
 
+// The pace factors on the walking speed: 'e' switches between them.
+constexpr std::int16_t walkingPace = 2;
+constexpr std::int16_t runningPace = 4;
+
 class Camera {
  public:
   Vector3 position;   // the eye point

@@ -195,6 +195,11 @@ constexpr double roomLights[5][3] = {{254.0, 10.0, 25.0},
                                      {177.0, 10.0, 164.0},
                                      {395.0, 10.0, 164.0},
                                      {281.0, 10.0, 386.0}};
+// How the room lights fade with the distance d from a lamp: a share 1 / (constant + linear d +
+// quadratic d^2) of their light arrives. The scene sets these and the stealth rules' light at
+// the player's place reads them: 1, 0, 0 is no falloff, so a surface is bright or dark by the
+// angle at which a lamp's light strikes it.
+constexpr double roomLightAttenuation[3] = {1.0, 0.0, 0.0};  // constant, linear, quadratic
 // The three red alarm lights hang where the lights of rooms 3, 2 and 4 hang.
 constexpr int alarmLightCount = 3;
 constexpr int firstAlarmRoomLight = 2;  // alarm light i hangs at roomLights[2 + i]

@@ -13,6 +13,7 @@
 #include "game/FrameUpdate.h"
 #include "game/GameState.h"
 #include "game/Guard.h"
+#include "game/Rules.h"
 #include "game/Screen.h"
 #include "game/StatusLine.h"
 #include "game/TextMessage.h"
@@ -21,6 +22,7 @@
 #include "render/Overlay.h"
 #include "render/Scene.h"
 #include "render/StaticGeometry.h"
+#include "render/VisibilityMeter.h"
 
 std::string fpsText;
 int fpsFrames = 0;
@@ -33,6 +35,7 @@ const float barFrameColour[3] = {0.8f, 0.6f, 0.2f};
 const float guardFrameColour[3] = {0.38f, 0.49f, 0.66f};
 const float bagColour[3] = {0.19f, 0.65f, 0.68f};
 const float black[3] = {0.0f, 0.0f, 0.0f};
+const float suspiciousIconColour[3] = {1.0f, 0.7f, 0.1f};
 
 // hudIcons entries.
 constexpr int heartIcon = 0;
@@ -130,6 +133,11 @@ void drawPlayerBars() {
   drawIcon(hudIcons[bagIcon], h - 33, h - 13);
 }
 
+// Under the stealth rules a guard who heard the player shows it on his bar's icon.
+bool shownSuspicious(const Guard* guard) {
+  return stealthRules() && guard != nullptr && !guard->down && guard->suspicious && !guard->alerted;
+}
+
 // Step 7: a guard's bar in the top right corner.
 void drawGuardBar(const Guard* guard, const BarRows& rows) {
   if (guard == nullptr || guard->down) {
@@ -140,14 +148,33 @@ void drawGuardBar(const Guard* guard, const BarRows& rows) {
   healthColour(g, colour);
   drawBar(g, colour, rows.barFirst, rows.barSecond);
   drawFrame(guardFrameColour, rows.frameFirst, rows.frameSecond);
+  if (shownSuspicious(guard)) glColor3fv(suspiciousIconColour);
   drawIcon(hudIcons[policeIcon], rows.iconFirst, rows.iconSecond);
 }
 
+const BarRows guard1Rows = {27, 17, 32, 13, 13, 33};
+const BarRows guard2Rows = {55, 45, 58, 41, 40, 60};
+
+// The bars while the alarm runs; under the stealth rules also a suspicious guard's, alone.
 void drawGuardBars() {
-  static const BarRows guard1Rows = {27, 17, 32, 13, 13, 33};
-  static const BarRows guard2Rows = {55, 45, 58, 41, 40, 60};
-  drawGuardBar(guard1, guard1Rows);
-  drawGuardBar(guard2, guard2Rows);
+  const bool all = heist.alarmActive;
+  if (all || shownSuspicious(guard1)) drawGuardBar(guard1, guard1Rows);
+  if (all || shownSuspicious(guard2)) drawGuardBar(guard2, guard2Rows);
+}
+
+// A question mark left of a suspicious guard's icon, in window pixels from the layout's.
+void drawSuspicionMarks() {
+  static TextMessage mark;
+  const Guard* guards[2] = {guard1, guard2};
+  const BarRows* rows[2] = {&guard1Rows, &guard2Rows};
+  for (int g = 0; g < 2; ++g) {
+    if (!shownSuspicious(guards[g])) continue;
+    const int w = platform::layoutWidth;
+    mark = TextMessage(w - 162, rows[g]->iconSecond - 3, suspiciousIconColour,
+                       platform::Anchor::TopRight);
+    mark.setText("?");
+    mark.draw(GLUT_BITMAP_HELVETICA_18);
+  }
 }
 
 // Step 8: the prefix keeps the digits right-aligned up to three places; 0 shows its digit.
@@ -239,11 +266,13 @@ void drawHud() {
   beginAnchored(platform::Anchor::BottomRight);
   drawPlayerBars();
   endAnchored();
-  if (heist.alarmActive) {
+  if (heist.alarmActive || shownSuspicious(guard1) || shownSuspicious(guard2)) {
     beginAnchored(platform::Anchor::TopRight);
     drawGuardBars();
     endAnchored();
+    drawSuspicionMarks();
   }
+  drawVisibilityMeter();
   drawScoreLine();
   drawStatusMessage();
   drawEndLines();

@@ -1,5 +1,6 @@
 // The head-up display: crosshair, health and bag bars with their icons, the guards' bars
-// during an alarm, the score line, the status message, the end-of-game lines and the
+// during an alarm (and a suspicious guard's under the stealth rules), the stealth rules'
+// visibility meter, the score line, the status message, the end-of-game lines and the
 // optional frames-per-second line.
 #pragma once
 

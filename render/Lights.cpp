@@ -52,3 +52,12 @@ void switchAlarmLights(bool on) {
     }
   }
 }
+
+void setRoomLightFalloff() {
+  const double* fade = museum::roomLightAttenuation;
+  for (GLenum light = GL_LIGHT0; light <= GL_LIGHT4; ++light) {
+    glLightf(light, GL_CONSTANT_ATTENUATION, static_cast<float>(fade[0]));
+    glLightf(light, GL_LINEAR_ATTENUATION, static_cast<float>(fade[1]));
+    glLightf(light, GL_QUADRATIC_ATTENUATION, static_cast<float>(fade[2]));
+  }
+}

@@ -10,3 +10,7 @@ void setRoomLights();
 
 // The red alarm lights 5 to 7 on or off, as the alarm's blink left them.
 void switchAlarmLights(bool on);
+
+// How lights 0 to 4 fade with distance: the plan's attenuation, which the stealth rules' light
+// at the player's place (geometry/LampLight.h) reads too. Once, at start-up.
+void setRoomLightFalloff();

@@ -11,6 +11,7 @@
 #include "assets/Textures.h"
 #include "game/TextMessage.h"
 #include "render/GlyphText.h"
+#include "render/Lights.h"
 #include "render/Menu.h"
 #include "render/StaticGeometry.h"
 
@@ -96,6 +97,7 @@ void setFixedGlState() {
   setAlarmLight(GL_LIGHT6, 395.0f, 10.0f, 164.0f);
   setAlarmLight(GL_LIGHT7, 281.0f, 10.0f, 386.0f);
   // The room lights shine in every game; the alarm lights only while the alarm blinks.
+  setRoomLightFalloff();
   for (GLenum light = GL_LIGHT0; light <= GL_LIGHT4; ++light) glEnable(light);
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_NORMAL_ARRAY);

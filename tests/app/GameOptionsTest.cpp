@@ -140,3 +140,30 @@ TEST(GameOptions, CommentsOfAnyLengthAnywhereAndOverlongOptionLinesCostOnlyThatL
   EXPECT_EQ(options.musicVolume, 40);
   EXPECT_EQ(options.effectsVolume, 100);
 }
+
+TEST(GameOptions, TheRulesDifficultyAndMeterAreReadAsWordsAndAWrongWordKeepsTheValueBefore) {
+  GameOptions options;
+  EXPECT_EQ(options.play.rules, Rules::Classic);
+  EXPECT_EQ(options.play.difficulty, Difficulty::Normal);
+  EXPECT_TRUE(options.play.visibilityMeter);
+  EXPECT_TRUE(parse("rules = stealth\ndifficulty = hard\nvisibility-meter = no\n1024x768\n", options)
+                  .empty());
+  EXPECT_EQ(options.play.rules, Rules::Stealth);
+  EXPECT_EQ(options.play.difficulty, Difficulty::Hard);
+  EXPECT_FALSE(options.play.visibilityMeter);
+
+  const std::vector<std::string> complaints =
+      parse("rules = stealth\ndifficulty = easy\nrules = Stealth\ndifficulty = expert\n"
+            "visibility-meter = on\n1024x768\n",
+            options);
+  ASSERT_EQ(complaints.size(), 3u);
+  EXPECT_EQ(complaints[0],
+            "settings.ini: line 3: rules is \"Stealth\", not classic or stealth; the value of the "
+            "line before stays");
+  EXPECT_EQ(complaints[1],
+            "settings.ini: line 4: difficulty is \"expert\", not easy, normal or hard; the value "
+            "of the line before stays");
+  EXPECT_EQ(options.play.rules, Rules::Stealth);
+  EXPECT_EQ(options.play.difficulty, Difficulty::Easy);
+  EXPECT_TRUE(options.play.visibilityMeter);
+}

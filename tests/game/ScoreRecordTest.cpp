@@ -228,3 +228,75 @@ TEST(ScoreRecord, TheGameEntersAnEscapeAndPlaysOnWhereTheRecordCannotBeKept) {
 }
 
 }  // namespace
+
+namespace {
+
+HeistResult heistUnder(Rules rules, Difficulty difficulty, int score) {
+  HeistResult r = heist(score);
+  r.rules = RuleSet{rules, difficulty};
+  return r;
+}
+
+// A record written before there were other rules is classic normal's; each rule set keeps its
+// own best beside it, in the file as the game writes it.
+TEST(ScoreRecord, EachRulesAndDifficultyKeepTheirOwnBestAndAnOldRecordIsClassicNormals) {
+  Folder folder;
+  const std::string fields =
+      " 2026-12-07T21:04 score 420 seconds 612 pictures 12 exhibits 10 swords 3 health 80 guards 1\n";
+  std::ofstream(folder.path / "scores", std::ios::binary)
+      << "vaultrun-scores 1\nbest" + fields + "heist" + fields;
+  const HeistResult stealthHard = heistUnder(Rules::Stealth, Difficulty::Hard, 100);
+  ScoreFileVisit visit = visitScoreFile(folder.path, &stealthHard);
+  ASSERT_TRUE(visit.ok) << visit.problem;
+  EXPECT_TRUE(visit.newBest);  // the first under its rules, though below classic's 420
+  const HeistResult classicEasy = heistUnder(Rules::Classic, Difficulty::Easy, 50);
+  const HeistResult worse = heistUnder(Rules::Stealth, Difficulty::Hard, 90);
+  visitScoreFile(folder.path, &classicEasy);
+  EXPECT_FALSE(visitScoreFile(folder.path, &worse).newBest);
+
+  visit = visitScoreFile(folder.path, nullptr);
+  ASSERT_TRUE(visit.ok) << visit.problem;
+  EXPECT_EQ(bestUnder(visit.record, RuleSet())->score, 420);
+  EXPECT_EQ(bestUnder(visit.record, stealthHard.rules)->score, 100);
+  EXPECT_EQ(bestUnder(visit.record, classicEasy.rules)->score, 50);
+  EXPECT_EQ(bestUnder(visit.record, RuleSet{Rules::Stealth, Difficulty::Easy}), nullptr);
+  const auto added = [](const char* kind, int score) {
+    return std::string(kind) + " 2026-12-07T21:04 score " + std::to_string(score) +
+           " seconds 612 pictures 12 exhibits 0 swords 0 health 80 guards 0\n";
+  };
+  EXPECT_EQ(Folder::read(folder.path / "scores"),
+            "vaultrun-scores 2\n" + added("best classic easy", 50) + "best" + fields +
+                added("best stealth hard", 100) + "heist" + fields +
+                added("heist stealth hard", 100) + added("heist classic easy", 50) +
+                added("heist stealth hard", 90));
+}
+
+// What the game never writes is no record: rules in a record of version 1, a version 2 with
+// nothing but classic normal, classic normal named, two bests of one rule set or out of order.
+TEST(ScoreRecord, RulesWhereTheGameNeverWritesThemAreRefused) {
+  const std::string fields = " 2026-12-07T21:04 score 9 seconds 1 pictures 0 exhibits 0 swords 0 health 1 guards 0\n";
+  const std::string refused[] = {
+      "vaultrun-scores 1\nbest stealth hard" + fields,
+      "vaultrun-scores 2\nbest" + fields,
+      "vaultrun-scores 2\nbest classic normal" + fields,
+      "vaultrun-scores 2\nbest stealth hard" + fields + "best stealth hard" + fields,
+      "vaultrun-scores 2\nbest stealth hard" + fields + "best stealth easy" + fields,
+      "vaultrun-scores 2\nheist stealth normal" + fields + "best stealth hard" + fields,
+      "vaultrun-scores 2\nheist stealthy hard" + fields,
+      "vaultrun-scores 3\nheist stealth hard" + fields,
+  };
+  for (const std::string& text : refused) {
+    ScoreRecord record;
+    std::string problem;
+    EXPECT_FALSE(parseScoreRecord(text, record, problem)) << text;
+    EXPECT_FALSE(problem.empty());
+  }
+  ScoreRecord record;
+  std::string problem;
+  const std::string taken = "vaultrun-scores 2\nbest" + fields + "best stealth easy" + fields +
+                            "heist" + fields + "heist classic hard" + fields;
+  ASSERT_TRUE(parseScoreRecord(taken, record, problem)) << problem;
+  EXPECT_EQ(formatScoreRecord(record), taken);
+}
+
+}  // namespace

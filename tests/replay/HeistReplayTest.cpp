@@ -34,8 +34,9 @@ struct ScratchFolder {
   fs::path path;
 };
 
-// The heist route once, through the replay driver with its recordings in `dataHome`.
-testsupport::ReplayResult recordHeistRoute(const fs::path& dataHome) {
+// The heist route once, through the replay driver with its recordings in `dataHome`; `start`
+// are timeline lines for its beginning (the rules chosen for the new game).
+testsupport::ReplayResult recordHeistRoute(const fs::path& dataHome, const std::string& start = "") {
   testsupport::Script s;
   s.withoutScreenshots();
   testsupport::heistTakeTeapotAndLeave(
@@ -43,7 +44,7 @@ testsupport::ReplayResult recordHeistRoute(const fs::path& dataHome) {
   const char* before = std::getenv("XDG_DATA_HOME");
   const std::string saved = before != nullptr ? before : "";
   setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
-  const auto result = testsupport::runReplay(s.end(400));
+  const auto result = testsupport::runReplay(start + s.end(400));
   if (before != nullptr) setenv("XDG_DATA_HOME", saved.c_str(), 1); else unsetenv("XDG_DATA_HOME");
   return result;
 }
@@ -178,6 +179,29 @@ TEST_F(RecordedHeist, DamagedRecordingsAreRefusedBeforeAnythingOpens) {
     ASSERT_FALSE(parseReplayFile(good.substr(0, length), file, problem)) << length;
     EXPECT_FALSE(problem.empty());
   }
+}
+
+// A heist played by the stealth rules at Hard: recorded with them, kept as their best
+// (best.vrr is classic normal's), and watched by a game set to the classic rules it plays by the
+// recorded ones, ending as it was recorded.
+TEST(RecordedStealthHeist, IsKeptAsItsRulesBestAndWatchedByThem) {
+  ScratchFolder home;
+  const auto recorded = recordHeistRoute(home.path, "0 rules stealth\n0 difficulty hard\n");
+  ASSERT_EQ(recorded.exitStatus, 0) << recorded.output;
+  const fs::path replays = home.path / "vaultrun/replays";
+  EXPECT_FALSE(fs::exists(replays / "best.vrr"));
+  const ReplayFile file = readRecording(replays / "best-stealth-hard.vrr");
+  EXPECT_EQ(file.header.rules, "stealth");
+  EXPECT_EQ(file.header.difficulty, "hard");
+  EXPECT_EQ(file.header.outcome, "escaped");
+  EXPECT_NE(recorded.output.find("Rules Stealth, Hard"), std::string::npos) << recorded.output;
+
+  char digest[17];
+  std::snprintf(digest, sizeof digest, "%016llx", static_cast<unsigned long long>(file.header.digest));
+  ScratchFolder watcherHome;
+  const auto run = watch(replays / "best-stealth-hard.vrr", watcherHome.path, "--replay-speed 4");
+  EXPECT_EQ(lineAfter(run.out, "replay.digest"), digest) << run.out;
+  EXPECT_EQ(run.out.find("played differently"), std::string::npos) << run.out;
 }
 
 // The records' packing at its edges: long clock advances, pointers far off and back,

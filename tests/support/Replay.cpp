@@ -103,6 +103,20 @@ Script& Script::click() {
   return press("button left down 512 384", "button left up 512 384", scriptFrameMs);
 }
 
+Script& Script::choose(const std::string& rules, const std::string& difficulty) {
+  add("rules " + rules);
+  add("difficulty " + difficulty);
+  return *this;
+}
+
+Script& Script::place(float x, float z, float lx, float ly, float lz) {
+  std::ostringstream event;
+  event << "place " << x << " " << z << " " << lx << " " << ly << " " << lz;
+  add(event.str());
+  now += scriptFrameMs;
+  return *this;
+}
+
 Script& Script::screenshot(const std::string& name) {
   if (!shots) return *this;
   add("screenshot " + shotPath(name));

@@ -52,6 +52,11 @@ class Script {
   Script& turnAround() { return turn(quarterTurn).turn(quarterTurn); }
   Script& key(const std::string& name);
   Script& click();
+  // The rules and difficulty the next new game takes up, as the options set them.
+  Script& choose(const std::string& rules, const std::string& difficulty);
+  // The player's eye put at (x, z), looking at the point (lx, ly, lz): a scenario starts where
+  // it needs him.
+  Script& place(float x, float z, float lx, float ly, float lz);
   // A screenshot to shotPath(name), unless screenshots are off.
   Script& screenshot(const std::string& name);
   // The game's state now, each line as "<label>.<line>".

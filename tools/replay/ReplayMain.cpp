@@ -25,7 +25,10 @@
 #include "app/Idle.h"
 #include "app/Startup.h"
 #include "app/StateReport.h"
+#include "game/GameState.h"
+#include "game/Rules.h"
 #include "game/StateDigest.h"
+#include "geometry/MuseumPlan.h"
 #include "input/FunctionKeys.h"
 #include "input/Gamepad.h"
 #include "input/HeldKeys.h"
@@ -69,6 +72,23 @@ void printReport(const std::string& label) {
   }
 }
 
+// The player's eye put at (x, z), looking at a point, in the room the plan puts the place in
+// (a doorway keeps the room he had): a scenario starts where it needs the player.
+void placePlayer(const double* place) {
+  if (camera == nullptr) return;
+  camera->position.x = static_cast<float>(place[0]);
+  camera->position.z = static_cast<float>(place[1]);
+  const Vector3 target(static_cast<float>(place[2]), static_cast<float>(place[3]),
+                       static_cast<float>(place[4]));
+  camera->view = camera->position + normalized(target - camera->position);
+  const museum::RoomMask rooms = museum::roomsAround(camera->position.x, camera->position.z, 0.0f);
+  for (int room = 0; room < museum::roomCount; ++room) {
+    if ((rooms & (1u << room)) == 0) continue;
+    heist.currentRoom = static_cast<std::int16_t>(room + 1);
+    break;
+  }
+}
+
 void deliver(const TimelineEvent& event) {
   switch (event.kind) {
     case TimelineEvent::KeyDown: keyboardDown(static_cast<unsigned char>(event.code), 0, 0); break;
@@ -88,6 +108,10 @@ void deliver(const TimelineEvent& event) {
     case TimelineEvent::PadButton: virtualpad::setButton(event.code, event.state == 1); break;
     case TimelineEvent::PadAxis: virtualpad::setAxis(event.code, event.value); break;
     case TimelineEvent::Report: printReport(event.path); break;
+    case TimelineEvent::Rules: chooseRules(static_cast<Rules>(event.code)); break;
+    case TimelineEvent::Difficulty: chooseDifficulty(static_cast<Difficulty>(event.code)); break;
+    case TimelineEvent::Meter: showVisibilityMeter(event.code == 1); break;
+    case TimelineEvent::Place: placePlayer(event.place); break;
     case TimelineEvent::Screenshot:
     case TimelineEvent::Step:
     case TimelineEvent::End: break;

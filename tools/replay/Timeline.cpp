@@ -9,6 +9,8 @@
 #include <map>
 #include <sstream>
 
+#include "game/Rules.h"
+
 namespace {
 
 bool parseInt(const std::string& text, int& value) {
@@ -114,6 +116,33 @@ bool parseLine(std::istringstream& in, TimelineEvent& event) {
     if (!(in >> a >> event.value)) return false;
     event.code = SDL_GameControllerGetAxisFromString(a.c_str());
     return event.code != SDL_CONTROLLER_AXIS_INVALID && event.value >= -1.0 && event.value <= 1.0;
+  }
+  if (kind == "rules" || kind == "difficulty" || kind == "visibility-meter") {
+    if (!(in >> a)) return false;
+    if (kind == "rules") {
+      event.kind = TimelineEvent::Rules;
+      Rules rules = Rules::Classic;
+      if (!readRulesWord(a, rules)) return false;
+      event.code = static_cast<int>(rules);
+      return true;
+    }
+    if (kind == "difficulty") {
+      event.kind = TimelineEvent::Difficulty;
+      Difficulty difficulty = Difficulty::Normal;
+      if (!readDifficultyWord(a, difficulty)) return false;
+      event.code = static_cast<int>(difficulty);
+      return true;
+    }
+    event.kind = TimelineEvent::Meter;
+    event.code = a == "yes" ? 1 : 0;
+    return a == "yes" || a == "no";
+  }
+  if (kind == "place") {
+    event.kind = TimelineEvent::Place;
+    for (double& value : event.place) {
+      if (!(in >> value)) return false;
+    }
+    return true;
   }
   if (kind == "end") {
     event.kind = TimelineEvent::End;
