@@ -51,6 +51,18 @@ class Script {
   Script& turnRight() { return turn(quarterTurn); }
   Script& turnAround() { return turn(quarterTurn).turn(quarterTurn); }
   Script& key(const std::string& name);
+  // Holds a key down for ms (a multiple of the frame): 'd' steps right, 'a' left.
+  Script& hold(const std::string& name, int ms) { return press("key-down " + name, "key-up " + name, ms); }
+  // The same in two halves, for what happens while the key is held (a screenshot).
+  Script& keyDown(const std::string& name) {
+    add("key-down " + name);
+    return *this;
+  }
+  Script& keyUp(const std::string& name) {
+    add("key-up " + name);
+    now += scriptFrameMs;
+    return *this;
+  }
   Script& click();
   // The rules and difficulty the next new game takes up, as the options set them.
   Script& choose(const std::string& rules, const std::string& difficulty);
