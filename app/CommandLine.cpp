@@ -170,10 +170,13 @@ std::string usageText() {
          "  field-of-view = 60        (30 to 90 degrees, vertical)\n"
          "  pad-turn-speed = 180      (30 to 720 degrees a second at full tilt)\n"
          "  invert-pad = no           pad-dead-zone = 0.15 (0 to 0.5)   swap-pad-sticks = no\n"
+         "  rules = classic           (classic or stealth: sight lines, light, noise)\n"
+         "  difficulty = normal       (easy, normal or hard)   visibility-meter = yes\n"
          "  1024x768:32@60\n"
          "\n"
          "Every heist is recorded to $XDG_DATA_HOME/vaultrun/replays/last.vrr (default\n"
-         "~/.local/share); the heist with the best score so far is kept as best.vrr.\n"
+         "~/.local/share); the heist with the best score so far is kept as best.vrr\n"
+         "(under other rules than classic normal as best-RULES-DIFFICULTY.vrr).\n"
          "On the end screens of a game, r watches the heist that just ended.\n";
 }
 

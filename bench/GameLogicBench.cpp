@@ -1,16 +1,20 @@
-// The game's own logic per frame, without drawing: the idle update, the camera's collision with
-// the real level and both guards' rules, and the collision alone against the number of
-// triangles. Run from the folder that holds data/; the per-frame case needs an X display
-// (under xvfb-run) only because the idle update asks GLUT for a redisplay.
+// The game's own logic per frame, without drawing: the idle update, both guards' sight test,
+// the camera's collision with the real level and both guards' rules, under the classic and the
+// stealth rules; the sight test alone, both guards of a frame, under either; and the collision
+// alone against the number of triangles. Run from the folder that holds data/; the per-frame
+// case needs an X display (under xvfb-run) only because the idle update asks GLUT for a
+// redisplay.
 #include <benchmark/benchmark.h>
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -21,9 +25,12 @@
 #include "game/GameState.h"
 #include "game/HeistRecorder.h"
 #include "game/Guard.h"
+#include "game/Rules.h"
 #include "game/Screen.h"
 #include "game/World.h"
 #include "geometry/Camera.h"
+#include "geometry/LampLight.h"
+#include "geometry/MuseumPlan.h"
 #include "platform/Clock.h"
 #include "support/HeapCounter.h"
 
@@ -112,7 +119,7 @@ Guard* patrollingGuard(const Vector3* path, const Vector3& heading, Md2Clock* cl
 const Vector3 circleStart(26.0f, 1.0f, 440.0f);
 constexpr float turnPerFrame = 0.0133f;  // radians: 20 units/s over 0.8 rad/s
 
-void startGameInPlay() {
+void startGameInPlay(Rules rules) {
   static bool modelsLoaded = false;
   if (!modelsLoaded) {
     loadGuardModels(guardModels);
@@ -129,16 +136,34 @@ void startGameInPlay() {
   guard2 = patrollingGuard(guard2Path, guard2StartHeading, guard2Clocks, false);
   currentScreen = GameScreen::Playing;
   heist = Heist{};
+  playRules = RuleSet{rules, Difficulty::Normal};
 }
 
-// One frame's logic in the order the frame runs it: the interval and the step, walking
-// forward, the guards' push, the wall collision, the guards' update.
+// The frame's third step: both guards' sight of the player, by the rules in play (the alarm it
+// raises is left out: the player keeps away from the patrols).
+int noticePlayer() {
+  int seen = 0;
+  if (stealthRules()) {
+    const float light = museum::lampLightAt(camera->position.x, camera->position.z);
+    for (Guard* guard : {guard1, guard2}) {
+      guard->seesPlayer = !guard->down && guard->seesInStealth(camera->position, light);
+      seen += guard->seesPlayer;
+    }
+  } else {
+    for (const Guard* guard : {guard1, guard2}) seen += !guard->down && guard->canSee(camera->position);
+  }
+  return seen;
+}
+
+// One frame's logic in the order the frame runs it: the interval and the step, the guards'
+// sight, walking forward, the guards' push, the wall collision, the guards' update.
 void runFrameLogic(const Level& level) {
   constexpr std::int32_t forward = 1, sideways = 0;
   platform::advanceVirtualClockMicros(frameMicros);
   camera->turnView(turnPerFrame, 0.0f, 1.0f, 0.0f);
   frameInterval = camera->updateFrameTime();
   moveStep = frameInterval * camera->walkSpeed * static_cast<float>(camera->walkPace);
+  benchmark::DoNotOptimize(noticePlayer());
   walkByHeldDirections(forward, sideways, moveStep);
   if (!guard1->down) guard1->keepAway(forward, sideways, *camera, moveStep);
   if (!guard2->down) guard2->keepAway(forward, sideways, *camera, moveStep);
@@ -148,13 +173,14 @@ void runFrameLogic(const Level& level) {
   guard2->update(frameInterval, *camera);
 }
 
+// rules: 0 classic, 1 stealth.
 void BM_GameLogicFrame(benchmark::State& state) {
   if (!openWindowWithoutGl()) {
     state.SkipWithError("needs an X display for GLUT (run under xvfb-run)");
     return;
   }
   const Level& level = realLevel();
-  startGameInPlay();
+  startGameInPlay(static_cast<Rules>(state.range(0)));
   // Two virtual minutes first, so the guards are well into their patrols.
   for (int i = 0; i < 7200; ++i) runFrameLogic(level);
   const long allocationsBefore = benchsupport::heapAllocationCount();
@@ -167,8 +193,9 @@ void BM_GameLogicFrame(benchmark::State& state) {
       static_cast<double>(state.iterations()));
   state.counters["seen"] = (guard1->alerted || guard2->alerted) ? 1 : 0;
   state.counters["triangles"] = static_cast<double>(level.triangles.size() / 3);
+  playRules = RuleSet();
 }
-BENCHMARK(BM_GameLogicFrame);
+BENCHMARK(BM_GameLogicFrame)->ArgName("stealth")->Arg(0)->Arg(1);
 
 // The same frames recorded as a heist is: the frame's reading and, every frame, a pointer
 // move as a turning player's mouse sends. A recording is begun afresh every ten virtual
@@ -181,7 +208,7 @@ void BM_GameLogicFrameRecorded(benchmark::State& state) {
   }
   constexpr int tenMinutes = 36000;
   const Level& level = realLevel();
-  startGameInPlay();
+  startGameInPlay(Rules::Classic);
   for (int i = 0; i < 7200; ++i) runFrameLogic(level);
   startHeistRecording();
   int framesInHeist = 0;
@@ -213,6 +240,68 @@ void BM_GameLogicFrameRecorded(benchmark::State& state) {
   state.counters["bytes/frame"] = benchmark::Counter(static_cast<double>(bytes) / frames);
 }
 BENCHMARK(BM_GameLogicFrameRecorded);
+
+// ---- The sight test alone: both guards' of one frame ----
+
+// A frame's places: the player anywhere in the museum, each guard somewhere on his patrol
+// facing along one of its legs. `near` puts each guard 20 to 70 units from the player and
+// facing him, so that every part of the stealth test runs (distance, field of view, walls).
+struct SightFrame {
+  Vector3 player;
+  Vector3 guard[2];
+  float yaw[2];
+};
+
+std::vector<SightFrame> sightFrames(bool near) {
+  std::mt19937 random(75);
+  std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+  const Vector3* paths[2] = {guard1Path, guard2Path};
+  std::vector<SightFrame> frames(4096);
+  for (SightFrame& f : frames) {
+    const museum::Area& a = museum::floorAreas[random() % 5].area;
+    f.player = Vector3(static_cast<float>(a.x0 + 3.0 + unit(random) * (a.x1 - a.x0 - 6.0)), 1.0f,
+                       static_cast<float>(a.z0 + 3.0 + unit(random) * (a.z1 - a.z0 - 6.0)));
+    for (int g = 0; g < 2; ++g) {
+      if (near) {
+        const float bearing = unit(random) * 6.2832f, distance = 20.0f + 50.0f * unit(random);
+        f.guard[g] = Vector3(f.player.x + distance * std::cos(bearing), -6.0f,
+                             f.player.z + distance * std::sin(bearing));
+        f.yaw[g] = std::atan2(std::sin(bearing), -std::cos(bearing)) * 57.29578f;
+        continue;
+      }
+      const int leg = static_cast<int>(random() % 4);
+      const Vector3 &from = paths[g][leg], &to = paths[g][(leg + 1) % 4];
+      const float t = unit(random);
+      f.guard[g] = Vector3(from.x + t * (to.x - from.x), -6.0f, from.z + t * (to.z - from.z));
+      f.yaw[g] = std::atan2(-(to.z - from.z), to.x - from.x) * 57.29578f;
+    }
+  }
+  return frames;
+}
+
+// rules: 0 classic, 1 stealth; near: 0 the guards anywhere on their patrols, 1 near the
+// player and facing him.
+void BM_GuardSight(benchmark::State& state) {
+  startGameInPlay(static_cast<Rules>(state.range(0)));
+  const std::vector<SightFrame> frames = sightFrames(state.range(1) == 1);
+  Guard* guards[2] = {guard1, guard2};
+  std::size_t i = 0;
+  long seen = 0;
+  for (auto _ : state) {
+    const SightFrame& f = frames[i++ % frames.size()];
+    camera->position = f.player;
+    for (int g = 0; g < 2; ++g) {
+      guards[g]->position = f.guard[g];
+      guards[g]->angle = f.yaw[g];
+    }
+    seen += noticePlayer();
+    benchmark::DoNotOptimize(seen);
+  }
+  state.counters["seen/frame"] = benchmark::Counter(static_cast<double>(seen) /
+                                                     static_cast<double>(state.iterations()));
+  playRules = RuleSet();
+}
+BENCHMARK(BM_GuardSight)->ArgNames({"stealth", "near"})->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
 
 // ---- The collision alone: the first n triangles of the level (repeated past its end) ----
 

@@ -350,7 +350,9 @@ int makeTextSeeds(const fs::path& data, const fs::path& meshOut, const fs::path&
                                   "1024x768:32@60\n",
                                   "first line\r\n1280x1024:24@75\r\n\r\n",
                                   "800x600:32@60",
-                                  " 640x480:16@50\n\n\n"};
+                                  " 640x480:16@50\n\n\n",
+                                  "# mine\nmouse-sensitivity = 1.5\ninvert-mouse = no\nfield-of-view = 60\n"
+                                  "rules = stealth\ndifficulty = hard\nvisibility-meter = no\n1024x768\n"};
   int index = 0;
   for (const char* text : handMade) {
     made += writeText(settingsOut / ("hand-made-" + std::to_string(index++) + ".ini"), text);
@@ -376,6 +378,9 @@ int makeGlyphAndScoreSeeds(const fs::path& data, const fs::path& glyphsOut,
   std::string full = "vaultrun-scores 1\nbest" + result;
   for (int i = 0; i < 10; ++i) full += "heist" + result;
   made += writeText(scoresOut / "ten-heists", full);
+  made += writeText(scoresOut / "other-rules",
+                    "vaultrun-scores 2\nbest classic easy" + result + "best" + result +
+                        "best stealth hard" + result + "heist stealth normal" + result + "heist" + result);
   return made;
 }
 

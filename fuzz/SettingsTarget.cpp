@@ -1,15 +1,38 @@
 // Fuzz target of the settings file parser: any contents either give a mode line of at most 99
 // characters without line ends, NUL bytes or blanks around it, of a size a screen can have,
-// which parses again by itself to the same settings; or they are refused with a reason.
+// which parses again by itself to the same settings; or they are refused with a reason. The
+// option lines above the mode line come out within their ranges whatever they hold, with one
+// complaint naming the file and its line for each line skipped.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "app/GameOptions.h"
 #include "app/Settings.h"
 #include "fuzz/FuzzCheck.h"
 
+namespace {
+
+void checkOptions(const std::string& contents) {
+  GameOptions options;
+  for (const std::string& complaint : parseGameOptions(contents, "settings.ini", options)) {
+    FUZZ_CHECK(complaint.compare(0, 19, "settings.ini: line ") == 0);
+  }
+  FUZZ_CHECK(options.mouseSensitivity >= 0.1f && options.mouseSensitivity <= 10.0f);
+  FUZZ_CHECK(options.musicVolume >= 0 && options.musicVolume <= 100);
+  FUZZ_CHECK(options.effectsVolume >= 0 && options.effectsVolume <= 100);
+  FUZZ_CHECK(options.fieldOfView >= 30.0f && options.fieldOfView <= 90.0f);
+  FUZZ_CHECK(options.pad.turnSpeed >= 30.0f && options.pad.turnSpeed <= 720.0f);
+  FUZZ_CHECK(options.pad.deadZone >= 0.0f && options.pad.deadZone <= 0.5f);
+  FUZZ_CHECK(options.play.rules == Rules::Classic || options.play.rules == Rules::Stealth);
+  FUZZ_CHECK(static_cast<int>(options.play.difficulty) <= static_cast<int>(Difficulty::Hard));
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string contents(reinterpret_cast<const char*>(data), size);
+  checkOptions(contents);
   ScreenSettings settings;
   std::string problem;
   if (!parseSettings(contents, settings, problem)) {
