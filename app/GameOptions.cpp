@@ -148,11 +148,12 @@ bool applyOption(const std::string& name, const std::string& value, GameOptions&
   return false;
 }
 
-// The shortest decimal that reads back as the same float.
+// The shortest plain decimal (no exponent: the reader takes none) that reads back as the
+// same float.
 std::string shortest(float value) {
-  char text[32];
-  for (int digits = 1; digits <= 9; ++digits) {
-    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
+  char text[64];
+  for (int decimals = 0; decimals <= 9; ++decimals) {
+    std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(value));
     if (std::strtof(text, nullptr) == value) break;
   }
   return text;
