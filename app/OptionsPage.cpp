@@ -27,6 +27,7 @@ namespace {
 // ---- Set at start-up; the text after each save ----
 std::string settingsText;
 std::string userSettingsFile;
+bool savesAllowed = true;
 
 enum Row {
   VideoHeading, Screen, WindowSize, FieldOfView, FpsLine, Filtering,
@@ -202,7 +203,7 @@ class OptionsPage : public MenuPage {
     readLiveToggles();
     const auto lines = gameOptionLines(gameOptions);
     const bool sized = size.width != sizeWhenShown.width || size.height != sizeWhenShown.height;
-    if (lines == linesWhenShown && !sized) return true;
+    if ((lines == linesWhenShown && !sized) || !savesAllowed) return true;
     std::string problem = "no folder for it (HOME is not set)";
     const std::string sizeText =
         sized ? std::to_string(size.width) + "x" + std::to_string(size.height) : "";
@@ -284,7 +285,7 @@ class BindingsPage : public MenuPage {
     std::string label = slot == 0 ? keyActionLabel(action) : std::string("    ... or");
     std::string value = keyName(keyBindings.at(action, slot));
     if (waiting && index == selected) value = "press a key";
-    return {label, value};
+    return {label, value, false, false};
   }
 
   void change(int, int) override {}
@@ -311,6 +312,9 @@ class BindingsPage : public MenuPage {
   }
 
   bool waitingForKey() const override { return waiting; }
+  const char* hint() const override {
+    return "W / S: choose     Enter: bind     Backspace: clear     Esc: back";
+  }
 
   bool takeKey(int key) override {
     constexpr int escKey = 27, backspaceKey = 8;
@@ -357,6 +361,10 @@ class BindingsPage : public MenuPage {
 void noteSettingsFile(const std::string& contents, const std::string& userPath) {
   settingsText = contents;
   userSettingsFile = userPath;
+}
+
+void keepSettingsFileUnwritten() {
+  savesAllowed = false;
 }
 
 void applyGameOptions() {

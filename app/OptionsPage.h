@@ -10,6 +10,10 @@ class MenuPage;
 // goes (empty when HOME and XDG_CONFIG_HOME name none). A save starts from this text.
 void noteSettingsFile(const std::string& contents, const std::string& userPath);
 
+// While a recorded heist is watched, its options pages change nothing on the disk: leaving
+// them saves nothing (and fails nothing).
+void keepSettingsFileUnwritten();
+
 // Applies every option where it is used: the mouse, the sound, the pad, the toggles, the
 // accessibility choices, the keys, the field of view (start-up and the page call it).
 void applyGameOptions();

@@ -10,6 +10,7 @@ struct MenuRow {
   std::string label;
   std::string value;      // empty for an entry without a value (Resume, Back)
   bool heading = false;   // a section's name: drawn, never selected
+  bool steps = true;      // left and right change the value (drawn with arrows when selected)
 };
 
 class MenuPage {
@@ -30,6 +31,10 @@ class MenuPage {
   virtual bool waitingForKey() const { return false; }
   // Called when the page comes up.
   virtual void shown() {}
+  // The keys' line at the foot of the page.
+  virtual const char* hint() const {
+    return "W / S: choose     A / D: change     Enter: select     Esc: back";
+  }
 
   int selected = 0;
   std::string notice;  // one line under the rows (a key moved, the settings not saved)

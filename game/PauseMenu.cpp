@@ -32,6 +32,9 @@ class PauseMenu : public MenuPage {
   // Esc in the pause menu does what it does in play: the heist is left for the main menu.
   void back() override { escapeToMenu(); }
   void shown() override { selected = Resume, notice.clear(); }
+  const char* hint() const override {
+    return "W / S: choose     Enter: select     P: go on     Esc: main menu";
+  }
 };
 
 }  // namespace

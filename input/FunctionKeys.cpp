@@ -46,8 +46,8 @@ void specialDown(int key, int, int) {
     return;
   }
   if (pageShown()) {
-    // The function keys are not the pages' keys.
-    if (key < GLUT_KEY_F1 || key > GLUT_KEY_F12) pressKeyOnPage(specialKeyBase + key);
+    // The function keys (their codes come before the arrows') are not the pages' keys.
+    if (key < GLUT_KEY_F1 || key >= GLUT_KEY_LEFT) pressKeyOnPage(specialKeyBase + key);
     glutPostRedisplay();
     return;
   }

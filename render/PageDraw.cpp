@@ -15,6 +15,7 @@
 namespace {
 
 constexpr float sheetOpacity = 0.7f;
+constexpr float menuSheetOpacity = 0.88f;
 const float titleColour[3] = {1.0f, 0.86f, 0.5f};
 const float labelColour[3] = {0.86f, 0.88f, 0.94f};
 const float selectedColour[3] = {1.0f, 0.93f, 0.62f};
@@ -43,7 +44,7 @@ void drawRows(const MenuPage& page) {
   using namespace menulayout;
   const int rows = page.rowCount();
   const float height = rowHeight(rows);
-  const float size = std::min(1.0f, height / 40.0f);
+  const float size = std::min(1.0f, height / 32.0f);
   const float panelColour[3] = {0.02f, 0.03f, 0.06f};
   colouredRectangle(left - 24.0f, firstRowTop - 12.0f, right + 24.0f,
                     firstRowTop + height * static_cast<float>(rows) + 12.0f, panelColour, 0.85f);
@@ -64,7 +65,7 @@ void drawRows(const MenuPage& page) {
     const float indent = r.value.empty() ? 0.0f : 24.0f;
     text(TextFace::Sans, size, left + 12.0f + indent, baseline, 0.0f, colour, r.label);
     if (r.value.empty()) continue;
-    const std::string value = selected ? "<  " + r.value + "  >" : r.value;
+    const std::string value = selected && r.steps ? "<  " + r.value + "  >" : r.value;
     text(TextFace::Sans, size, right - 12.0f, baseline, 1.0f, colour, value);
   }
 }
@@ -89,7 +90,9 @@ void shadeRectangle(int left, int top, int right, int bottom, float opacity) {
 void drawShownPage() {
   const MenuPage* page = shownPage();
   if (page == nullptr) return;
-  shadeRectangle(0, 0, platform::windowWidth(), platform::windowHeight(), sheetOpacity);
+  // Over the main menu's picture the sheet is darker: its own keys' line must not show.
+  shadeRectangle(0, 0, platform::windowWidth(), platform::windowHeight(),
+                 menuActive() ? menuSheetOpacity : sheetOpacity);
   glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_POLYGON_BIT);
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glDisable(GL_DEPTH_TEST);
@@ -106,9 +109,7 @@ void drawShownPage() {
     text(TextFace::Sans, 0.9f, platform::layoutWidth * 0.5f, menulayout::noticeBaseline, 0.5f,
          noticeColour, page->notice);
   }
-  const char* hint = page->waitingForKey()
-                         ? "Press the key to bind     Esc: cancel"
-                         : "W / S: choose     A / D: change     Enter: select     Esc: back";
+  const char* hint = page->waitingForKey() ? "Press the key to bind     Esc: cancel" : page->hint();
   text(TextFace::Sans, 0.75f, platform::layoutWidth * 0.5f, hintBaseline, 0.5f, hintColour, hint);
   endOverlay();
   glPopAttrib();
