@@ -1,6 +1,6 @@
-// The mouse: in play it shoots and looks; in every menu, page and end screen the pointer is
-// the player's, the entry under it is selected and a click chooses it, so a click behind a
-// menu never reaches the pistol.
+// The mouse: in play it shoots and looks; in every menu and page the pointer is the player's,
+// the entry under it is selected and a click chooses it, so a click behind a menu never
+// reaches the pistol (on the end screens a click does nothing).
 #include "input/Mouse.h"
 
 #include <GL/freeglut.h>
@@ -17,6 +17,11 @@ float mouseSensitivity = 1.0f;
 bool mouseInverted = false;
 
 namespace {
+
+// ---- Live for the whole run: where the last motion left the pointer; -1 before any ----
+// The pointer selects an entry only when it really moves: resting where the game or the
+// desktop left it (the window's centre lies on an entry), it selects nothing.
+int lastPointerX = -1, lastPointerY = -1;
 
 void look(int x, int y) {
   if (currentScreen != GameScreen::Playing) return;
@@ -42,24 +47,30 @@ bool pointAt(int x, int y) {
   return true;
 }
 
+// The pointer moved: outside play it selects what lies under it.
+void pointerMoved(int x, int y) {
+  const bool moved = lastPointerX >= 0 && (x != lastPointerX || y != lastPointerY);
+  lastPointerX = x, lastPointerY = y;
+  if (moved && currentScreen != GameScreen::Playing) pointAt(x, y);
+}
+
 // A left click on a screen that is not play: the entry or row under the pointer is chosen; on
-// the picture pages (controls, credits) and the end screens it goes back, as Enter or any key
-// does there.
+// the picture pages (controls, credits, help) it goes back, as Enter does there. On the end
+// screens a click does nothing.
 void clickOutsidePlay(int x, int y) {
   if (MenuPage* page = shownPage()) {
     if (pointAt(x, y) && !page->waitingForKey()) page->choose(page->selected);
     return;
   }
-  if (currentScreen == GameScreen::PauseControls) {
-    pressOnPage(PageKey::Back);
-    return;
+  switch (currentScreen) {
+    case GameScreen::PauseControls: pressOnPage(PageKey::Back); break;
+    case GameScreen::HelpFromPlay: leaveWaitingScreen(); break;
+    case GameScreen::Menu:
+      if (pointAt(x, y)) chooseMenuEntry();
+      break;
+    case GameScreen::ControlsPage: case GameScreen::CreditsPage: chooseMenuEntry(); break;
+    default: break;
   }
-  if (leaveWaitingScreen()) return;
-  if (currentScreen == GameScreen::Menu) {
-    if (pointAt(x, y)) chooseMenuEntry();
-    return;
-  }
-  if (menuActive()) chooseMenuEntry();
 }
 
 }  // namespace
@@ -77,12 +88,12 @@ void mouseButton(int button, int state, int x, int y) {
 
 void mouseMotion(int x, int y) {
   recordInput(ReplayRecordKind::Drag, 0, 0, x, y);
-  if (currentScreen != GameScreen::Playing) pointAt(x, y);
+  pointerMoved(x, y);
   look(x, y);
 }
 
 void mousePassiveMotion(int x, int y) {
   recordInput(ReplayRecordKind::Motion, 0, 0, x, y);
-  if (currentScreen != GameScreen::Playing) pointAt(x, y);
+  pointerMoved(x, y);
   look(x, y);
 }
