@@ -177,6 +177,8 @@ std::string usageText() {
          "  hit-flash = full (half, off)                 text-size = 100 (75 to 150)\n"
          "  key-walk-forward = w up   (key-walk-back, key-strafe-left, key-strafe-right,\n"
          "  key-walk-or-run, key-take, key-empty-bag, key-leave, key-pause, key-music)\n"
+         "  pad-take = a              (pad-fire, pad-empty-bag, pad-leave, pad-walk-or-run,\n"
+         "  pad-help, pad-pause: a b x y back start left-shoulder right-trigger dpad-up...)\n"
          "The options page (main menu or pause menu) changes them and saves them to\n"
          "$XDG_CONFIG_HOME/vaultrun/settings.ini (default ~/.config).\n"
          "  1024x768:32@60\n"

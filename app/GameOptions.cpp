@@ -120,6 +120,18 @@ bool applyOption(const std::string& name, const std::string& value, GameOptions&
     }
     return true;
   }
+  for (int action = 0; action < padPlayActionCount; ++action) {
+    const PadAction a = static_cast<PadAction>(action);
+    if (name != padActionSettingName(a)) continue;
+    PadControl control = PadControl::Count;
+    if (!padControlFromName(value, control)) {
+      problem = name + " is \"" + value + "\", not a control of the pad (a, b, x, y, back, " +
+                "start, left-shoulder, right-trigger, dpad-up...)";
+      return false;
+    }
+    bindPadControl(out.padKeys, a, control);
+    return true;
+  }
   for (const auto& option : switches) {
     if (name != option.name) continue;
     if (readYesNo(value, *option.value)) return true;
@@ -187,6 +199,10 @@ std::vector<std::pair<std::string, std::string>> gameOptionLines(const GameOptio
   for (int action = 0; action < keyActionCount; ++action) {
     const KeyAction a = static_cast<KeyAction>(action);
     lines.emplace_back(keyActionSettingName(a), formatKeyList(o.keys.keys[action]));
+  }
+  for (int action = 0; action < padPlayActionCount; ++action) {
+    lines.emplace_back(padActionSettingName(static_cast<PadAction>(action)),
+                       padControlSettingName(o.padKeys.control[action]));
   }
   return lines;
 }

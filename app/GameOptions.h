@@ -10,6 +10,7 @@
 
 #include "input/Gamepad.h"
 #include "input/KeyBindings.h"
+#include "input/PadBindings.h"
 
 struct GameOptions {
   float mouseSensitivity = 1.0f;  // mouse-sensitivity: factor on 1/500 radian a pixel, 0.1..10
@@ -28,6 +29,7 @@ struct GameOptions {
   int hitFlashPercent = 100;       // hit-flash: full (100), half (50) or off (0)
   int textSizePercent = 100;       // text-size: the HUD's and the text lines' size, 75..150
   KeyBindings keys = KeyBindings::defaults();  // key-walk-forward = w up, key-take = t...
+  PadBindingTable padKeys = defaultPadBindings();  // pad-fire = right-trigger, pad-take = a...
 };
 
 // One `name = value` line for every option the options page offers, in the page's order,

@@ -19,6 +19,7 @@
 #include "input/Gamepad.h"
 #include "input/KeyBindings.h"
 #include "input/Mouse.h"
+#include "input/PadBindings.h"
 #include "platform/Screen.h"
 #include "platform/Window.h"
 
@@ -78,6 +79,7 @@ void readLiveToggles() {
   gameOptions.trilinear = trilinearFiltering;
   gameOptions.music = musicOn;
   gameOptions.keys = keyBindings;
+  gameOptions.padKeys = padBindings;
 }
 
 void applyFiltering(bool trilinear) {
@@ -271,34 +273,52 @@ class OptionsPage : public MenuPage {
 };
 
 // ---- The bindings page ----
+// Each action of the keys has two rows, one a key; then the pad's play actions, one control
+// each; then Defaults and Back.
+constexpr int keyRows = keyActionCount * keysPerAction;
+constexpr int padHeadingRow = keyRows;
+constexpr int firstPadRow = keyRows + 1;
+constexpr int defaultsRow = firstPadRow + padPlayActionCount;
+constexpr int backRow = defaultsRow + 1;
+
+int lowerCase(int key) {
+  return key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key;
+}
+
 class BindingsPage : public MenuPage {
  public:
   const char* title() const override { return "Key bindings"; }
-  // Each action's two keys are a row each; then Defaults and Back.
-  int rowCount() const override { return keyActionCount * keysPerAction + 2; }
+  int rowCount() const override { return backRow + 1; }
 
   MenuRow rowAt(int index) const override {
-    if (index == defaultsRow()) return {"Defaults", ""};
-    if (index == backRow()) return {"Back", ""};
-    const KeyAction action = static_cast<KeyAction>(index / keysPerAction);
-    const int slot = index % keysPerAction;
-    std::string label = slot == 0 ? keyActionLabel(action) : std::string("    ... or");
-    std::string value = keyName(keyBindings.at(action, slot));
-    if (waiting && index == selected) value = "press a key";
+    if (index == defaultsRow) return {"Defaults", ""};
+    if (index == backRow) return {"Back", ""};
+    if (index == padHeadingRow) return {"GAME PAD", "", true};
+    std::string label, value;
+    if (index < keyRows) {
+      const KeyAction action = static_cast<KeyAction>(index / keysPerAction);
+      const int slot = index % keysPerAction;
+      label = slot == 0 ? keyActionLabel(action) : std::string("    ... or");
+      value = keyName(keyBindings.at(action, slot));
+    } else {
+      const int action = index - firstPadRow;
+      label = std::string("Pad: ") + padActionName(static_cast<PadAction>(action));
+      value = padControlName(padBindings.control[action]);
+    }
+    if (waiting && index == selected) value = index < keyRows ? "press a key" : "press a button";
     return {label, value, false, false};
   }
 
-  void change(int, int) override {}
-
   void choose(int index) override {
-    if (index == defaultsRow()) {
+    if (index == defaultsRow) {
       keyBindings = KeyBindings::defaults();
-      gameOptions.keys = keyBindings;
-      notice = "Every key back to its default";
+      padBindings = defaultPadBindings();
+      readLiveToggles();
+      notice = "Every key and button back to its default";
       playCue(Cue::MenuMoved);
       return;
     }
-    if (index == backRow()) {
+    if (index == backRow) {
       back();
       return;
     }
@@ -319,10 +339,11 @@ class BindingsPage : public MenuPage {
   bool takeKey(int key) override {
     constexpr int escKey = 27, backspaceKey = 8;
     if (!waiting) {
-      // Backspace clears the selected key.
-      if (key != backspaceKey || selected >= keyActionCount * keysPerAction) return false;
-      keyBindings.at(static_cast<KeyAction>(selected / keysPerAction), selected % keysPerAction) = noKey;
-      gameOptions.keys = keyBindings;
+      // Backspace clears the selected key (a pad's action always keeps a control).
+      if (key != backspaceKey || selected >= keyRows) return false;
+      keyBindings.at(static_cast<KeyAction>(selected / keysPerAction), selected % keysPerAction) =
+          noKey;
+      readLiveToggles();
       notice.clear();
       return true;
     }
@@ -330,18 +351,17 @@ class BindingsPage : public MenuPage {
       waiting = false;
       return true;
     }
-    if (!bindableKey(key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key)) {
+    if (selected >= keyRows) return takePadControl(key);
+    if (key >= padControlKeyBase) return true;  // a pad's button on a key's row: still waiting
+    if (!bindableKey(lowerCase(key))) {
       notice = "Esc, Enter, Backspace, Tab and the F keys cannot be bound";
       return true;
     }
     const KeyAction action = static_cast<KeyAction>(selected / keysPerAction);
     const KeyAction from = bindKey(keyBindings, action, selected % keysPerAction, key);
-    gameOptions.keys = keyBindings;
-    waiting = false;
-    notice = from == KeyAction::Count ? ""
-                                      : keyName(key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key) +
-                                            " was moved from " + keyActionLabel(from);
-    playCue(Cue::MenuMoved);
+    finishBinding(from == KeyAction::Count ? ""
+                                           : keyName(lowerCase(key)) + " was moved from " +
+                                                 keyActionLabel(from));
     return true;
   }
 
@@ -351,8 +371,28 @@ class BindingsPage : public MenuPage {
   }
 
  private:
-  static int defaultsRow() { return keyActionCount * keysPerAction; }
-  static int backRow() { return keyActionCount * keysPerAction + 1; }
+  bool takePadControl(int key) {
+    if (key < padControlKeyBase) {
+      notice = "Press a button of the pad (Esc cancels)";
+      return true;
+    }
+    const PadControl control = static_cast<PadControl>(key - padControlKeyBase);
+    const PadAction action = static_cast<PadAction>(selected - firstPadRow);
+    const PadAction from = bindPadControl(padBindings, action, control);
+    finishBinding(from == PadAction::Count
+                      ? ""
+                      : std::string(padControlName(control)) + " was moved from " +
+                            padActionName(from));
+    return true;
+  }
+
+  void finishBinding(const std::string& line) {
+    readLiveToggles();
+    waiting = false;
+    notice = line;
+    playCue(Cue::MenuMoved);
+  }
+
   bool waiting = false;
 };
 
@@ -374,6 +414,7 @@ void applyGameOptions() {
   setPlayerVolumes(o.musicVolume, o.effectsVolume);
   padOptions = o.pad;
   keyBindings = o.keys;
+  padBindings = o.padKeys;
   accessibility.steadyAlarmLights = o.steadyAlarmLights;
   accessibility.hitFlashPercent = o.hitFlashPercent;
   accessibility.textSizePercent = o.textSizePercent;

@@ -6,6 +6,10 @@
 
 #include <string>
 
+// What a page waiting for a key may get: a character, 256 + a special key's code, or this
+// plus one of the pad's controls (input/PadBindings.h).
+constexpr int padControlKeyBase = 1024;
+
 struct MenuRow {
   std::string label;
   std::string value;      // empty for an entry without a value (Resume, Back)
@@ -26,7 +30,7 @@ class MenuPage {
   // Backspace or Esc on the page: one page back.
   virtual void back() = 0;
   // A page that waits for a key to bind takes the next key, whatever it is; true when taken.
-  // `key` is a character, or 256 + a special key's code.
+  // `key` is a character, 256 + a special key's code, or padControlKeyBase + a pad control.
   virtual bool takeKey(int key) { (void)key; return false; }
   virtual bool waitingForKey() const { return false; }
   // Called when the page comes up.

@@ -11,6 +11,7 @@
 
 #include "game/Cues.h"
 #include "game/GameState.h"
+#include "game/MenuPage.h"
 #include "game/PlayerActions.h"
 #include "game/Screen.h"
 #include "input/HeldKeys.h"
@@ -157,6 +158,12 @@ void pressControl(PadControl control) {
   const auto boundTo = [control](PadAction action) { return padControlFor(action) == control; };
   // The pages of rows (the pause menu, the options): moved and chosen as the menu is.
   if (pageShown()) {
+    // A page waiting for a button to bind takes this one, whatever it is.
+    MenuPage* page = shownPage();
+    if (page != nullptr && page->waitingForKey()) {
+      page->takeKey(padControlKeyBase + static_cast<int>(control));
+      return;
+    }
     if (boundTo(PadAction::Pause)) pressOnPage(PageKey::Resume);
     if (boundTo(PadAction::Choose)) pressOnPage(PageKey::Choose);
     if (boundTo(PadAction::GoBack)) pressOnPage(PageKey::Back);

@@ -56,6 +56,11 @@ TEST(SettingsWriter, EveryOptionOfThePageReadsBackAsItWasWritten) {
   bindKey(chosen.keys, KeyAction::Take, 0, 'f');
   bindKey(chosen.keys, KeyAction::Leave, 1, ' ');
   chosen.keys.at(KeyAction::Music, 0) = noKey;
+  // B (the menus' back, no play action's) takes: only Take changes.
+  EXPECT_EQ(bindPadControl(chosen.padKeys, PadAction::Take, PadControl::B), PadAction::Count);
+  // The left shoulder fires and the right trigger walks or runs: an exchange.
+  EXPECT_EQ(bindPadControl(chosen.padKeys, PadAction::Fire, PadControl::LeftShoulder),
+            PadAction::SwitchPace);
   const std::string text = settingsWithValues("# mine\n800x600\n", gameOptionLines(chosen), "");
   GameOptions read;
   EXPECT_TRUE(parseGameOptions(text, "settings.ini", read).empty()) << text;
@@ -63,6 +68,9 @@ TEST(SettingsWriter, EveryOptionOfThePageReadsBackAsItWasWritten) {
   EXPECT_TRUE(read.keys == chosen.keys);
   EXPECT_NE(text.find("key-leave = q space\n"), std::string::npos) << text;
   EXPECT_NE(text.find("key-music = none\n"), std::string::npos) << text;
+  EXPECT_TRUE(read.padKeys == chosen.padKeys);
+  EXPECT_NE(text.find("pad-walk-or-run = right-trigger\npad-help = back\n"), std::string::npos)
+      << text;
   ScreenSettings mode;
   std::string problem;
   EXPECT_TRUE(parseSettings(text, mode, problem)) << problem;

@@ -15,6 +15,7 @@
 #include "app/GameOptions.h"
 #include "app/OptionsPage.h"
 #include "game/GameState.h"
+#include "game/MenuPage.h"
 #include "game/Screen.h"
 #include "input/Gamepad.h"
 #include "input/HeldKeys.h"
@@ -267,4 +268,29 @@ TEST_F(Pad, ThePauseMenuAndTheOptionsPageAreDrivenByThePad) {
             std::string::npos);
   gameOptions = GameOptions();
   applyGameOptions();
+}
+
+TEST_F(Pad, TheBindingsPageWaitingForAButtonTakesTheNextOneAndBGoesBackAfter) {
+  optionsPage = &optionsMenuPage();
+  bindingsPage = &keyBindingsPage();
+  openOptions();
+  openBindings();
+  ASSERT_EQ(currentScreen, GameScreen::BindingsPage);
+  MenuPage& page = keyBindingsPage();
+  for (int row = 0; row < page.rowCount(); ++row) {
+    if (page.rowAt(row).label == std::string("Pad: ") + padActionName(PadAction::Take)) {
+      page.selected = row;
+    }
+  }
+  page.choose(page.selected);
+  ASSERT_TRUE(page.waitingForKey());
+  press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
+  EXPECT_FALSE(page.waitingForKey());
+  EXPECT_EQ(padControlFor(PadAction::Take), PadControl::RightShoulder);
+  EXPECT_EQ(currentScreen, GameScreen::BindingsPage);
+  press(SDL_CONTROLLER_BUTTON_B);
+  EXPECT_EQ(currentScreen, GameScreen::OptionsPage);
+  gameOptions = GameOptions();
+  applyGameOptions();
+  EXPECT_EQ(padControlFor(PadAction::Take), PadControl::A);
 }
