@@ -1,7 +1,9 @@
 // The display callback: every frame reads the pads, runs the game's rules once with the
-// directions the keys (or else the pad) hold, and then draws what they left.
+// directions the keys (or else the pad) hold, lets the desktop follow the screen (screensaver,
+// pointer) and then draws what they left.
 #include "app/Display.h"
 
+#include "app/DesktopSession.h"
 #include "audio/Siren.h"
 #include "game/FrameUpdate.h"
 #include "game/HeistRecorder.h"
@@ -18,6 +20,7 @@ void display() {
   recordFrame();
   readGamepads();
   runFrame(walkingForward(), walkingSideways());
+  followScreenOnDesktop();
   drawFrame();
   platform::releaseClockReading();
   updateSiren();

@@ -15,8 +15,6 @@
 #include "game/World.h"
 #include "geometry/MuseumPlan.h"
 #include "geometry/RoomVisibility.h"
-#include "platform/Pointer.h"
-#include "platform/Screen.h"
 #include "render/Furniture.h"
 #include "render/GuardDraw.h"
 #include "render/HitFlash.h"
@@ -39,9 +37,9 @@ const float lampBlack[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 const float lampNoShininess[4] = {0.0f, 0.0f, 0.0f, 0.0f};
 
 // Step 2.
+// The pointer is the player's in the menus: play sets it at the centre when it begins.
 void drawMenuFrame() {
   drawMenu();
-  platform::warpPointer(platform::pointerCentreX(), platform::pointerCentreY());
 }
 
 // Step 11: the lamps show the alarm as this frame's lights do, before its end in this frame.
