@@ -16,9 +16,11 @@
 void display() {
   // One reading for the whole frame, the one the recording keeps: a replay sees every timer
   // of the frame at the same millisecond the heist did.
+  // The pads first: what they do reaches the game before the frame's rules, as a key does,
+  // and the recording keeps their reading before the frame's.
   platform::holdClockReading();
-  recordFrame();
   readGamepads();
+  recordFrame();
   runFrame(walkingForward(), walkingSideways());
   followScreenOnDesktop();
   drawFrame();
