@@ -1,13 +1,15 @@
 // The player's options: `name = value` lines before the mode line of the settings file
 // (mouse sensitivity and invert, music and effects volumes, field of view, the pad's turn
-// speed, invert, dead zone and stick swap). A line that is
-// wrong costs only that option, never the start.
+// speed, invert, dead zone and stick swap, the screen, the filter, the accessibility choices
+// and the keys). A line that is wrong costs only that option, never the start.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "input/Gamepad.h"
+#include "input/KeyBindings.h"
 
 struct GameOptions {
   float mouseSensitivity = 1.0f;  // mouse-sensitivity: factor on 1/500 radian a pixel, 0.1..10
@@ -18,7 +20,19 @@ struct GameOptions {
   // pad-turn-speed (degrees a second, 30..720), invert-pad (yes/no), pad-dead-zone (0..0.5
   // of full tilt), swap-pad-sticks (yes/no)
   PadOptions pad;
+  bool fullScreen = true;          // full-screen: no opens a window of the mode line's size
+  bool fpsLine = false;            // fps-line: the frames-per-second line (F2) at start
+  bool trilinear = true;           // texture-filtering: trilinear or bilinear (F4)
+  bool music = true;               // music: yes or no ('m')
+  bool steadyAlarmLights = false;  // alarm-lights: flashing or steady
+  int hitFlashPercent = 100;       // hit-flash: full (100), half (50) or off (0)
+  int textSizePercent = 100;       // text-size: the HUD's and the text lines' size, 75..150
+  KeyBindings keys = KeyBindings::defaults();  // key-walk-forward = w up, key-take = t...
 };
+
+// One `name = value` line for every option the options page offers, in the page's order,
+// with the values parseGameOptions reads back as `options`.
+std::vector<std::pair<std::string, std::string>> gameOptionLines(const GameOptions& options);
 
 // Set once at start-up from the settings file; read by the reshape callback (field of view).
 extern GameOptions gameOptions;

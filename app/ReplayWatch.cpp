@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/Display.h"
+#include "app/OptionsPage.h"
 #include "app/Focus.h"
 #include "app/GameOptions.h"
 #include "app/Idle.h"
@@ -288,6 +289,7 @@ int watchReplay(const std::string& path, int startSpeed) {
   const int status =
       startupBeforeMainLoop(static_cast<int>(toolkitArgv.size()) - 1, toolkitArgv.data());
   if (status != 0) return status;
+  keepSettingsFileUnwritten();
   platform::showPointer();
   setUpBeforeHeist();
   static ReplayBodyReader bodyReader(watched);

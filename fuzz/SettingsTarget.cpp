@@ -1,11 +1,15 @@
 // Fuzz target of the settings file parser: any contents either give a mode line of at most 99
 // characters without line ends, NUL bytes or blanks around it, of a size a screen can have,
 // which parses again by itself to the same settings; or they are refused with a reason.
+// The options read from them, written back into them as the options page saves, read back
+// the same, with the same mode line (or the new size the page chose).
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "app/GameOptions.h"
 #include "app/Settings.h"
+#include "app/SettingsWriter.h"
 #include "fuzz/FuzzCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -31,5 +35,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(again.modeString == mode && again.width == settings.width &&
              again.height == settings.height && again.refresh == settings.refresh &&
              again.depth == settings.depth);
+
+  GameOptions options;
+  parseGameOptions(contents, "fuzz", options);
+  const auto lines = gameOptionLines(options);
+  for (const char* size : {"", "1280x720"}) {
+    const std::string saved = settingsWithValues(contents, lines, size);
+    ScreenSettings reread;
+    FUZZ_CHECK(parseSettings(saved, reread, problem));
+    if (*size == '\0') {
+      FUZZ_CHECK(reread.modeString == mode);
+    } else {
+      FUZZ_CHECK(reread.width == 1280 && reread.height == 720 && reread.depth == settings.depth &&
+                 reread.refresh == settings.refresh);
+    }
+    GameOptions readBack;
+    parseGameOptions(saved, "fuzz", readBack);
+    FUZZ_CHECK(gameOptionLines(readBack) == lines);
+    // Saving again changes nothing more.
+    FUZZ_CHECK(settingsWithValues(saved, lines, size) == saved);
+  }
   return 0;
 }

@@ -15,6 +15,7 @@
 #include "game/PlayerActions.h"
 #include "game/Screen.h"
 #include "input/HeldKeys.h"
+#include "input/MenuKeys.h"
 #include "input/PadBindings.h"
 #include "platform/Clock.h"
 
@@ -169,13 +170,15 @@ int stickDirection(float value) {
 // One control pressed now: what it does depends on the screen, as a key's does.
 void pressControl(PadControl control) {
   const auto boundTo = [control](PadAction action) { return padControlFor(action) == control; };
-  // Paused, only the pause's control goes on and the back control leaves for the menu.
-  if (gamePaused()) {
-    if (boundTo(PadAction::Pause)) {
-      togglePause();
-    } else if (boundTo(PadAction::GoBack)) {
-      escapeToMenu();
-    }
+  // The pages of rows (the pause menu, the options): moved and chosen as the menu is.
+  if (pageShown()) {
+    if (boundTo(PadAction::Pause)) pressOnPage(PageKey::Resume);
+    if (boundTo(PadAction::Choose)) pressOnPage(PageKey::Choose);
+    if (boundTo(PadAction::GoBack)) pressOnPage(PageKey::Back);
+    if (boundTo(PadAction::MenuUp)) pressOnPage(PageKey::Up);
+    if (boundTo(PadAction::MenuDown)) pressOnPage(PageKey::Down);
+    if (control == PadControl::DpadLeft) pressOnPage(PageKey::Left);
+    if (control == PadControl::DpadRight) pressOnPage(PageKey::Right);
     return;
   }
   // On the end screens and the help page from play any control goes on, as any key does.
@@ -204,8 +207,14 @@ void pressControl(PadControl control) {
 
 // The walking stick moves the menu selection once each time it is pushed up or down.
 void moveMenuByStick(const PadReading& now) {
-  const int pushed = menuActive() ? stickDirection(walkY(now)) : 0;
-  if (pushed != 0 && pushed != previousMenuStick && !gamePaused()) moveMenuSelection(pushed);
+  const int pushed = menuActive() || pageShown() ? stickDirection(walkY(now)) : 0;
+  if (pushed != 0 && pushed != previousMenuStick) {
+    if (pageShown()) {
+      pressOnPage(pushed < 0 ? PageKey::Up : PageKey::Down);
+    } else if (menuActive()) {
+      moveMenuSelection(pushed);
+    }
+  }
   previousMenuStick = pushed;
 }
 

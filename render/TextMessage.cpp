@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "game/GameState.h"
 #include "render/GlyphText.h"
 
 
@@ -50,7 +51,8 @@ void TextMessage::draw(void* font) const {
       platform::toWindow(static_cast<float>(x), static_cast<float>(y), anchor);
   if (haveAtlases()) {
     const FontStandIn standIn = standInFor(font);
-    drawGlyphText(standIn.face, at.x, at.y, platform::layoutScale() * standIn.size, colour, text);
+    const float size = standIn.size * static_cast<float>(accessibility.textSizePercent) / 100.0f;
+    drawGlyphText(standIn.face, at.x, at.y, platform::layoutScale() * size, colour, text);
     return;
   }
   // The raster colour is latched by glRasterPos, so the colour goes first.

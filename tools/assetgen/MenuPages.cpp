@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "TextPainter.h"
+#include "game/MenuPage.h"
 #include "TextureMakers.h"
 
 namespace assetgen {
@@ -127,13 +128,19 @@ Canvas mainMenu(const Canvas& bg, Fonts& f, int selected) {
   Page page(bg);
   title(page, f, "VAULTRUN", 170.0f, 118.0f);
   page.centred(*f.regular, 26.0f, 225.0f, "One night. One museum. One bag.", rgb(190, 196, 220));
-  const char* entries[] = {"Start", "Controls", "Credits", "Quit"};
-  for (int i = 0; i < 4; ++i) {
-    const float y = 330.0f + i * 78.0f;
+  const char* entries[menulayout::mainEntryCount] = {"Start", "Controls", "Credits", "Options",
+                                                    "Quit"};
+  // Where the game looks for the entry under the pointer.
+  using namespace menulayout;
+  for (int i = 0; i < mainEntryCount; ++i) {
+    const float y = mainFirstBaseline + i * mainEntryStep;
     if (i == selected) {
-      page.rect(322.0f, y - 44.0f, 702.0f, y + 16.0f, rgb(60, 44, 20), 0.55f);
-      page.rect(322.0f, y - 44.0f, 702.0f, y - 42.0f, kGold, 0.8f);
-      page.rect(322.0f, y + 14.0f, 702.0f, y + 16.0f, kGold, 0.8f);
+      page.rect(mainEntryLeft, y - mainEntryAbove, mainEntryRight, y + mainEntryBelow,
+                rgb(60, 44, 20), 0.55f);
+      page.rect(mainEntryLeft, y - mainEntryAbove, mainEntryRight, y - mainEntryAbove + 2.0f,
+                kGold, 0.8f);
+      page.rect(mainEntryLeft, y + mainEntryBelow - 2.0f, mainEntryRight, y + mainEntryBelow,
+                kGold, 0.8f);
       page.glowing(*f.bold, 48.0f, y, entries[i], rgb(255, 226, 140), rgb(230, 150, 40), 8, 1.4f);
       page.polygon({{340.0f, y - 30.0f}, {356.0f, y - 14.0f}, {340.0f, y + 2.0f}}, kGold);
       page.polygon({{684.0f, y - 30.0f}, {668.0f, y - 14.0f}, {684.0f, y + 2.0f}}, kGold);
@@ -253,8 +260,9 @@ bool writeMenuTextures(const std::string& dataDir) {
   Fonts f{TextPainter::open("DejaVuSans.ttf"), TextPainter::open("DejaVuSans-Bold.ttf")};
   if (!f.regular || !f.bold) return false;
   const Canvas bg = background().resized(kTexture, kTexture);
-  const char* names[] = {"menue_1start", "menue_1showC", "menue_1showCr", "menue_1quit"};
-  for (int i = 0; i < 4; ++i) {
+  const char* names[] = {"menue_1start", "menue_1showC", "menue_1showCr", "menue_1options",
+                         "menue_1quit"};
+  for (int i = 0; i < menulayout::mainEntryCount; ++i) {
     const std::string name = std::string("data/textures/menue/") + names[i] + ".bmp";
     if (!writeTexture(dataDir, name, mainMenu(bg, f, i))) return false;
   }
