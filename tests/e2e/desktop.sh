@@ -19,7 +19,13 @@ cleanup() {
   "$saverState" default
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
   [ -n "$other" ] && kill "$other" 2>/dev/null
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null
+  if [ -n "$wm" ]; then
+    kill "$wm" 2>/dev/null
+    wait "$wm" 2>/dev/null
+    # openbox leaves the root's pointer to its check window, now gone, behind: freeglut would
+    # read it in the next test's game and die of the BadWindow.
+    xprop -root -remove _NET_SUPPORTING_WM_CHECK
+  fi
   [ -n "${KEEP_E2E:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
