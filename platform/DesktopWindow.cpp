@@ -6,6 +6,7 @@
 #include <X11/extensions/Xfixes.h>
 #include <X11/extensions/scrnsaver.h>
 
+#include <algorithm>
 #include <string>
 
 namespace platform {
@@ -14,6 +15,14 @@ namespace {
 // The fence now standing: one barrier along each edge of the window.
 PointerBarrier fence[4] = {0, 0, 0, 0};
 bool fenced = false;
+
+// The server refusing a barrier must not end the game, as Xlib's own error handler would:
+// while one is made, errors are counted here instead.
+int refusals = 0;
+int countRefusal(Display*, XErrorEvent*) {
+  ++refusals;
+  return 0;
+}
 
 bool hasBarriers(Display* x) {
   int event = 0, error = 0, major = 0, minor = 0;
@@ -72,25 +81,41 @@ bool fencePointer(void* display, unsigned long window) {
   removePointerFence(display);
   // A barrier blocks the pointer crossing its line in the directions not named: each edge
   // lets the pointer in and not out. A line at x stops the pointer moving right at x - 1.
+  // The lines stay on the screen (the server refuses others): a window past the screen's edge
+  // (freeglut puts one a pixel off the corner where no window manager runs) is fenced by the
+  // edge itself there.
   const Window root = DefaultRootWindow(x);
-  const int left = r.x, top = r.y, right = r.x + r.width, bottom = r.y + r.height;
+  const int screenW = DisplayWidth(x, DefaultScreen(x)), screenH = DisplayHeight(x, DefaultScreen(x));
+  const int left = std::max(r.x, 0), top = std::max(r.y, 0);
+  const int right = std::min(r.x + r.width, screenW), bottom = std::min(r.y + r.height, screenH);
+  if (right <= left || bottom <= top) return false;
+  XSync(x, False);
+  refusals = 0;
+  XErrorHandler previous = XSetErrorHandler(countRefusal);
   fence[0] = XFixesCreatePointerBarrier(x, root, left, top, right, top, BarrierPositiveY, 0, nullptr);
   fence[1] = XFixesCreatePointerBarrier(x, root, left, bottom, right, bottom, BarrierNegativeY, 0, nullptr);
   fence[2] = XFixesCreatePointerBarrier(x, root, left, top, left, bottom, BarrierPositiveX, 0, nullptr);
   fence[3] = XFixesCreatePointerBarrier(x, root, right, top, right, bottom, BarrierNegativeX, 0, nullptr);
-  XFlush(x);
+  XSync(x, False);
+  XSetErrorHandler(previous);
   fenced = true;
-  return true;
+  if (refusals == 0) return true;
+  removePointerFence(display);
+  return false;
 }
 
 void removePointerFence(void* display) {
   if (display == nullptr || !fenced) return;
   Display* const x = static_cast<Display*>(display);
+  // A barrier the server refused has an id that names nothing.
+  XSync(x, False);
+  XErrorHandler previous = XSetErrorHandler(countRefusal);
   for (PointerBarrier& barrier : fence) {
     if (barrier != 0) XFixesDestroyPointerBarrier(x, barrier);
     barrier = 0;
   }
-  XFlush(x);
+  XSync(x, False);
+  XSetErrorHandler(previous);
   fenced = false;
 }
 
