@@ -1,7 +1,9 @@
 // The display callback: every frame reads the pads, runs the game's rules once with the
-// directions the keys (or else the pad) hold, and then draws what they left.
+// directions the keys (or else the pad) hold, lets the desktop follow the screen (screensaver,
+// pointer) and then draws what they left.
 #include "app/Display.h"
 
+#include "app/DesktopSession.h"
 #include "audio/Siren.h"
 #include "game/FrameUpdate.h"
 #include "game/HeistRecorder.h"
@@ -34,10 +36,13 @@ void showPointerOutsidePlay() {
 void display() {
   // One reading for the whole frame, the one the recording keeps: a replay sees every timer
   // of the frame at the same millisecond the heist did.
+  // The pads first: what they do reaches the game before the frame's rules, as a key does,
+  // and the recording keeps their reading before the frame's.
   platform::holdClockReading();
-  recordFrame();
   readGamepads();
+  recordFrame();
   runFrame(walkingForward(), walkingSideways());
+  followScreenOnDesktop();
   drawFrame();
   platform::releaseClockReading();
   updateSiren();

@@ -14,6 +14,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
+#include "app/DesktopSession.h"
 #include "app/Display.h"
 #include "app/Focus.h"
 #include "app/GameOptions.h"
@@ -195,6 +196,7 @@ int startupBeforeMainLoop(int argc, char** argv) {
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
   glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
   openGameDisplay(settings);
+  startDesktopSession();
   // One frame a screen refresh, where the driver can wait for it (the timedemo turns it off).
   platform::setSwapInterval(1);
   glutIgnoreKeyRepeat(1);

@@ -161,44 +161,60 @@ void panel(Page& page, float x0, float y0, float x1, float y1) {
 Canvas controlsPage(const Canvas& bg, Fonts& f) {
   Page page(bg);
   title(page, f, "Controls", 92.0f, 64.0f);
-  panel(page, 150.0f, 118.0f, 874.0f, 712.0f);
-  const std::vector<std::pair<const char*, const char*>> rows = {
-      {"W / S", "walk forward / back"},
-      {"A / D", "step left / right"},
-      {"E", "run / walk"},
-      {"Mouse", "look around"},
-      {"Left button", "shoot"},
-      {"T", "take what is within reach"},
-      {"G", "empty the bag at the drop zone"},
-      {"Q", "leave the museum at the exit"},
-      {"M", "music on / off"},
-      {"P", "pause / go on"},
-      {"F1", "this help"},
-      {"F2", "frames per second"},
-      {"F3", "wireframe"},
-      {"F4", "texture filtering"},
-      {"Esc", "menu / quit"},
-      {"F11", "full screen / window"},
-      {"Enter", "select"},
+  panel(page, 110.0f, 112.0f, 914.0f, 728.0f);
+  // Each action with its key and, where it has one, the pad's button beside it.
+  struct Row {
+    const char* key;
+    const char* pad;
+    const char* action;
   };
-  float y = 152.0f;
-  for (const auto& row : rows) {
-    page.text(*f.bold, 22.0f, 430.0f - page.measure(*f.bold, 22.0f, row.first), y, row.first, kGold);
-    page.text(*f.regular, 22.0f, 466.0f, y, row.second, rgb(222, 226, 236));
-    y += 28.0f;
+  const Row rows[] = {
+      {"W / S", "Left stick", "walk forward / back"},
+      {"A / D", "Left stick", "step left / right"},
+      {"E", "Left shoulder", "run / walk"},
+      {"Mouse", "Right stick", "look around"},
+      {"Left button", "Right trigger", "shoot"},
+      {"T", "A", "take what is within reach"},
+      {"G", "X", "empty the bag at the drop zone"},
+      {"Q", "Y", "leave the museum at the exit"},
+      {"M", "", "music on / off"},
+      {"P", "Start", "pause / go on"},
+      {"F1", "Back", "this help"},
+      {"F2", "", "frames per second"},
+      {"F3", "", "wireframe"},
+      {"F4", "", "texture filtering"},
+      {"Esc", "B", "menu / quit"},
+      {"F11", "", "full screen / window"},
+      {"Up / Down", "D-pad", "move in the menus"},
+      {"Enter", "A", "select"},
+  };
+  const Colour padColour = rgb(140, 200, 240);
+  constexpr float keyRight = 320.0f;
+  constexpr float padLeft = 340.0f;
+  constexpr float actionLeft = 520.0f;
+  float y = 144.0f;
+  page.text(*f.regular, 17.0f, keyRight - page.measure(*f.regular, 17.0f, "Keys"), y, "Keys", kDim);
+  page.text(*f.regular, 17.0f, padLeft, y, "Game pad", kDim);
+  y += 26.0f;
+  for (const Row& row : rows) {
+    page.text(*f.bold, 21.0f, keyRight - page.measure(*f.bold, 21.0f, row.key), y, row.key, kGold);
+    if (row.pad[0] != '\0') page.text(*f.bold, 21.0f, padLeft, y, row.pad, padColour);
+    page.text(*f.regular, 21.0f, actionLeft, y, row.action, rgb(222, 226, 236));
+    y += 26.0f;
   }
   // The player's options, as lines above the mode line of settings.ini.
   const char* const options[] = {
       "Options: lines above the mode line of settings.ini, for example",
       "mouse-sensitivity = 1.5    invert-mouse = no    field-of-view = 60",
-      "music-volume = 70    effects-volume = 100    1024x768:32@60"};
-  y += 10.0f;
+      "music-volume = 70    effects-volume = 100    pad-turn-speed = 180",
+      "invert-pad = no    pad-dead-zone = 0.15    swap-pad-sticks = no    1024x768:32@60"};
+  y += 6.0f;
   for (const char* line : options) {
-    page.text(*f.regular, 17.0f, 512.0f - page.measure(*f.regular, 17.0f, line) / 2.0f, y, line,
+    page.text(*f.regular, 16.0f, 512.0f - page.measure(*f.regular, 16.0f, line) / 2.0f, y, line,
               rgb(180, 186, 200));
-    y += 21.0f;
+    y += 19.0f;
   }
-  footer(page, f, "Press Enter to return");
+  footer(page, f, "Press Enter (pad: B) to return");
   return page.canvas;
 }
 
