@@ -4,6 +4,7 @@
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 
+#include "app/DesktopSession.h"
 #include "game/HeistRecorder.h"
 #include "game/Screen.h"
 #include "input/HeldKeys.h"
@@ -33,8 +34,11 @@ void windowStatus(int state) {
 }
 
 void windowEntry(int state) {
-  if (state == GLUT_LEFT && !platform::windowHasKeyboardFocus()) {
+  if (state != GLUT_LEFT) return;
+  if (!platform::windowHasKeyboardFocus()) {
     keyboardLost();
+  } else {
+    bringPointerBack();
   }
 }
 

@@ -11,7 +11,8 @@ void keyboardLost();
 void windowStatus(int state);
 
 // The GLUT entry callback: the pointer leaving the window counts as the keyboard lost when
-// the keyboard focus has gone with it (as under focus-follows-mouse window managers).
+// the keyboard focus has gone with it (as under focus-follows-mouse window managers); during
+// play with the keyboard still here, the pointer is brought back inside.
 void windowEntry(int state);
 
 // Registers the two callbacks and starts the keyboard-focus watch of the current window,

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/Display.h"
+#include "app/OptionsPage.h"
 #include "app/Focus.h"
 #include "app/GameOptions.h"
 #include "app/Idle.h"
@@ -28,6 +29,7 @@
 #include "game/HeistRecorder.h"
 #include "game/Rules.h"
 #include "input/FunctionKeys.h"
+#include "input/Gamepad.h"
 #include "input/HeldKeys.h"
 #include "input/Keyboard.h"
 #include "input/Mouse.h"
@@ -57,6 +59,8 @@ bool firstPicture = true;
 int speed = 1;                   // 1, 2 or 4 recorded frames' time per frame's time
 bool watchPaused = false;
 bool leaving = false;
+ReplayPadState watchedPad;       // the pads' reading as the last pad record left it
+bool padActedThisFrame = false;  // a pad record of the coming frame was acted on already
 
 void noWarp(int, int) {}
 
@@ -80,9 +84,19 @@ void deliver(const ReplayRecord& r) {
     case ReplayRecordKind::Motion: mousePassiveMotion(r.x, r.y); break;
     case ReplayRecordKind::Drag: mouseMotion(r.x, r.y); break;
     case ReplayRecordKind::FocusLost: keyboardLost(); break;
+    case ReplayRecordKind::Pad:
+      // Recorded in the frame's display before its frame record, at the same reading.
+      watchedPad = r.pad;
+      platform::holdClockReading();
+      replayGamepads(watchedPad);
+      platform::releaseClockReading();
+      padActedThisFrame = true;
+      break;
     case ReplayRecordKind::Frame:
       platform::holdClockReading();
-      runFrame(forwardDirection, strafeDirection);
+      if (!padActedThisFrame) replayGamepads(watchedPad);
+      padActedThisFrame = false;
+      runFrame(walkingForward(), walkingSideways());
       platform::releaseClockReading();
       break;
     case ReplayRecordKind::End: break;
@@ -240,6 +254,12 @@ void setUpBeforeHeist() {
   if (camera != nullptr) camera->updateFrameTime();
   forwardDirection = h.heldForward;
   strafeDirection = h.heldSideways;
+  padOptions.turnSpeed = h.padTurnSpeed;
+  padOptions.inverted = h.invertPad;
+  padOptions.deadZone = h.padDeadZone;
+  padOptions.swapSticks = h.swapPadSticks;
+  watchedPad = h.padAtStart;
+  resumeRecordedGamepads(h.padAtStart, h.previousFrameMs);
 }
 
 }  // namespace
@@ -248,9 +268,14 @@ void prepareHeistRecording() {
   recordedOptions.mouseSensitivity = gameOptions.mouseSensitivity;
   recordedOptions.invertMouse = gameOptions.invertMouse;
   recordedOptions.fieldOfView = gameOptions.fieldOfView;
+  recordedOptions.padTurnSpeed = padOptions.turnSpeed;
+  recordedOptions.invertPad = padOptions.inverted;
+  recordedOptions.padDeadZone = padOptions.deadZone;
+  recordedOptions.swapPadSticks = padOptions.swapSticks;
   const std::string version = versionLine();
   recordedOptions.gameVersion = version.substr(version.find(' ') + 1);
   readHeldDirections = heldNow;
+  recordGamepads();
 }
 
 int watchReplay(const std::string& path, int startSpeed) {
@@ -272,6 +297,7 @@ int watchReplay(const std::string& path, int startSpeed) {
   const int status =
       startupBeforeMainLoop(static_cast<int>(toolkitArgv.size()) - 1, toolkitArgv.data());
   if (status != 0) return status;
+  keepSettingsFileUnwritten();
   platform::showPointer();
   setUpBeforeHeist();
   static ReplayBodyReader bodyReader(watched);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/DesktopSession.h"
 #include "assets/LevelMesh.h"
 #include "assets/Textures.h"
 #include "audio/GameSounds.h"
@@ -25,6 +26,7 @@ namespace {
 [[noreturn]] void releaseAndLeave(bool waitForShutdownSound) {
   // From here a termination signal ends the process at once.
   platform::markShuttingDown();
+  endDesktopSession();
   deleteTextures(6, menuTextures);
   deleteTextures(3, hudIcons);
   deleteTextures(2, skylineTextures);

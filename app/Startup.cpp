@@ -14,17 +14,21 @@
 
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
+#include "app/DesktopSession.h"
 #include "app/Display.h"
 #include "app/Focus.h"
 #include "app/GameOptions.h"
 #include "app/Idle.h"
+#include "app/OptionsPage.h"
 #include "app/ReplayWatch.h"
 #include "app/SettingsPath.h"
 #include "app/Shutdown.h"
+#include "assets/Textures.h"
 #include "audio/GameSounds.h"
 #include "audio/Sound.h"
 #include "game/GameState.h"
 #include "game/HeistRecorder.h"
+#include "game/MenuPage.h"
 #include "game/Rules.h"
 #include "game/Screen.h"
 #include "game/World.h"
@@ -62,18 +66,28 @@ void writeLoadingLine() {
 
 // The option lines above the mode line: one line on standard output for each bad one, which
 // keeps the value before it; then every option goes where it is used.
-void applyGameOptions(const std::string& contents, const std::string& path) {
+void readGameOptions(const std::string& contents, const std::string& path) {
   for (const std::string& complaint : parseGameOptions(contents, path, gameOptions)) {
     std::printf("%s\n", complaint.c_str());
   }
   std::fflush(stdout);
-  mouseSensitivity = gameOptions.mouseSensitivity;
-  mouseInverted = gameOptions.invertMouse;
-  setPlayerVolumes(gameOptions.musicVolume, gameOptions.effectsVolume);
-  padOptions = gameOptions.pad;
+  applyGameOptions();
+  // The rules, the difficulty and the meter the heists take up; the options may change them.
   chooseRules(gameOptions.play.rules);
   chooseDifficulty(gameOptions.play.difficulty);
   showVisibilityMeter(gameOptions.play.visibilityMeter);
+  // What the options page saves starts from the file read, into the player's own file.
+  noteSettingsFile(contents, userSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+}
+
+// The options that switch what the keys also switch (F2, F4, 'm'), once the GL is there.
+void applyStartingToggles() {
+  fpsShown = gameOptions.fpsLine;
+  musicOn = gameOptions.music;
+  if (!gameOptions.trilinear) {
+    trilinearFiltering = false;
+    applyMinificationFilterToAll(GL_LINEAR_MIPMAP_NEAREST);
+  }
 }
 
 // Steps 4 to 7: the settings file, the player's own when there is one, read once. Returns
@@ -90,7 +104,7 @@ bool loadScreenSettings(ScreenSettings& settings) {
   }
   screenWidth = settings.width;
   screenHeight = settings.height;
-  applyGameOptions(contents, path);
+  readGameOptions(contents, path);
   prepareHeistRecording();
   return true;
 }
@@ -114,6 +128,13 @@ void openWindow(const ScreenSettings& settings) {
 void openGameDisplay(const ScreenSettings& settings) {
   if (commandLine.windowed) {
     openWindow(settings);
+    return;
+  }
+  // full-screen = no: a window of the mode line's size.
+  if (!gameOptions.fullScreen) {
+    glutInitWindowSize(settings.width, settings.height);
+    glutCreateWindow("Vaultrun");
+    noteDisplay(settings, 0);
     return;
   }
   glutGameModeString(settings.modeString.c_str());
@@ -180,12 +201,16 @@ int startupBeforeMainLoop(int argc, char** argv) {
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
   glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB | GLUT_DEPTH);
   openGameDisplay(settings);
+  startDesktopSession();
   // One frame a screen refresh, where the driver can wait for it (the timedemo turns it off).
   platform::setSwapInterval(1);
   glutIgnoreKeyRepeat(1);
   platform::hidePointer();
   quitProgram = quitGame;
-  menuMusic->play();
+  optionsPage = &optionsMenuPage();
+  bindingsPage = &keyBindingsPage();
+  applyStartingToggles();
+  if (musicOn) menuMusic->play();
   platform::endStartupIfTerminationRequested();
   initScene();
   platform::endStartupIfTerminationRequested();

@@ -87,6 +87,9 @@ void initSound() {
   // SDL would otherwise take SIGINT and SIGTERM for a quit event that the game never reads,
   // and Ctrl+C or kill would no longer stop it.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // The sound server's mixer lists the game's stream under its own name, not "SDL Application".
+  SDL_SetHint(SDL_HINT_APP_NAME, "Vaultrun");
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Vaultrun");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     announceSilence(SDL_GetError());
     return;

@@ -25,6 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(record.clockMs >= lastClock);
     lastClock = record.clockMs;
     frames += record.kind == ReplayRecordKind::Frame ? 1 : 0;
+    if (record.kind == ReplayRecordKind::Pad) {
+      FUZZ_CHECK(record.pad.pressed < (1u << replayPadControls));
+      for (std::int16_t axis : record.pad.stick) {
+        FUZZ_CHECK(axis >= -replayPadAxisLimit && axis <= replayPadAxisLimit);
+      }
+    }
     ++records;
   }
   FUZZ_CHECK(reader.ended());

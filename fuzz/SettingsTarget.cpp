@@ -2,13 +2,17 @@
 // characters without line ends, NUL bytes or blanks around it, of a size a screen can have,
 // which parses again by itself to the same settings; or they are refused with a reason. The
 // option lines above the mode line come out within their ranges whatever they hold, with one
-// complaint naming the file and its line for each line skipped.
+// complaint naming the file and its line for each line skipped. The options read from them,
+// written back into them as the options page saves, read back the same (the rules, the
+// difficulty and the meter, which the page leaves as they stand, too), with the same mode line
+// (or the new size the page chose).
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "app/GameOptions.h"
 #include "app/Settings.h"
+#include "app/SettingsWriter.h"
 #include "fuzz/FuzzCheck.h"
 
 namespace {
@@ -54,5 +58,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(again.modeString == mode && again.width == settings.width &&
              again.height == settings.height && again.refresh == settings.refresh &&
              again.depth == settings.depth);
+
+  GameOptions options;
+  parseGameOptions(contents, "fuzz", options);
+  const auto lines = gameOptionLines(options);
+  for (const char* size : {"", "1280x720"}) {
+    const std::string saved = settingsWithValues(contents, lines, size);
+    ScreenSettings reread;
+    FUZZ_CHECK(parseSettings(saved, reread, problem));
+    if (*size == '\0') {
+      FUZZ_CHECK(reread.modeString == mode);
+    } else {
+      FUZZ_CHECK(reread.width == 1280 && reread.height == 720 && reread.depth == settings.depth &&
+                 reread.refresh == settings.refresh);
+    }
+    GameOptions readBack;
+    parseGameOptions(saved, "fuzz", readBack);
+    FUZZ_CHECK(gameOptionLines(readBack) == lines);
+    FUZZ_CHECK(readBack.play.rules == options.play.rules &&
+               readBack.play.difficulty == options.play.difficulty &&
+               readBack.play.visibilityMeter == options.play.visibilityMeter);
+    // Saving again changes nothing more.
+    FUZZ_CHECK(settingsWithValues(saved, lines, size) == saved);
+  }
   return 0;
 }

@@ -3,6 +3,7 @@
 
 bool musicOn = true;
 bool trilinearFiltering = true;
+Accessibility accessibility;
 bool fpsShown = false;
 double playerShotAt = -1.0;
 std::uint32_t gamesStarted = 0;

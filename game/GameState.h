@@ -18,6 +18,15 @@ extern bool fpsShown;            // false
 extern double playerShotAt;      // seconds on the game clock of the player's last shot; -1 none
 extern std::uint32_t gamesStarted;  // new games since start-up
 
+// The player's accessibility choices (the options page, the settings file): how the alarm
+// lights, the hit and the text look. Nothing the game's rules read.
+struct Accessibility {
+  bool steadyAlarmLights = false;  // the red lights shine without blinking during an alarm
+  int hitFlashPercent = 100;       // the red flash of a hit: 100, 50 or 0
+  int textSizePercent = 100;       // the HUD and the text lines, 75..150
+};
+extern Accessibility accessibility;
+
 // ---- The player and the guards: replaced by every new game (the old ones are freed) ----
 // Placeholders before the first game: a camera at the origin, and guards that are down.
 extern Camera* camera;

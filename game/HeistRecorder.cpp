@@ -20,6 +20,7 @@
 
 RecordedOptions recordedOptions;
 void (*readHeldDirections)(std::int32_t&, std::int32_t&) = nullptr;
+void (*readPadReading)(ReplayPadState&) = nullptr;
 bool watchingReplay = false;
 void (*watchRecordedHeist)(const std::string& path) = nullptr;
 ReplayHeader watchedHeader;
@@ -37,6 +38,7 @@ constexpr std::size_t bodyLimitBytes = replayFileMaxBytes - 4096u;
 bool recording = false;
 ReplayFile current;
 ReplayBodyWriter writer(current.body);
+ReplayPadState lastPadRecorded;
 // ---- Live for the whole run ----
 std::uint32_t lastFrameMs = 0;         // the reading of the last frame run, recorded or not
 bool writeTroubleReported = false;     // once a run: the folder does not heal between heists
@@ -103,6 +105,16 @@ void recordInput(ReplayRecordKind kind, int code, int state, int x, int y) {
   append(record);
 }
 
+void recordPadReading(const ReplayPadState& reading) {
+  if (!recording || reading == lastPadRecorded) return;
+  lastPadRecorded = reading;
+  ReplayRecord record;
+  record.kind = ReplayRecordKind::Pad;
+  record.clockMs = platform::clockMs();
+  record.pad = reading;
+  append(record);
+}
+
 void recordFrame() {
   lastFrameMs = platform::clockMs();
   if (!recording) return;
@@ -127,11 +139,17 @@ void startHeistRecording() {
   h.mouseSensitivity = recordedOptions.mouseSensitivity;
   h.invertMouse = recordedOptions.invertMouse;
   h.fieldOfView = recordedOptions.fieldOfView;
+  h.padTurnSpeed = recordedOptions.padTurnSpeed;
+  h.invertPad = recordedOptions.invertPad;
+  h.padDeadZone = recordedOptions.padDeadZone;
+  h.swapPadSticks = recordedOptions.swapPadSticks;
   h.windowWidth = platform::windowWidth();
   h.windowHeight = platform::windowHeight();
   h.startClockMs = platform::clockMs();
   h.previousFrameMs = lastFrameMs;
   if (readHeldDirections != nullptr) readHeldDirections(h.heldForward, h.heldSideways);
+  if (readPadReading != nullptr) readPadReading(h.padAtStart);
+  lastPadRecorded = h.padAtStart;
   writer.start(h.startClockMs);
   recording = true;
   ReplayRecord newGame;

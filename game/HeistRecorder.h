@@ -18,15 +18,24 @@ struct RecordedOptions {
   float mouseSensitivity = 1.0f;
   bool invertMouse = false;
   float fieldOfView = 45.0f;
+  float padTurnSpeed = 180.0f;
+  bool invertPad = false;
+  float padDeadZone = 0.15f;
+  bool swapPadSticks = false;
   std::string gameVersion = "unknown";
 };
 extern RecordedOptions recordedOptions;
 // The walking directions the keys hold now (the input layer owns them).
 extern void (*readHeldDirections)(std::int32_t& forward, std::int32_t& sideways);
+// The pads' last reading (the input layer owns them).
+extern void (*readPadReading)(ReplayPadState& reading);
 
 // ---- The calls that feed the recording; each costs nothing while no heist is recorded ----
 // An input event, as it reaches the game (the callbacks call this first).
 void recordInput(ReplayRecordKind kind, int code = 0, int state = 0, int x = 0, int y = 0);
+// The pads read this frame, before its rules: recorded when they read otherwise than the
+// last recorded reading (or the one at the new game).
+void recordPadReading(const ReplayPadState& reading);
 // A frame's rules are about to run; the game clock is held at the frame's reading.
 void recordFrame();
 // A new game began: a heist still recorded ends as left, and a new recording begins.

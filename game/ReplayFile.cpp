@@ -11,7 +11,7 @@
 namespace {
 
 const char* const magicLine = "vaultrun-replay ";
-constexpr std::uint8_t kindCount = 11;
+constexpr std::uint8_t kindCount = 12;
 constexpr std::uint8_t longAdvance = 15;  // the tag's high nibble when a varint follows
 // A pointer further off than this from the window is not one the desktop delivered.
 constexpr int pointerLimit = 1 << 20;
@@ -32,13 +32,15 @@ int unzigzag(std::uint32_t value) {
   return static_cast<int>((value >> 1) ^ (~(value & 1u) + 1u));
 }
 
-// The shortest decimal that reads back as the same float.
+// The shortest plain decimal that reads back as the same float ("180", not "1.8e+02"); a
+// value too small for that (a dead zone of 1e-9) keeps nine significant digits.
 std::string floatText(float value) {
-  char text[32];
-  for (int digits = 1; digits <= 9; ++digits) {
-    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
-    if (std::strtof(text, nullptr) == value) break;
+  char text[64];
+  for (int decimals = 0; decimals <= 12; ++decimals) {
+    std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(value));
+    if (std::strtof(text, nullptr) == value) return text;
   }
+  std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
   return text;
 }
 
@@ -148,6 +150,39 @@ bool readDirection(const std::string& text, std::int32_t& value) {
   return true;
 }
 
+// "PRESSED LX LY RX RY", as formatReplayFile writes a pad reading.
+bool readPad(const std::string& text, ReplayPadState& pad) {
+  std::string rest = text, word;
+  std::uint32_t pressed = 0;
+  if (!splitPair(rest, ' ', word, rest) || !readUint32(word, pressed) ||
+      pressed >= (1u << replayPadControls)) {
+    return false;
+  }
+  pad.pressed = pressed;
+  for (int a = 0; a < 4; ++a) {
+    const bool last = a == 3;
+    if (last) {
+      word = rest;
+    } else if (!splitPair(std::string(rest), ' ', word, rest)) {
+      return false;
+    }
+    const bool negative = !word.empty() && word[0] == '-';
+    std::uint64_t magnitude = 0;
+    if (!readUnsigned(negative ? word.substr(1) : word, replayPadAxisLimit, magnitude) ||
+        (negative && magnitude == 0)) {
+      return false;
+    }
+    pad.stick[a] = static_cast<std::int16_t>(negative ? -static_cast<int>(magnitude) : static_cast<int>(magnitude));
+  }
+  return true;
+}
+
+std::string padText(const ReplayPadState& pad) {
+  std::string text = std::to_string(pad.pressed);
+  for (std::int16_t axis : pad.stick) text += " " + std::to_string(axis);
+  return text;
+}
+
 bool readWindow(const std::string& text, ReplayHeader& h) {
   std::string w, hh;
   std::uint32_t width = 0, height = 0;
@@ -190,6 +225,16 @@ bool readHeaderLines(HeaderLines& lines, ReplayFile& out, std::string& problem) 
   if (!lines.field("field-of-view", v) || !readFloat(v, 30.0f, 90.0f, h.fieldOfView)) {
     return wrong("field-of-view");
   }
+  if (!lines.field("pad-turn-speed", v) || !readFloat(v, 30.0f, 720.0f, h.padTurnSpeed)) {
+    return wrong("pad-turn-speed");
+  }
+  if (!lines.field("invert-pad", v) || !readYesNo(v, h.invertPad)) return wrong("invert-pad");
+  if (!lines.field("pad-dead-zone", v) || !readFloat(v, 0.0f, 0.5f, h.padDeadZone)) {
+    return wrong("pad-dead-zone");
+  }
+  if (!lines.field("swap-pad-sticks", v) || !readYesNo(v, h.swapPadSticks)) {
+    return wrong("swap-pad-sticks");
+  }
   if (!lines.field("window", v) || !readWindow(v, h)) return wrong("window");
   if (!lines.field("date", h.date) || h.date.size() != 16) return wrong("date");
   if (!lines.field("outcome", h.outcome) ||
@@ -211,6 +256,7 @@ bool readHeaderLines(HeaderLines& lines, ReplayFile& out, std::string& problem) 
       !readDirection(b, h.heldSideways)) {
     return wrong("held");
   }
+  if (!lines.field("pad", v) || !readPad(v, h.padAtStart)) return wrong("pad");
   if (!lines.field("digest", v) || !readHex64(v, h.digest)) return wrong("digest");
   return true;
 }
@@ -255,6 +301,7 @@ bool checkBody(const ReplayFile& file, std::string& problem) {
 void ReplayBodyWriter::start(std::uint32_t clockMs) {
   lastClockMs_ = clockMs;
   lastX_ = lastY_ = 0;
+  lastPad_ = ReplayPadState();
 }
 
 void ReplayBodyWriter::varint(std::uint32_t value) {
@@ -270,6 +317,12 @@ void ReplayBodyWriter::pointer(int x, int y) {
   varint(zigzag(y - lastY_));
   lastX_ = x;
   lastY_ = y;
+}
+
+void ReplayBodyWriter::pad(const ReplayPadState& state) {
+  varint(state.pressed);
+  for (int a = 0; a < 4; ++a) varint(zigzag(state.stick[a] - lastPad_.stick[a]));
+  lastPad_ = state;
 }
 
 void ReplayBodyWriter::append(const ReplayRecord& r) {
@@ -294,6 +347,7 @@ void ReplayBodyWriter::append(const ReplayRecord& r) {
       break;
     case ReplayRecordKind::Motion:
     case ReplayRecordKind::Drag: pointer(r.x, r.y); break;
+    case ReplayRecordKind::Pad: pad(r.pad); break;
     default: break;
   }
 }
@@ -337,6 +391,22 @@ bool ReplayBodyReader::pointer(int& x, int& y) {
   return true;
 }
 
+bool ReplayBodyReader::pad(ReplayPadState& state) {
+  std::uint32_t pressed = 0;
+  if (!varint(pressed) || pressed >= (1u << replayPadControls)) return false;
+  ReplayPadState next;
+  next.pressed = pressed;
+  for (int a = 0; a < 4; ++a) {
+    std::uint32_t change = 0;
+    if (!varint(change)) return false;
+    const long long axis = static_cast<long long>(lastPad_.stick[a]) + unzigzag(change);
+    if (axis < -replayPadAxisLimit || axis > replayPadAxisLimit) return false;
+    next.stick[a] = static_cast<std::int16_t>(axis);
+  }
+  state = lastPad_ = next;
+  return true;
+}
+
 bool ReplayBodyReader::next(ReplayRecord& r, std::string& problem) {
   if (ended_) return false;
   const std::size_t recordStart = at_;
@@ -377,6 +447,7 @@ bool ReplayBodyReader::next(ReplayRecord& r, std::string& problem) {
     r.state = b2;
   }
   if (isPacked(r.kind) && !pointer(r.x, r.y)) return damaged("a damaged pointer");
+  if (r.kind == ReplayRecordKind::Pad && !pad(r.pad)) return damaged("a damaged pad reading");
   if (r.kind == ReplayRecordKind::End) {
     if (at_ != body_.size()) return damaged("bytes after the end");
     ended_ = true;
@@ -396,6 +467,10 @@ std::string formatReplayFile(const ReplayFile& file) {
   text += "mouse-sensitivity " + floatText(h.mouseSensitivity) + "\n";
   text += std::string("invert-mouse ") + (h.invertMouse ? "yes" : "no") + "\n";
   text += "field-of-view " + floatText(h.fieldOfView) + "\n";
+  text += "pad-turn-speed " + floatText(h.padTurnSpeed) + "\n";
+  text += std::string("invert-pad ") + (h.invertPad ? "yes" : "no") + "\n";
+  text += "pad-dead-zone " + floatText(h.padDeadZone) + "\n";
+  text += std::string("swap-pad-sticks ") + (h.swapPadSticks ? "yes" : "no") + "\n";
   text += "window " + std::to_string(h.windowWidth) + "x" + std::to_string(h.windowHeight) + "\n";
   text += "date " + h.date + "\n";
   text += "outcome " + h.outcome + "\n";
@@ -405,6 +480,7 @@ std::string formatReplayFile(const ReplayFile& file) {
   text += std::string("new-best ") + (h.newBest ? "yes" : "no") + "\n";
   text += "clock " + std::to_string(h.startClockMs) + " " + std::to_string(h.previousFrameMs) + "\n";
   text += "held " + std::to_string(h.heldForward) + " " + std::to_string(h.heldSideways) + "\n";
+  text += "pad " + padText(h.padAtStart) + "\n";
   text += "digest " + hex64(h.digest) + "\n";
   text += "body " + std::to_string(file.frames) + " " + std::to_string(file.records) + " " +
           std::to_string(file.body.size()) + "\n";

@@ -2,13 +2,17 @@
 // file's bytes both ways. No GL, no game state: the recorder fills one, the watch reads one.
 //
 // The file: a text header of fixed lines in a fixed order, an empty line, then the body.
-//   vaultrun-replay 1                  the file's own version; any other is refused
+//   vaultrun-replay 2                  the file's own version; any other is refused
 //   game 1.0.0                         the version of the game that recorded it
 //   rules classic                      the rules (classic or stealth), then the difficulty
 //   difficulty normal                  (easy, normal or hard) the heist was played by
 //   mouse-sensitivity 1.5              the options that change what happens (shortest float)
 //   invert-mouse no
 //   field-of-view 45
+//   pad-turn-speed 180                 the pad's options, as the settings lines name them
+//   invert-pad no
+//   pad-dead-zone 0.15
+//   swap-pad-sticks no
 //   window 1024x768                    the window at the new game (mouse look measures from
 //                                      its centre)
 //   date 2026-12-07T21:04              local time of the end
@@ -20,6 +24,8 @@
 //   clock 12345 12329                  the game clock (ms) at the new game, and at the frame
 //                                      before it (the first frame's interval counts from there)
 //   held 0 0                           walking directions held at the new game
+//   pad 0 0 0 0 0                      the pads' reading at the new game: the controls held
+//                                      (one bit each) and the four stick axes (-32767..32767)
 //   digest 0123456789abcdef            the state digest when the heist ended
 //   body 3600 4100 9000                frames, records and bytes of the body
 //   check 0123456789abcdef             FNV-1a 64 of every byte above this line and the body
@@ -28,8 +34,11 @@
 // advance since the record before in the high four (15: a varint with the advance follows).
 // Then the kind's values: key-down/key-up one byte; special-down/special-up a varint;
 // button its button and state bytes and the pointer; motion and drag the pointer. A pointer
-// is two zigzag varints, each the change from the last pointer of any record. The first
-// record is the new game, the last the end, which closes the body.
+// is two zigzag varints, each the change from the last pointer of any record. pad (the
+// pads' reading changed, taken before the frame's rules of the frame record that follows) the
+// controls held as a varint, then four zigzag varints, each axis's change from the last pad
+// record (from 0 for the first). The first record is the new game, the last the end, which
+// closes the body.
 // Every value is range checked, and a file is taken only when it is exactly what
 // formatReplayFile would have written for what was read.
 #pragma once
@@ -39,7 +48,7 @@
 #include <string>
 #include <vector>
 
-constexpr int replayFileVersion = 1;
+constexpr int replayFileVersion = 2;
 // A ten-minute heist is some hundreds of kilobytes; a file past this is no heist of ours.
 constexpr std::size_t replayFileMaxBytes = 32u * 1024u * 1024u;
 
@@ -55,6 +64,22 @@ enum class ReplayRecordKind : std::uint8_t {
   Drag = 8,         // pointer moved with a button held
   FocusLost = 9,    // the window lost the keyboard
   End = 10,         // the heist ended: nothing follows
+  Pad = 11,         // the pads read otherwise than in the last pad record
+};
+
+// The pads as a frame read them: the controls held, one bit each (at most replayPadControls),
+// and the sticks' axes in SDL's units (left x, left y, right x, right y; -32767..32767, y
+// down), 0 for a stick that does not count yet.
+constexpr int replayPadControls = 24;
+constexpr int replayPadAxisLimit = 32767;
+struct ReplayPadState {
+  std::uint32_t pressed = 0;
+  std::int16_t stick[4] = {0, 0, 0, 0};
+  bool operator==(const ReplayPadState& o) const {
+    return pressed == o.pressed && stick[0] == o.stick[0] && stick[1] == o.stick[1] &&
+           stick[2] == o.stick[2] && stick[3] == o.stick[3];
+  }
+  bool operator!=(const ReplayPadState& o) const { return !(*this == o); }
 };
 
 // One record, unpacked (the watch reads them one at a time; the file holds them packed).
@@ -64,6 +89,7 @@ struct ReplayRecord {
   int code = 0;               // key, special key or button
   int state = 0;              // button: GLUT_DOWN or GLUT_UP
   int x = 0, y = 0;           // pointer
+  ReplayPadState pad;         // pad
 };
 
 struct ReplayHeader {
@@ -73,6 +99,10 @@ struct ReplayHeader {
   float mouseSensitivity = 1.0f;
   bool invertMouse = false;
   float fieldOfView = 45.0f;
+  float padTurnSpeed = 180.0f;
+  bool invertPad = false;
+  float padDeadZone = 0.15f;
+  bool swapPadSticks = false;
   int windowWidth = 1024, windowHeight = 768;
   std::string date;                  // "YYYY-MM-DDTHH:MM"
   std::string outcome;               // "escaped", "caught" or "left"
@@ -85,6 +115,7 @@ struct ReplayHeader {
   std::uint32_t startClockMs = 0;    // at the new game
   std::uint32_t previousFrameMs = 0; // the frame before it
   std::int32_t heldForward = 0, heldSideways = 0;
+  ReplayPadState padAtStart;
   std::uint64_t digest = 0;
 };
 
@@ -106,9 +137,11 @@ class ReplayBodyWriter {
  private:
   void varint(std::uint32_t value);
   void pointer(int x, int y);
+  void pad(const ReplayPadState& state);
   std::vector<std::uint8_t>& body_;
   std::uint32_t lastClockMs_ = 0;
   int lastX_ = 0, lastY_ = 0;
+  ReplayPadState lastPad_;
 };
 
 // Unpacks a body that parseReplayFile took, one record at a time.
@@ -124,10 +157,12 @@ class ReplayBodyReader {
   bool byte(std::uint8_t& value);
   bool varint(std::uint32_t& value);
   bool pointer(int& x, int& y);
+  bool pad(ReplayPadState& state);
   const std::vector<std::uint8_t>& body_;
   std::size_t at_ = 0;
   std::uint32_t clockMs_ = 0;
   int lastX_ = 0, lastY_ = 0;
+  ReplayPadState lastPad_;
   bool ended_ = false;
 };
 

@@ -4,6 +4,8 @@
 #include "game/Cues.h"
 #include "game/GameState.h"
 #include "game/HeistRecorder.h"
+#include "game/MenuPage.h"
+#include "game/PauseMenu.h"
 #include "game/NewGame.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
@@ -11,8 +13,23 @@
 GameScreen currentScreen = GameScreen::Menu;
 MenuEntry menuSelection = MenuEntry::Start;
 void (*quitProgram)() = nullptr;
+MenuPage* optionsPage = nullptr;
+MenuPage* bindingsPage = nullptr;
 
 namespace {
+
+// The options and bindings pages were opened from the pause menu (over a standing heist),
+// not from the main menu.
+bool pagesOverPause = false;
+
+bool optionsOrBindings() {
+  return currentScreen == GameScreen::OptionsPage || currentScreen == GameScreen::BindingsPage;
+}
+
+void showPage(GameScreen screen, MenuPage* page) {
+  currentScreen = screen;
+  if (page != nullptr) page->shown();
+}
 
 // The music follows the screen, while it is switched on.
 void switchMusic(Cue from, Cue to) {
@@ -21,21 +38,32 @@ void switchMusic(Cue from, Cue to) {
   playCue(to);
 }
 
+// Mouse look measures from the window's centre: the pointer goes there from wherever the
+// player left it in the menu, so the view does not jump on the first motion.
+void centrePointer() {
+  if (camera != nullptr) {
+    platform::warpPointer(camera->screenWidth / 2, camera->screenHeight / 2);
+  }
+}
+
 void startPlaying() {
   currentScreen = GameScreen::Playing;
   newGame();
   switchMusic(Cue::MenuMusic, Cue::GameMusic);
+  centrePointer();
 }
 
 }  // namespace
 
 bool menuActive() {
   return currentScreen == GameScreen::Menu || currentScreen == GameScreen::ControlsPage ||
-         currentScreen == GameScreen::CreditsPage || currentScreen == GameScreen::HelpFromPlay;
+         currentScreen == GameScreen::CreditsPage || currentScreen == GameScreen::HelpFromPlay ||
+         (optionsOrBindings() && !pagesOverPause);
 }
 
 bool controlsShown() {
-  return currentScreen == GameScreen::ControlsPage || currentScreen == GameScreen::HelpFromPlay;
+  return currentScreen == GameScreen::ControlsPage || currentScreen == GameScreen::HelpFromPlay ||
+         currentScreen == GameScreen::PauseControls;
 }
 
 bool creditsShown() {
@@ -55,11 +83,21 @@ bool heistFinished() {
 }
 
 bool gamePaused() {
-  return currentScreen == GameScreen::Paused;
+  return currentScreen == GameScreen::Paused || currentScreen == GameScreen::PauseControls ||
+         (optionsOrBindings() && pagesOverPause);
 }
 
 bool inPlay() {
-  return currentScreen == GameScreen::Playing || currentScreen == GameScreen::Paused;
+  return currentScreen == GameScreen::Playing || gamePaused();
+}
+
+MenuPage* shownPage() {
+  switch (currentScreen) {
+    case GameScreen::Paused: return &pauseMenu();
+    case GameScreen::OptionsPage: return optionsPage;
+    case GameScreen::BindingsPage: return bindingsPage;
+    default: return nullptr;
+  }
 }
 
 const char* screenName() {
@@ -72,6 +110,9 @@ const char* screenName() {
     case GameScreen::Paused: return "playing";
     case GameScreen::GameOver: return "game-over";
     case GameScreen::HeistFinished: return "heist-finished";
+    case GameScreen::PauseControls: return "controls";
+    case GameScreen::OptionsPage: return "options";
+    case GameScreen::BindingsPage: return "bindings";
   }
   return "menu";
 }
@@ -81,6 +122,10 @@ void chooseMenuEntry() {
   if (creditsShown()) {
     menuSelection = MenuEntry::Credits;
     currentScreen = GameScreen::Menu;
+    return;
+  }
+  if (currentScreen == GameScreen::PauseControls) {
+    closePauseControls();
     return;
   }
   if (controlsShown()) {
@@ -93,6 +138,7 @@ void chooseMenuEntry() {
     case MenuEntry::Start: startPlaying(); break;
     case MenuEntry::Controls: currentScreen = GameScreen::ControlsPage; break;
     case MenuEntry::Credits: currentScreen = GameScreen::CreditsPage; break;
+    case MenuEntry::Options: openOptions(); break;
     case MenuEntry::Quit:
       if (quitProgram != nullptr) quitProgram();
       break;
@@ -122,6 +168,47 @@ void escapeToMenu() {
   switchMusic(Cue::GameMusic, Cue::MenuMusic);
 }
 
+void openOptions() {
+  if (optionsPage == nullptr) return;
+  if (currentScreen == GameScreen::Menu) {
+    pagesOverPause = false;
+  } else if (currentScreen == GameScreen::Paused) {
+    pagesOverPause = true;
+  } else {
+    return;
+  }
+  optionsPage->selected = firstSelectableRow(*optionsPage);
+  showPage(GameScreen::OptionsPage, optionsPage);
+}
+
+void closeOptions() {
+  if (currentScreen != GameScreen::OptionsPage) return;
+  if (pagesOverPause) {
+    showPage(GameScreen::Paused, &pauseMenu());
+  } else {
+    currentScreen = GameScreen::Menu;
+    menuSelection = MenuEntry::Options;
+  }
+}
+
+void openBindings() {
+  if (currentScreen != GameScreen::OptionsPage || bindingsPage == nullptr) return;
+  bindingsPage->selected = firstSelectableRow(*bindingsPage);
+  showPage(GameScreen::BindingsPage, bindingsPage);
+}
+
+void closeBindings() {
+  if (currentScreen == GameScreen::BindingsPage) currentScreen = GameScreen::OptionsPage;
+}
+
+void openPauseControls() {
+  if (currentScreen == GameScreen::Paused) currentScreen = GameScreen::PauseControls;
+}
+
+void closePauseControls() {
+  if (currentScreen == GameScreen::PauseControls) currentScreen = GameScreen::Paused;
+}
+
 bool leaveWaitingScreen() {
   if (currentScreen == GameScreen::HeistFinished || currentScreen == GameScreen::GameOver) {
     currentScreen = GameScreen::Menu;
@@ -141,7 +228,7 @@ void showHelpFromPlay() {
 
 bool pauseGame() {
   if (currentScreen != GameScreen::Playing) return false;
-  currentScreen = GameScreen::Paused;
+  showPage(GameScreen::Paused, &pauseMenu());
   platform::pauseClock();
   dimMusicCue(true);
   platform::showPointer();
@@ -149,20 +236,16 @@ bool pauseGame() {
 }
 
 void resumeGame() {
-  if (currentScreen != GameScreen::Paused) return;
+  if (!gamePaused()) return;
   currentScreen = GameScreen::Playing;
   platform::resumeClock();
   dimMusicCue(false);
   platform::hidePointer();
-  // Mouse look measures from the centre: the pointer left wherever the player put it would
-  // turn the view on the first motion.
-  if (camera != nullptr) {
-    platform::warpPointer(camera->screenWidth / 2, camera->screenHeight / 2);
-  }
+  centrePointer();
 }
 
 bool togglePause() {
-  if (currentScreen == GameScreen::Paused) {
+  if (gamePaused()) {
     resumeGame();
     return false;
   }

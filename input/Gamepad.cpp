@@ -11,9 +11,12 @@
 
 #include "game/Cues.h"
 #include "game/GameState.h"
+#include "game/HeistRecorder.h"
+#include "game/MenuPage.h"
 #include "game/PlayerActions.h"
 #include "game/Screen.h"
 #include "input/HeldKeys.h"
+#include "input/MenuKeys.h"
 #include "input/PadBindings.h"
 #include "platform/Clock.h"
 
@@ -33,41 +36,55 @@ constexpr float longestTurnSeconds = 0.1f;
 constexpr float radiansPerDegree = 3.14159265f / 180.0f;
 
 enum StickAxis { LeftX, LeftY, RightX, RightY, stickAxisCount };
+static_assert(padControlCount <= replayPadControls, "a recorded heist keeps every control");
 
 struct OpenPad {
   SDL_GameController* controller;
   SDL_JoystickID id;
-  float rest[stickAxisCount];  // the sticks when the pad was opened
+  std::int16_t rest[stickAxisCount];  // the sticks when the pad was opened
   bool touched;                // a control pressed or a stick moved by a hand since then
   bool live[2];                // left and right stick: read, not ignored
 };
 
-// What every pad holds together in one frame. Stick axes are -1..1, y positive down (SDL's
-// way); 0 for a pad whose sticks have not been touched.
-struct PadReading {
-  bool pressed[padControlCount] = {};
-  float stick[stickAxisCount] = {};
-};
+// What every pad holds together in one frame, as a recorded heist keeps it: a bit for each
+// control pressed, and the stick axes in SDL's units (-32767..32767, y positive down); 0 for
+// a pad whose sticks have not been touched.
+using PadReading = ReplayPadState;
+
+bool pressedIn(const PadReading& r, int control) {
+  return (r.pressed >> control & 1u) != 0;
+}
+
+// An axis of SDL's units as -1..1.
+float tilt(std::int16_t axis) {
+  return static_cast<float>(axis) / 32767.0f;
+}
 
 // ---- Set by startGamepads; the pads opened and let go by readGamepads ----
 bool started = false;
 std::vector<OpenPad> pads;
 // ---- The last frame's reading, to tell what changed ----
 PadReading previous;
+PadReading latest;          // this frame's, from before it is acted on (a new game's header)
 int previousMenuStick = 0;  // -1 up, 1 down, 0 neither
 std::uint32_t lastReadMs = 0;
 bool readBefore = false;
 
-float axisValue(SDL_GameController* controller, int axis) {
-  const float v = SDL_GameControllerGetAxis(controller, static_cast<SDL_GameControllerAxis>(axis)) / 32767.0f;
-  return std::max(-1.0f, std::min(1.0f, v));
+// SDL's axis, its one value past -32767 taken as -32767 (full tilt either way).
+std::int16_t rawAxis(SDL_GameController* controller, int axis) {
+  const int v = SDL_GameControllerGetAxis(controller, static_cast<SDL_GameControllerAxis>(axis));
+  return static_cast<std::int16_t>(std::max(-replayPadAxisLimit, v));
 }
 
-void readSticks(SDL_GameController* controller, float out[stickAxisCount]) {
-  out[LeftX] = axisValue(controller, SDL_CONTROLLER_AXIS_LEFTX);
-  out[LeftY] = axisValue(controller, SDL_CONTROLLER_AXIS_LEFTY);
-  out[RightX] = axisValue(controller, SDL_CONTROLLER_AXIS_RIGHTX);
-  out[RightY] = axisValue(controller, SDL_CONTROLLER_AXIS_RIGHTY);
+float axisValue(SDL_GameController* controller, int axis) {
+  return tilt(rawAxis(controller, axis));
+}
+
+void readSticks(SDL_GameController* controller, std::int16_t out[stickAxisCount]) {
+  out[LeftX] = rawAxis(controller, SDL_CONTROLLER_AXIS_LEFTX);
+  out[LeftY] = rawAxis(controller, SDL_CONTROLLER_AXIS_LEFTY);
+  out[RightX] = rawAxis(controller, SDL_CONTROLLER_AXIS_RIGHTX);
+  out[RightY] = rawAxis(controller, SDL_CONTROLLER_AXIS_RIGHTY);
 }
 
 bool alreadyOpen(SDL_JoystickID id) {
@@ -105,22 +122,22 @@ PadReading readPads() {
     for (int b = 0; b <= static_cast<int>(PadControl::DpadRight); ++b) {
       const bool down =
           SDL_GameControllerGetButton(pad.controller, static_cast<SDL_GameControllerButton>(b)) != 0;
-      now.pressed[b] = now.pressed[b] || down;
+      if (down) now.pressed |= 1u << b;
       anyPressed = anyPressed || down;
     }
     const int triggers[2][2] = {{static_cast<int>(PadControl::LeftTrigger), SDL_CONTROLLER_AXIS_TRIGGERLEFT},
                                 {static_cast<int>(PadControl::RightTrigger), SDL_CONTROLLER_AXIS_TRIGGERRIGHT}};
     for (const auto& trigger : triggers) {
       const bool down = axisValue(pad.controller, trigger[1]) > triggerPressed;
-      now.pressed[trigger[0]] = now.pressed[trigger[0]] || down;
+      if (down) now.pressed |= 1u << trigger[0];
       anyPressed = anyPressed || down;
     }
-    float sticks[stickAxisCount];
+    std::int16_t sticks[stickAxisCount];
     readSticks(pad.controller, sticks);
     bool movedFar[2];
     for (int s = 0; s < 2; ++s) {
-      movedFar[s] = std::fabs(sticks[2 * s] - pad.rest[2 * s]) > stickTouched ||
-                    std::fabs(sticks[2 * s + 1] - pad.rest[2 * s + 1]) > stickTouched;
+      movedFar[s] = std::fabs(tilt(sticks[2 * s]) - tilt(pad.rest[2 * s])) > stickTouched ||
+                    std::fabs(tilt(sticks[2 * s + 1]) - tilt(pad.rest[2 * s + 1])) > stickTouched;
       anyPressed = anyPressed || movedFar[s];
     }
     pad.touched = pad.touched || anyPressed;
@@ -128,12 +145,12 @@ PadReading readPads() {
     // Once the pad is touched, a stick counts from when it is seen at the centre or moved far:
     // one that drifted off the centre before stays ignored until the player moves it.
     for (int s = 0; s < 2; ++s) {
-      const bool centred = std::fabs(sticks[2 * s]) <= padOptions.deadZone &&
-                           std::fabs(sticks[2 * s + 1]) <= padOptions.deadZone;
+      const bool centred = std::fabs(tilt(sticks[2 * s])) <= padOptions.deadZone &&
+                           std::fabs(tilt(sticks[2 * s + 1])) <= padOptions.deadZone;
       pad.live[s] = pad.live[s] || centred || movedFar[s];
       if (!pad.live[s]) continue;
       for (int a = 2 * s; a < 2 * s + 2; ++a) {
-        if (std::fabs(sticks[a]) > std::fabs(now.stick[a])) now.stick[a] = sticks[a];
+        if (std::abs(sticks[a]) > std::abs(now.stick[a])) now.stick[a] = sticks[a];
       }
     }
   }
@@ -141,10 +158,10 @@ PadReading readPads() {
 }
 
 // The stick that walks and the stick that looks, after the swap option.
-float walkX(const PadReading& r) { return r.stick[padOptions.swapSticks ? RightX : LeftX]; }
-float walkY(const PadReading& r) { return r.stick[padOptions.swapSticks ? RightY : LeftY]; }
-float lookX(const PadReading& r) { return r.stick[padOptions.swapSticks ? LeftX : RightX]; }
-float lookY(const PadReading& r) { return r.stick[padOptions.swapSticks ? LeftY : RightY]; }
+float walkX(const PadReading& r) { return tilt(r.stick[padOptions.swapSticks ? RightX : LeftX]); }
+float walkY(const PadReading& r) { return tilt(r.stick[padOptions.swapSticks ? RightY : LeftY]); }
+float lookX(const PadReading& r) { return tilt(r.stick[padOptions.swapSticks ? LeftX : RightX]); }
+float lookY(const PadReading& r) { return tilt(r.stick[padOptions.swapSticks ? LeftY : RightY]); }
 
 int stickDirection(float value) {
   const float response = stickResponse(value, padOptions.deadZone);
@@ -154,13 +171,21 @@ int stickDirection(float value) {
 // One control pressed now: what it does depends on the screen, as a key's does.
 void pressControl(PadControl control) {
   const auto boundTo = [control](PadAction action) { return padControlFor(action) == control; };
-  // Paused, only the pause's control goes on and the back control leaves for the menu.
-  if (gamePaused()) {
-    if (boundTo(PadAction::Pause)) {
-      togglePause();
-    } else if (boundTo(PadAction::GoBack)) {
-      escapeToMenu();
+  // The pages of rows (the pause menu, the options): moved and chosen as the menu is.
+  if (pageShown()) {
+    // A page waiting for a button to bind takes this one, whatever it is.
+    MenuPage* page = shownPage();
+    if (page != nullptr && page->waitingForKey()) {
+      page->takeKey(padControlKeyBase + static_cast<int>(control));
+      return;
     }
+    if (boundTo(PadAction::Pause)) pressOnPage(PageKey::Resume);
+    if (boundTo(PadAction::Choose)) pressOnPage(PageKey::Choose);
+    if (boundTo(PadAction::GoBack)) pressOnPage(PageKey::Back);
+    if (boundTo(PadAction::MenuUp)) pressOnPage(PageKey::Up);
+    if (boundTo(PadAction::MenuDown)) pressOnPage(PageKey::Down);
+    if (control == PadControl::DpadLeft) pressOnPage(PageKey::Left);
+    if (control == PadControl::DpadRight) pressOnPage(PageKey::Right);
     return;
   }
   // On the end screens and the help page from play any control goes on, as any key does.
@@ -189,8 +214,14 @@ void pressControl(PadControl control) {
 
 // The walking stick moves the menu selection once each time it is pushed up or down.
 void moveMenuByStick(const PadReading& now) {
-  const int pushed = menuActive() ? stickDirection(walkY(now)) : 0;
-  if (pushed != 0 && pushed != previousMenuStick && !gamePaused()) moveMenuSelection(pushed);
+  const int pushed = menuActive() || pageShown() ? stickDirection(walkY(now)) : 0;
+  if (pushed != 0 && pushed != previousMenuStick) {
+    if (pageShown()) {
+      pressOnPage(pushed < 0 ? PageKey::Up : PageKey::Down);
+    } else if (menuActive()) {
+      moveMenuSelection(pushed);
+    }
+  }
   previousMenuStick = pushed;
 }
 
@@ -223,6 +254,31 @@ void lookByStick(const PadReading& now, float seconds) {
   if (yaw != 0.0f || pitch != 0.0f) camera->lookBy(yaw, pitch);
 }
 
+// One frame's reading acted on, read from the pads or from a recorded heist alike: what was
+// pressed since the last frame, then the sticks for the game time since the last reading.
+void actOnReading(const PadReading& now) {
+  const std::uint32_t nowMs = platform::clockMs();
+  const float seconds = readBefore ? static_cast<float>(nowMs - lastReadMs) * 0.001f : 0.0f;
+  lastReadMs = nowMs;
+  readBefore = true;
+  // A press that starts play (or goes back to it) is the frame's last: the others of the same
+  // frame were meant for the screen it left, and a recorded heist begins after it.
+  const bool wasInPlay = inPlay();
+  for (int c = 0; c < padControlCount; ++c) {
+    if (!pressedIn(now, c) || pressedIn(previous, c)) continue;
+    pressControl(static_cast<PadControl>(c));
+    if (!wasInPlay && inPlay()) break;
+  }
+  moveMenuByStick(now);
+  walkByStick(now);
+  lookByStick(now, seconds);
+  previous = now;
+}
+
+void recordedReading(ReplayPadState& reading) {
+  reading = latest;
+}
+
 }  // namespace
 
 float stickResponse(float value, float deadZone) {
@@ -246,7 +302,7 @@ bool startGamepads() {
   SDL_GameControllerEventState(SDL_IGNORE);
   SDL_JoystickEventState(SDL_IGNORE);
   started = true;
-  previous = PadReading();
+  previous = latest = PadReading();
   previousMenuStick = 0;
   readBefore = false;
   return true;
@@ -257,17 +313,24 @@ void readGamepads() {
   SDL_GameControllerUpdate();
   followPlugging();
   const PadReading now = readPads();
-  const std::uint32_t nowMs = platform::clockMs();
-  const float seconds = readBefore ? static_cast<float>(nowMs - lastReadMs) * 0.001f : 0.0f;
-  lastReadMs = nowMs;
+  recordPadReading(now);
+  latest = now;
+  actOnReading(now);
+}
+
+void recordGamepads() {
+  readPadReading = recordedReading;
+}
+
+void resumeRecordedGamepads(const ReplayPadState& atStart, std::uint32_t lastReadingMs) {
+  previous = latest = atStart;
+  previousMenuStick = 0;
+  lastReadMs = lastReadingMs;
   readBefore = true;
-  for (int c = 0; c < padControlCount; ++c) {
-    if (now.pressed[c] && !previous.pressed[c]) pressControl(static_cast<PadControl>(c));
-  }
-  moveMenuByStick(now);
-  walkByStick(now);
-  lookByStick(now, seconds);
-  previous = now;
+}
+
+void replayGamepads(const ReplayPadState& reading) {
+  actOnReading(reading);
 }
 
 void stopGamepads() {

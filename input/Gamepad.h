@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "game/ReplayFile.h"
+
 // The player's pad options, set at start-up from the settings file's option lines.
 struct PadOptions {
   float turnSpeed = 180.0f;  // degrees a second the view turns with the right stick at full tilt
@@ -24,10 +26,20 @@ extern std::int32_t padStrafe;
 
 // Opens SDL's game-controller subsystem; false (and the pad unused) when SDL cannot.
 bool startGamepads();
-// One frame of the pads: picks up pads plugged in or out, reads them, and acts on what
-// changed since the last frame (buttons pressed, sticks pushed), turning the view by the
-// right stick for the game time since the last reading.
+// One frame of the pads: picks up pads plugged in or out, reads them, hands the reading to
+// the heist's recording, and acts on what changed since the last frame (buttons pressed,
+// sticks pushed), turning the view by the right stick for the game time since the last
+// reading.
 void readGamepads();
+// ---- Recorded heists: each frame's reading, and the reading at the new game ----
+// Hands the recorder the pads' last reading for a new game's header (at start-up).
+void recordGamepads();
+// Watching: the pads as they stood before the recorded new game (its reading, and the clock
+// of the last frame before it).
+void resumeRecordedGamepads(const ReplayPadState& atStart, std::uint32_t lastReadingMs);
+// Watching: one frame of the recorded pads, acted on as readGamepads acts on what it reads.
+void replayGamepads(const ReplayPadState& reading);
+
 // Lets every pad go and closes the subsystem.
 void stopGamepads();
 // How many pads are open now.

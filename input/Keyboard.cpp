@@ -1,5 +1,7 @@
-// The character keys. Letters count in lower case only; releases of w, s, a and d count in
-// upper case too, so pressing Shift while walking never leaves the player walking on.
+// The character keys. What a key does in play comes from the key table (input/KeyBindings);
+// releases of the walking keys count in upper case too, so pressing Shift while walking never
+// leaves the player walking on. In the menu w and s move the selection, on the pages of rows
+// every key acts on the page.
 #include "input/Keyboard.h"
 
 #include <GL/freeglut.h>
@@ -11,93 +13,103 @@
 #include "game/Screen.h"
 #include "game/Toggles.h"
 #include "input/HeldKeys.h"
+#include "input/KeyBindings.h"
+#include "input/MenuKeys.h"
 
 namespace {
 
-// Walking and running: 'e' switches the pace the walking step is multiplied by.
+// Walking and running: the pace the walking step is multiplied by.
 void switchPace() {
   camera->walkPace = camera->walkPace == 2 ? 4 : 2;
 }
 
-// 't', 'g' and 'q' act in play only: behind the menu the heist stands still.
+// Taking, emptying the bag and leaving act in play only: behind the menu the heist stands
+// still.
 void inPlayOnly(void (*action)()) {
   if (currentScreen == GameScreen::Playing) action();
 }
 
-// 'p' pauses in play and resumes while paused; a key released while paused may never reach
-// the game, so nobody walks on after the pause.
+// Pausing in play; a key released while paused may never reach the game, so nobody walks on
+// after the pause.
 void pressPause() {
   if (!inPlay()) return;
   if (togglePause()) releaseHeldDirections();
 }
 
-// ---- The key table ----
-void pressKey(unsigned char key) {
-  switch (key) {
-    case 13:
-      chooseMenuEntry();
-      glutPostRedisplay();
+}  // namespace
+
+void pressBoundKey(int key) {
+  const bool character = key < specialKeyBase;
+  switch (actionForKey(keyBindings, key)) {
+    // Walking forward and back is for play; in the menu those keys moved the selection.
+    case KeyAction::WalkForward:
+      if (menuActive()) return;
+      forwardDirection = 1;
+      // The footsteps start with a letter; the arrows walk in silence until a letter does.
+      if (character) playCue(Cue::Footsteps);
       break;
-    case 27:
-      escapeToMenu();
-      glutPostRedisplay();
+    case KeyAction::WalkBack:
+      if (!menuActive()) forwardDirection = -1;
       break;
-    case 'w':
-      if (menuActive()) {
-        moveMenuSelection(-1);
-      } else {
-        forwardDirection = 1;
-        playCue(Cue::Footsteps);
-      }
-      break;
-    case 's':
-      if (menuActive()) {
-        moveMenuSelection(1);
-      } else {
-        forwardDirection = -1;
-      }
-      break;
-    case 'a': strafeDirection = -1; break;
-    case 'd': strafeDirection = 1; break;
-    case 'e': switchPace(); break;
-    case 'm': toggleMusic(); break;
-    case 'g': inPlayOnly(emptyBag); break;
-    case 'q': inPlayOnly(leaveMuseum); break;
-    case 't': inPlayOnly(takeWithinReach); break;
-    case 'p': pressPause(); break;
-    default: break;
+    case KeyAction::StrafeLeft: strafeDirection = -1; break;
+    case KeyAction::StrafeRight: strafeDirection = 1; break;
+    case KeyAction::SwitchPace: switchPace(); break;
+    case KeyAction::Music: toggleMusic(); break;
+    case KeyAction::EmptyBag: inPlayOnly(emptyBag); break;
+    case KeyAction::Leave: inPlayOnly(leaveMuseum); break;
+    case KeyAction::Take: inPlayOnly(takeWithinReach); break;
+    case KeyAction::Pause: pressPause(); break;
+    case KeyAction::Count: break;
   }
 }
 
-}  // namespace
+void releaseBoundKey(int key) {
+  const bool character = key < specialKeyBase;
+  switch (actionForKey(keyBindings, key)) {
+    case KeyAction::WalkForward: case KeyAction::WalkBack: forwardDirection = 0; break;
+    case KeyAction::StrafeLeft: case KeyAction::StrafeRight: strafeDirection = 0; break;
+    default: return;
+  }
+  if (character && cuePlaying(Cue::Footsteps)) stopCue(Cue::Footsteps);
+}
 
 void keyboardDown(unsigned char key, int, int) {
   // 'r' on an end screen watches the heist that just ended; the screen stays.
   if (key == 'r' && (gameOver() || heistFinished()) && watchLastHeist()) return;
   recordInput(ReplayRecordKind::KeyDown, key);
-  // While paused only 'p' (go on) and Esc (to the menu) count.
-  if (gamePaused()) {
-    if (key == 'p' || key == 27) pressKey(key);
+  if (pageShown()) {
+    pressKeyOnPage(key);
+    glutPostRedisplay();
     return;
   }
   if (leaveWaitingScreen()) {
     glutPostRedisplay();
     return;
   }
-  pressKey(key);
+  switch (key) {
+    case 13:
+      chooseMenuEntry();
+      glutPostRedisplay();
+      return;
+    case 27:
+      escapeToMenu();
+      glutPostRedisplay();
+      return;
+    case 'w':
+    case 's':
+      if (menuActive()) {
+        moveMenuSelection(key == 'w' ? -1 : 1);
+        return;
+      }
+      break;
+    default: break;
+  }
+  // Letters count in lower case only.
+  if (key >= 'A' && key <= 'Z') return;
+  pressBoundKey(key);
 }
 
 void keyboardUp(unsigned char key, int, int) {
   recordInput(ReplayRecordKind::KeyUp, key);
-  switch (key) {
-    case 'w': case 's': case 'W': case 'S':
-      forwardDirection = 0;
-      if (cuePlaying(Cue::Footsteps)) stopCue(Cue::Footsteps);
-      break;
-    case 'a': case 'd': case 'A': case 'D':
-      strafeDirection = 0;
-      if (cuePlaying(Cue::Footsteps)) stopCue(Cue::Footsteps);
-      break;
-    default: break;
-  }
+  releaseBoundKey(key);
 }

@@ -17,9 +17,53 @@ constexpr PadBindingTable defaultBindings = {{
     PadControl::B,             // GoBack
 }};
 
+const char* const controlSettingNames[padControlCount] = {
+    "a", "b", "x", "y", "back", "guide", "start", "left-stick", "right-stick", "left-shoulder",
+    "right-shoulder", "dpad-up", "dpad-down", "dpad-left", "dpad-right", "left-trigger",
+    "right-trigger"};
+
 }  // namespace
 
 PadBindingTable padBindings = defaultBindings;
+
+PadBindingTable defaultPadBindings() {
+  return defaultBindings;
+}
+
+PadAction bindPadControl(PadBindingTable& table, PadAction action, PadControl control) {
+  const int a = static_cast<int>(action);
+  PadAction swapped = PadAction::Count;
+  for (int other = 0; other < padPlayActionCount; ++other) {
+    if (other == a || table.control[other] != control) continue;
+    table.control[other] = table.control[a];
+    swapped = static_cast<PadAction>(other);
+  }
+  table.control[a] = control;
+  return swapped;
+}
+
+const char* padActionSettingName(PadAction action) {
+  static const char* const names[padActionCount] = {
+      "pad-fire", "pad-take", "pad-empty-bag", "pad-leave", "pad-walk-or-run", "pad-help",
+      "pad-pause", "pad-menu-up", "pad-menu-down", "pad-choose", "pad-back"};
+  const int i = static_cast<int>(action);
+  return i >= 0 && i < padActionCount ? names[i] : "?";
+}
+
+const char* padControlSettingName(PadControl control) {
+  const int i = static_cast<int>(control);
+  return i >= 0 && i < padControlCount ? controlSettingNames[i] : "?";
+}
+
+bool padControlFromName(const std::string& name, PadControl& control) {
+  for (int i = 0; i < padControlCount; ++i) {
+    if (name == controlSettingNames[i]) {
+      control = static_cast<PadControl>(i);
+      return true;
+    }
+  }
+  return false;
+}
 
 void resetPadBindings() {
   padBindings = defaultBindings;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // The pad's controls, in the order of SDL's game-controller buttons, then the two triggers
 // (pressed beyond half way). The sticks are not bound here: the left walks, the right looks.
@@ -26,7 +27,16 @@ constexpr int padActionCount = static_cast<int>(PadAction::Count);
 // One control for each action, indexed by the action.
 struct PadBindingTable {
   PadControl control[padActionCount];
+  bool operator==(const PadBindingTable& other) const {
+    for (int i = 0; i < padActionCount; ++i) {
+      if (control[i] != other.control[i]) return false;
+    }
+    return true;
+  }
 };
+
+// The defaults below.
+PadBindingTable defaultPadBindings();
 
 // ---- Live for the whole run: the defaults at start-up; a bindings page may change them ----
 extern PadBindingTable padBindings;
@@ -38,6 +48,19 @@ void resetPadBindings();
 
 // The control bound to an action.
 PadControl padControlFor(PadAction action);
+
+// The actions of play, which the bindings page and the settings lines change (the menus'
+// controls stay as they are, so that no player can lose his way back).
+constexpr int padPlayActionCount = static_cast<int>(PadAction::Pause) + 1;
+
+// Binds `control` to a play action; the play action that had it gets the action's old
+// control in exchange. Returns that action, or Count when none had it.
+PadAction bindPadControl(PadBindingTable& table, PadAction action, PadControl control);
+
+// The settings lines' names and values: "pad-take", "pad-fire"...; "a", "right-trigger"...
+const char* padActionSettingName(PadAction action);
+const char* padControlSettingName(PadControl control);
+bool padControlFromName(const std::string& name, PadControl& control);
 
 // Names for people: "right trigger", "A"...; "take", "empty the bag"...
 const char* padControlName(PadControl control);

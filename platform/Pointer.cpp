@@ -17,12 +17,13 @@ void warpPointer(int x, int y) {
   glutWarpPointer(x, y);
 }
 
+// A program without a window (a test) has no pointer to show.
 void hidePointer() {
-  glutSetCursor(GLUT_CURSOR_NONE);
+  if (glutGet(GLUT_INIT_STATE) && glutGetWindow() != 0) glutSetCursor(GLUT_CURSOR_NONE);
 }
 
 void showPointer() {
-  glutSetCursor(GLUT_CURSOR_INHERIT);
+  if (glutGet(GLUT_INIT_STATE) && glutGetWindow() != 0) glutSetCursor(GLUT_CURSOR_INHERIT);
 }
 
 void setWarpHook(WarpHook hook) {

@@ -46,6 +46,12 @@ WindowPoint toWindow(float x, float y, Anchor anchor) {
   return p;
 }
 
+WindowPoint toCentredLayout(float x, float y) {
+  const float s = layoutScale();
+  return {(x - static_cast<float>(width) * 0.5f) / s + layoutWidth * 0.5f,
+          (y - static_cast<float>(height) * 0.5f) / s + layoutHeight * 0.5f};
+}
+
 void setDisplayRefreshRate(int hertz) { refreshHertz = hertz > 0 ? hertz : 60; }
 int displayRefreshRate() { return refreshHertz; }
 

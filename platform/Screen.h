@@ -32,6 +32,10 @@ float layoutScale();
 // A layout position (pixels of the 1024x768 screen, y downwards) in window pixels.
 WindowPoint toWindow(float x, float y, Anchor anchor);
 
+// A window position (the pointer's) on the layout of what stands centred: toWindow's
+// inverse for Anchor::Centre.
+WindowPoint toCentredLayout(float x, float y);
+
 // The centre the pointer is held at for mouse look: integer halves of the window's size.
 int pointerCentreX();
 int pointerCentreY();

@@ -15,7 +15,6 @@
 #include "game/World.h"
 #include "geometry/MuseumPlan.h"
 #include "geometry/RoomVisibility.h"
-#include "platform/Pointer.h"
 #include "platform/Screen.h"
 #include "render/Furniture.h"
 #include "render/GuardDraw.h"
@@ -23,7 +22,7 @@
 #include "render/Hud.h"
 #include "render/Lights.h"
 #include "render/Menu.h"
-#include "render/PauseScreen.h"
+#include "render/PageDraw.h"
 #include "render/PlayerPistol.h"
 #include "render/ResultsPanel.h"
 #include "render/StaticGeometry.h"
@@ -39,9 +38,9 @@ const float lampBlack[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 const float lampNoShininess[4] = {0.0f, 0.0f, 0.0f, 0.0f};
 
 // Step 2.
+// The pointer is the player's while a menu is shown: it stays where he puts it.
 void drawMenuFrame() {
   drawMenu();
-  platform::warpPointer(platform::pointerCentreX(), platform::pointerCentreY());
 }
 
 // Step 11: the lamps show the alarm as this frame's lights do, before its end in this frame.
@@ -99,7 +98,8 @@ void drawAlarmLamps() {
 void drawMuseumFrame() {
   releaseMenuPage();
   glLoadIdentity();
-  switchAlarmLights(heist.alarmLightsOn);
+  // Steady for a player who asked: the red lights shine for as long as the alarm does.
+  switchAlarmLights(accessibility.steadyAlarmLights ? alarmShown : heist.alarmLightsOn);
   camera->applyView();
   const RoomView view = findRoomView(camera->position);
   setRoomLights();
@@ -118,7 +118,6 @@ void drawMuseumFrame() {
   drawHitFlash();
   // After the scene, so that the HUD's text blends over it; the pause and the results over all.
   drawHud();
-  if (gamePaused()) drawPauseScreen();
   if (gameOver() || heistFinished()) drawResultsPanel();
 }
 
@@ -146,9 +145,11 @@ void drawFrame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   // Polygons are outlined from F3 on until Esc, the menu pages then too.
   glPolygonMode(GL_FRONT_AND_BACK, heist.polygonLines ? GL_LINE : GL_FILL);
-  if (menuActive()) {
+  if (menuActive() || currentScreen == GameScreen::PauseControls) {
     drawMenuFrame();
   } else {
     drawMuseumFrame();
   }
+  // The pause menu, the options and the bindings stand over the frame.
+  drawShownPage();
 }

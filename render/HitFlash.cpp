@@ -19,7 +19,8 @@ float strengthNow() {
   if (hitAt < 0.0) return 0.0f;
   const double since = platform::clockSeconds() - hitAt;
   if (since < 0.0 || since >= flashSeconds) return 0.0f;
-  return flashStrength * static_cast<float>(1.0 - since / flashSeconds);
+  return flashStrength * static_cast<float>(1.0 - since / flashSeconds) *
+         static_cast<float>(accessibility.hitFlashPercent) / 100.0f;
 }
 
 void noticeHit() {

@@ -108,12 +108,26 @@ void healthColour(float value, float* colour) {
 }
 
 // From here to endAnchored, layout pixels that keep their distance to `anchor`'s corner.
+// A player's larger or smaller HUD grows or shrinks about the corner it hangs at.
 void beginAnchored(platform::Anchor anchor) {
   const platform::WindowPoint origin = platform::toWindow(0.0f, 0.0f, anchor);
   const float s = platform::layoutScale();
   glPushMatrix();
-  glTranslatef(origin.x, origin.y, 0.0f);
-  glScalef(s, s, 1.0f);
+  if (accessibility.textSizePercent == 100) {
+    glTranslatef(origin.x, origin.y, 0.0f);
+    glScalef(s, s, 1.0f);
+    return;
+  }
+  const bool right = anchor == platform::Anchor::TopRight || anchor == platform::Anchor::BottomRight;
+  const bool bottom =
+      anchor == platform::Anchor::BottomLeft || anchor == platform::Anchor::BottomRight;
+  const float cornerX = right ? platform::layoutWidth : 0.0f;
+  const float cornerY = bottom ? platform::layoutHeight : 0.0f;
+  const platform::WindowPoint corner = platform::toWindow(cornerX, cornerY, anchor);
+  const float k = s * static_cast<float>(accessibility.textSizePercent) / 100.0f;
+  glTranslatef(corner.x, corner.y, 0.0f);
+  glScalef(k, k, 1.0f);
+  glTranslatef(-cornerX, -cornerY, 0.0f);
 }
 
 void endAnchored() {

@@ -19,16 +19,16 @@
 
 namespace {
 
-// menuTextures: entries 0..3 the main menu with that selection highlighted, 4 the controls
-// page, 5 the credits page.
-constexpr int controlsPage = 4;
-constexpr int creditsPage = 5;
-constexpr int pageCount = 6;
+// menuTextures: entries 0..4 the main menu with that selection highlighted, 5 the controls
+// page, 6 the credits page.
+constexpr int controlsPage = 5;
+constexpr int creditsPage = 6;
+constexpr int pageCount = menuPageCount;
 
 // ---- Set at start-up by noteMenuPages, then by each change of the page shown ----
 // A page is 5.3 MB of texture with its mipmaps, and a glance at the menu shows one page: only
 // the page on screen is kept, uploaded when it comes up (a key press in the menu costs one
-// page's decode and upload), which leaves at most one page in memory instead of six.
+// page's decode and upload), which leaves at most one page in memory instead of seven.
 const char* const* pageFiles = nullptr;
 int loadedPage = -1;  // the page in menuTextures that this file uploaded, -1 for none
 

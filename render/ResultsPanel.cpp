@@ -11,7 +11,7 @@
 #include "game/TextMessage.h"
 #include "platform/Screen.h"
 #include "render/Overlay.h"
-#include "render/PauseScreen.h"
+#include "render/PageDraw.h"
 
 namespace {
 

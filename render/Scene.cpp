@@ -15,7 +15,7 @@
 #include "render/Menu.h"
 #include "render/StaticGeometry.h"
 
-GLuint menuTextures[6];
+GLuint menuTextures[menuPageCount];
 GLuint hudIcons[3];
 GLuint skylineTextures[2];
 GLuint switchTextures[2];
@@ -28,9 +28,10 @@ TextMessage* cornerMessage = nullptr;
 namespace {
 
 // ---- Texture tables ----
-const char* const menuTextureFiles[6] = {
+const char* const menuTextureFiles[menuPageCount] = {
     "data/textures/menue/menue_1start.bmp", "data/textures/menue/menue_1showC.bmp",
-    "data/textures/menue/menue_1showCr.bmp", "data/textures/menue/menue_1quit.bmp",
+    "data/textures/menue/menue_1showCr.bmp", "data/textures/menue/menue_1options.bmp",
+    "data/textures/menue/menue_1quit.bmp",
     "data/textures/menue/menue_1help.bmp",  "data/textures/menue/menue_1credits.bmp"};
 const char* const hudIconFiles[3] = {"data/textures/heart.bmp", "data/textures/bag.bmp",
                                      "data/textures/police.bmp"};

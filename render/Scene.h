@@ -7,7 +7,10 @@
 
 class TextMessage;
 
-extern GLuint menuTextures[6];     // start, controls, credits, quit highlighted; controls page; credits page
+// The main menu with each entry highlighted (start, controls, credits, options, quit), then
+// the controls page and the credits page.
+constexpr int menuPageCount = 7;
+extern GLuint menuTextures[menuPageCount];
 extern GLuint hudIcons[3];         // heart, bag, police
 extern GLuint skylineTextures[2];  // skyline, sky
 extern GLuint switchTextures[2];   // switch front, switch side

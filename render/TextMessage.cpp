@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "game/GameState.h"
 #include "render/GlyphText.h"
 
 
@@ -50,7 +51,19 @@ void TextMessage::draw(void* font) const {
       platform::toWindow(static_cast<float>(x), static_cast<float>(y), anchor);
   if (haveAtlases()) {
     const FontStandIn standIn = standInFor(font);
-    drawGlyphText(standIn.face, at.x, at.y, platform::layoutScale() * standIn.size, colour, text);
+    const float base = platform::layoutScale() * standIn.size;
+    if (accessibility.textSizePercent == 100) {
+      drawGlyphText(standIn.face, at.x, at.y, base, colour, text);
+      return;
+    }
+    // A larger or smaller line keeps the end its anchor holds: a right corner's its right
+    // end, a centred line its middle.
+    const float scale = base * static_cast<float>(accessibility.textSizePercent) / 100.0f;
+    const float grown = glyphTextWidth(standIn.face, scale, text) -
+                        glyphTextWidth(standIn.face, base, text);
+    const bool right = anchor == platform::Anchor::TopRight || anchor == platform::Anchor::BottomRight;
+    const float shift = right ? grown : (anchor == platform::Anchor::Centre ? grown * 0.5f : 0.0f);
+    drawGlyphText(standIn.face, at.x - shift, at.y, scale, colour, text);
     return;
   }
   // The raster colour is latched by glRasterPos, so the colour goes first.

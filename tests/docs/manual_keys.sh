@@ -6,9 +6,11 @@ set -u
 source=$1
 fail() { echo "FAIL: $*"; exit 1; }
 
-# The handlers' keys: lower-case letters of "case 'x'", 13 and 27, GLUT's special keys.
+# The handlers' keys: lower-case letters of "case 'x'" and of the key table's defaults
+# ("= 'x'"), 13 and 27, GLUT's special keys.
 {
   grep -ho "case '[a-z]'" "$source"/input/*.cpp | sed "s/case '\(.\)'/\1/"
+  grep -ho "= '[a-z]'" "$source"/input/KeyBindings.cpp | sed "s/= '\(.\)'/\1/"
   grep -hoE "case (13|27)\b" "$source"/input/*.cpp | sed 's/case 13/Enter/; s/case 27/Esc/'
   grep -hoE "GLUT_KEY_(F[0-9]+|UP|DOWN|LEFT|RIGHT)\b" "$source"/input/*.cpp |
     sed 's/GLUT_KEY_//' | sed 's/^UP$/up/; s/^DOWN$/down/; s/^LEFT$/left/; s/^RIGHT$/right/'

@@ -68,17 +68,17 @@ class GameRules : public ::testing::Test {
   }
 };
 
-TEST_F(GameRules, MenuSelectionStaysWithinItsFourEntriesAndClapsOnlyWhenItMoves) {
+TEST_F(GameRules, MenuSelectionStaysWithinItsFiveEntriesAndClapsOnlyWhenItMoves) {
   testsupport::resetToMenu();
   startSoundRecording();
-  key('w');                                  // at 0: stays, silent
+  key('w');                                            // at 0: stays, silent
   EXPECT_EQ(static_cast<int>(menuSelection), 0);
   EXPECT_TRUE(playedSounds().empty());
-  key('s'); key('s'); key('s'); key('s');    // 1, 2, 3, then stays at 3
-  EXPECT_EQ(static_cast<int>(menuSelection), 3);
-  EXPECT_EQ(playedSounds(), (Sounds{clapsSound, clapsSound, clapsSound}));
+  key('s'); key('s'); key('s'); key('s'); key('s');    // 1, 2, 3, 4, then stays at 4
+  EXPECT_EQ(menuSelection, MenuEntry::Quit);
+  EXPECT_EQ(playedSounds(), (Sounds{clapsSound, clapsSound, clapsSound, clapsSound}));
   special(GLUT_KEY_UP);
-  EXPECT_EQ(static_cast<int>(menuSelection), 2);
+  EXPECT_EQ(menuSelection, MenuEntry::Options);
 }
 
 TEST_F(GameRules, EnterOpensAndClosesThePagesAndStartsAGame) {

@@ -1,5 +1,5 @@
 // The pad in the test process, through SDL's virtual pad: the menus, the end screens and the
-// pause driven by its buttons, the bindings table obeyed, the sticks walking and turning at
+// pause, the pause menu and the options driven by its buttons, the bindings table obeyed, the sticks walking and turning at
 // the player's speed, a drifting stick ignored until the player moves it, and pads plugged in
 // and out while the game runs.
 #include <gtest/gtest.h>
@@ -7,10 +7,15 @@
 #include <SDL2/SDL.h>
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "VirtualPad.h"
+#include "app/GameOptions.h"
+#include "app/OptionsPage.h"
 #include "game/GameState.h"
+#include "game/MenuPage.h"
 #include "game/Screen.h"
 #include "input/Gamepad.h"
 #include "input/HeldKeys.h"
@@ -21,6 +26,13 @@
 namespace {
 
 constexpr double pi = 3.141592653589793;
+std::string readSettingsText(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
 bool quitAsked = false;
 void recordQuit() { quitAsked = true; }
 
@@ -91,6 +103,7 @@ TEST_F(Pad, MenusMoveWithTheDpadAndTheStickAChoosesAndBGoesBackButNeverQuits) {
   EXPECT_EQ(currentScreen, GameScreen::Menu);
   EXPECT_EQ(menuSelection, MenuEntry::Controls);
   // B in the main menu does nothing, whatever is selected; A on Quit quits.
+  press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
   press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
   press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
   EXPECT_EQ(menuSelection, MenuEntry::Quit);
@@ -223,3 +236,61 @@ TEST(PadStick, IsDeadInsideItsZoneGentleJustBeyondAndWholeAtFullTilt) {
 }
 
 }  // namespace
+
+TEST_F(Pad, ThePauseMenuAndTheOptionsPageAreDrivenByThePad) {
+  optionsPage = &optionsMenuPage();
+  bindingsPage = &keyBindingsPage();
+  const std::string saved = std::string(VAULTRUN_BINARY_DIR) + "/test-config-pad/settings.ini";
+  noteSettingsFile("1024x768\n", saved);
+  const int volume = gameOptions.musicVolume;
+  press(SDL_CONTROLLER_BUTTON_A);
+  press(SDL_CONTROLLER_BUTTON_START);
+  ASSERT_EQ(currentScreen, GameScreen::Paused);
+  press(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+  press(SDL_CONTROLLER_BUTTON_A);
+  ASSERT_EQ(currentScreen, GameScreen::OptionsPage);
+  EXPECT_TRUE(gamePaused());
+  // Down to the music volume with the stick, pushed and let go six times; the d-pad's left
+  // turns it down.
+  for (int row = 0; row < 6; ++row) {
+    tilt(SDL_CONTROLLER_AXIS_LEFTY, 1.0);
+    tilt(SDL_CONTROLLER_AXIS_LEFTY, 0.0);
+  }
+  press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+  EXPECT_EQ(gameOptions.musicVolume, volume - 10);
+  // B goes back to the pause menu, with the change saved; Start goes on playing.
+  press(SDL_CONTROLLER_BUTTON_B);
+  EXPECT_EQ(currentScreen, GameScreen::Paused);
+  press(SDL_CONTROLLER_BUTTON_START);
+  EXPECT_EQ(currentScreen, GameScreen::Playing);
+  EXPECT_FALSE(platform::clockPaused());
+  EXPECT_NE(readSettingsText(saved).find("music-volume = " + std::to_string(volume - 10)),
+            std::string::npos);
+  gameOptions = GameOptions();
+  applyGameOptions();
+}
+
+TEST_F(Pad, TheBindingsPageWaitingForAButtonTakesTheNextOneAndBGoesBackAfter) {
+  optionsPage = &optionsMenuPage();
+  bindingsPage = &keyBindingsPage();
+  openOptions();
+  openBindings();
+  ASSERT_EQ(currentScreen, GameScreen::BindingsPage);
+  MenuPage& page = keyBindingsPage();
+  for (int row = 0; row < page.rowCount(); ++row) {
+    if (page.rowAt(row).label == std::string("Pad: ") + padActionName(PadAction::Take)) {
+      page.selected = row;
+    }
+  }
+  page.choose(page.selected);
+  ASSERT_TRUE(page.waitingForKey());
+  press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
+  EXPECT_FALSE(page.waitingForKey());
+  EXPECT_EQ(padControlFor(PadAction::Take), PadControl::RightShoulder);
+  EXPECT_EQ(currentScreen, GameScreen::BindingsPage);
+  press(SDL_CONTROLLER_BUTTON_B);
+  EXPECT_EQ(currentScreen, GameScreen::OptionsPage);
+  gameOptions = GameOptions();
+  applyGameOptions();
+  EXPECT_EQ(padControlFor(PadAction::Take), PadControl::A);
+}

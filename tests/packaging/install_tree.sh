@@ -39,6 +39,12 @@ desktop-file-validate "$root/usr/share/applications/vaultrun.desktop" ||
   fail "desktop-file-validate"
 appstreamcli validate-tree --no-net "$root" > "$work/appstream" 2>&1 ||
   fail "appstreamcli: $(cat "$work/appstream")"
+# What a software centre shows beside the validation: the rating, the controls, this release.
+metainfo=$root/usr/share/metainfo/org.example.vaultrun.metainfo.xml
+for want in '<content_rating type="oars-1.1">' '<control>keyboard</control>' \
+            '<control>pointing</control>' '<control>gamepad</control>' "<release version=\"$version\""; do
+  grep -qF "$want" "$metainfo" || fail "the metadata lacks $want"
+done
 LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
   man --warnings -E UTF-8 -l "$root/usr/share/man/man6/vaultrun.6.gz" > "$work/man.txt" 2> "$work/man.err"
 [ -s "$work/man.err" ] && fail "man warns: $(cat "$work/man.err")"
@@ -82,6 +88,10 @@ done
 [ "$colours" -gt 50 ] || fail "no menu frame ($colours colours in the window)"
 grep -q "screen mode 1280x720:32@60" "$work/game.out" ||
   fail "the per-user mode was not used: $(cat "$work/game.out")"
+# The desktop matches the running window with its launcher by the window's class.
+wmClass=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/vaultrun.desktop")
+xprop -id "$window" WM_CLASS | grep -q "\"$wmClass\"\$" ||
+  fail "the window's class $(xprop -id "$window" WM_CLASS) is not the entry's \"$wmClass\""
 focus_window
 quit_with_escape "the game"
 

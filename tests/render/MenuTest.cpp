@@ -18,8 +18,9 @@ using namespace renderprobe;
 
 namespace {
 
-const std::uint8_t pageColours[6][3] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},
-                                        {255, 255, 0}, {0, 255, 255}, {255, 0, 255}};
+const std::uint8_t pageColours[menuPageCount][3] = {
+    {255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}, {0, 255, 255}, {255, 0, 255},
+    {255, 255, 255}};
 
 class MenuTest : public ::testing::Test {
  protected:
@@ -27,14 +28,14 @@ class MenuTest : public ::testing::Test {
     if (!testsupport::ensureGlContext(width, height)) {
       GTEST_SKIP() << "no X display";
     }
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < menuPageCount; ++i) {
       menuTextures[i] = solidTexture(pageColours[i][0], pageColours[i][1], pageColours[i][2]);
     }
   }
   void TearDown() override {
     // Nothing may be left queued for the renderer when the process exits.
     glFinish();
-    glDeleteTextures(6, menuTextures);
+    glDeleteTextures(menuPageCount, menuTextures);
     menuSelection = MenuEntry::Start;
     currentScreen = GameScreen::Menu;
   }
@@ -43,7 +44,7 @@ class MenuTest : public ::testing::Test {
   static int pageOnScreen() {
     beginGameFrame();
     drawMenu();
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < menuPageCount; ++i) {
       const auto is = [i](const Rgb& p) {
         return near(p, pageColours[i][0] / 255.0f, pageColours[i][1] / 255.0f, pageColours[i][2] / 255.0f);
       };
@@ -54,24 +55,27 @@ class MenuTest : public ::testing::Test {
 };
 
 TEST_F(MenuTest, EachScreenShowsItsOwnPage) {
-  for (std::int16_t selection = 0; selection < 4; ++selection) {
+  for (std::int16_t selection = 0; selection < 5; ++selection) {
     menuSelection = static_cast<MenuEntry>(selection);
     EXPECT_EQ(pageOnScreen(), selection);
   }
   menuSelection = MenuEntry::Controls;
   currentScreen = GameScreen::ControlsPage;
-  EXPECT_EQ(pageOnScreen(), 4);
+  EXPECT_EQ(pageOnScreen(), 5);
   currentScreen = GameScreen::Menu;
   menuSelection = MenuEntry::Credits;
   currentScreen = GameScreen::CreditsPage;
+  EXPECT_EQ(pageOnScreen(), 6);
+  // The controls page from the pause menu is the same page.
+  currentScreen = GameScreen::PauseControls;
   EXPECT_EQ(pageOnScreen(), 5);
 }
 
 TEST_F(MenuTest, PagesFromFilesComeUpWhenShownAndOnlyTheShownOneStays) {
-  glDeleteTextures(6, menuTextures);
-  static std::string files[6];
-  static const char* names[6];
-  for (int i = 0; i < 6; ++i) {
+  glDeleteTextures(menuPageCount, menuTextures);
+  static std::string files[menuPageCount];
+  static const char* names[menuPageCount];
+  for (int i = 0; i < menuPageCount; ++i) {
     const std::uint8_t* c = pageColours[i];
     files[i] = assettest::writeFile("page" + std::to_string(i) + ".bmp",
                                     assettest::bmp24(2, 2, {c[0], c[1], c[2], c[0], c[1], c[2],
@@ -82,10 +86,10 @@ TEST_F(MenuTest, PagesFromFilesComeUpWhenShownAndOnlyTheShownOneStays) {
   for (const std::int16_t selection : {2, 0, 3}) {
     menuSelection = static_cast<MenuEntry>(selection);
     EXPECT_EQ(pageOnScreen(), selection);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(menuTextures[i] != 0, i == selection) << i;
+    for (int i = 0; i < menuPageCount; ++i) EXPECT_EQ(menuTextures[i] != 0, i == selection) << i;
   }
   currentScreen = GameScreen::CreditsPage;
-  EXPECT_EQ(pageOnScreen(), 5);
+  EXPECT_EQ(pageOnScreen(), 6);
   currentScreen = GameScreen::Menu;
   EXPECT_EQ(pageOnScreen(), 3);
   deleteTexture(menuTextures[3]);

@@ -41,27 +41,12 @@ testsupport::ReplayResult recordHeistRoute(const fs::path& dataHome, const std::
   s.withoutScreenshots();
   testsupport::heistTakeTeapotAndLeave(
       testsupport::heistTakePicture(testsupport::heistIntoRoomTwo(s)));
-  const char* before = std::getenv("XDG_DATA_HOME");
-  const std::string saved = before != nullptr ? before : "";
-  setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
-  const auto result = testsupport::runReplay(start + s.end(400));
-  if (before != nullptr) setenv("XDG_DATA_HOME", saved.c_str(), 1); else unsetenv("XDG_DATA_HOME");
-  return result;
+  return testsupport::runReplayRecording(start + s.end(400), dataHome.string());
 }
 
-// The real game watching `file` until it prints its end, then ended by a termination
-// signal (the watch waits for Esc). Its own data home stays empty unless it writes.
 testsupport::CommandRun watch(const fs::path& file, const fs::path& dataHome,
                               const std::string& extra = "") {
-  const fs::path out = dataHome.parent_path() / (dataHome.filename().string() + ".out");
-  const std::string game = std::string("XDG_DATA_HOME='") + dataHome.string() + "' '" +
-                           VAULTRUN_GAME_BINARY + "' --replay '" + file.string() + "' " + extra;
-  return testsupport::runCommand(
-      std::string("cd '") + VAULTRUN_SOURCE_DIR + "' && { " + game + " > '" + out.string() +
-      "' 2>&1 & pid=$!; for i in $(seq 1500); do grep -q '^replay.digest' '" + out.string() +
-      "' && break; kill -0 $pid 2>/dev/null || break; sleep 0.2; done; kill -TERM $pid 2>/dev/null; "
-      "wait $pid; status=$?; cat '" + out.string() + "'; rm -f '" + out.string() +
-      "'; exit $status; }");
+  return testsupport::watchRecording(file.string(), dataHome.string(), extra);
 }
 
 std::string lineAfter(const std::string& text, const std::string& name) {
@@ -139,7 +124,8 @@ TEST_F(RecordedHeist, DamagedRecordingsAreRefusedBeforeAnythingOpens) {
   std::string flippedHeader = good, flippedBody = good, otherVersion = good;
   flippedHeader[good.find("score ") + 6] ^= 0x01;
   flippedBody[bodyAt + (good.size() - bodyAt) / 2] ^= 0x40;
-  otherVersion[std::string("vaultrun-replay ").size()] = '2';
+  // The first version kept no pads: refused, not guessed at.
+  otherVersion[std::string("vaultrun-replay ").size()] = '1';
   fs::create_directory(scratch.path / "folder.vrr");
   const fs::path cases[] = {
       put("cut-in-header.vrr", good.substr(0, 40)),
@@ -165,6 +151,10 @@ TEST_F(RecordedHeist, DamagedRecordingsAreRefusedBeforeAnythingOpens) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.out.find("Error: cannot watch " + file.string() + ": "), std::string::npos)
         << run.out;
+    if (file.filename() == "other-version.vrr") {
+      EXPECT_NE(run.out.find("replay version 1; this game reads version 2"), std::string::npos)
+          << run.out;
+    }
     // One clear line: no window was opened, so not even the loading line came first.
     EXPECT_EQ(run.out.find("loading"), std::string::npos) << run.out;
     EXPECT_TRUE(watcherHome.empty());
@@ -205,7 +195,8 @@ TEST(RecordedStealthHeist, IsKeptAsItsRulesBestAndWatchedByThem) {
 }
 
 // The records' packing at its edges: long clock advances, pointers far off and back,
-// special keys above a byte, and a heist whose clock nears the end of its range.
+// special keys above a byte, pad readings from one end of the sticks to the other, and a
+// heist whose clock nears the end of its range.
 TEST(ReplayRecords, ComeBackAsTheyWentIn) {
   ReplayFile file;
   file.header.gameVersion = "1.0.0";
@@ -220,6 +211,8 @@ TEST(ReplayRecords, ComeBackAsTheyWentIn) {
       {ReplayRecordKind::SpecialDown, UINT_MAX - 50000u, 0x1234, 0, 0, 0},
       {ReplayRecordKind::Button, UINT_MAX - 50000u, 2, 1, 512, 384},
       {ReplayRecordKind::Drag, UINT_MAX - 10u, 0, 0, 0, -1},
+      {ReplayRecordKind::Pad, UINT_MAX - 10u, 0, 0, 0, 0, {(1u << replayPadControls) - 1, {-32767, 32767, 0, -1}}},
+      {ReplayRecordKind::Pad, UINT_MAX - 9u, 0, 0, 0, 0, {1u << 16, {32767, -32767, 1, 0}}},
       {ReplayRecordKind::KeyUp, UINT_MAX, 255, 0, 0, 0},
       {ReplayRecordKind::End, UINT_MAX, 0, 0, 0, 0},
   };
@@ -242,14 +235,32 @@ TEST(ReplayRecords, ComeBackAsTheyWentIn) {
     EXPECT_EQ(r.state, expected.state);
     EXPECT_EQ(r.x, expected.x);
     EXPECT_EQ(r.y, expected.y);
+    EXPECT_TRUE(r.pad == expected.pad);
   }
   EXPECT_TRUE(reader.ended());
   // The options a replay plays with come back as the very same floats.
   file.header.mouseSensitivity = 0.1f;
   file.header.fieldOfView = 67.3f;
+  file.header.padDeadZone = 0.07f;
+  file.header.padTurnSpeed = 333.3f;
+  file.header.swapPadSticks = true;
+  file.header.padAtStart = {5, {-32767, 12, 0, 32767}};
   ASSERT_TRUE(parseReplayFile(formatReplayFile(file), back, problem)) << problem;
   EXPECT_EQ(back.header.mouseSensitivity, 0.1f);
   EXPECT_EQ(back.header.fieldOfView, 67.3f);
+  EXPECT_EQ(back.header.padDeadZone, 0.07f);
+  EXPECT_EQ(back.header.padTurnSpeed, 333.3f);
+  EXPECT_TRUE(back.header.swapPadSticks);
+  EXPECT_TRUE(back.header.padAtStart == file.header.padAtStart);
+  // A pad reading past the sticks' range or with a control the game has not is no recording.
+  std::string text = formatReplayFile(file);
+  for (const char* bad : {"pad 5 -32768 12 0 32767", "pad 16777216 -32767 12 0 32767",
+                          "pad 5 -32767 12 0", "pad 5 -0 12 0 32767"}) {
+    std::string broken = text;
+    broken.replace(broken.find("pad 5 "), std::string("pad 5 -32767 12 0 32767").size(), bad);
+    EXPECT_FALSE(parseReplayFile(broken, back, problem)) << bad;
+    EXPECT_NE(problem.find("pad line"), std::string::npos) << bad << ": " << problem;
+  }
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 // Games played with the pad alone through the replay driver, whose timelines plug SDL's
 // virtual pad in, press its buttons and tilt its sticks: the heist from the menu to the
-// verdict as the keyboard plays it, the view's turn at the player's speed, a drifting stick,
-// and a pad plugged in after start-up that starts, pauses and resumes a game.
+// verdict as the keyboard plays it (and recorded, then watched in the real game to the same
+// end), the view's turn at the player's speed, a drifting stick, and a pad plugged in after
+// start-up that starts, pauses and resumes a game.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 
+#include "game/ReplayFile.h"
 #include "input/Gamepad.h"
 #include "support/Replay.h"
 
@@ -83,6 +87,14 @@ std::string padHeist() {
   return s.press("x").press("y").end(200);
 }
 
+// The text after "name " on its line of a program's output.
+std::string reportLineOf(const std::string& text, const std::string& name) {
+  const std::size_t at = text.find(name + " ");
+  if (at == std::string::npos) return "";
+  const std::size_t from = at + name.size() + 1;
+  return text.substr(from, text.find('\n', from) - from);
+}
+
 double yawDegrees(const testsupport::ReplayResult& r, const std::string& label) {
   const std::string p = label.empty() ? "" : label + ".";
   const double dx = reportNumber(r, p + "camera.view", 0) - reportNumber(r, p + "camera.position", 0);
@@ -110,6 +122,42 @@ TEST(PadScenario, AHeistPlayedWithThePadAloneEndsWithTheKeyboardsVerdict) {
   for (const char* line : {"screen", "room", "score", "bag", "health", "status-text", "score-text"}) {
     EXPECT_EQ(reportLine(byPad, line), reportLine(byKeys, line)) << line << "\n" << byPad.output;
   }
+}
+
+// The pad's heist as it is recorded: the pads' readings are kept beside the frames, and the
+// real game watching the recording plays it to the digest, score and outcome it ended with.
+TEST(PadScenario, AHeistPlayedWithThePadIsRecordedAndWatchedToTheSameEnd) {
+  namespace fs = std::filesystem;
+  char pattern[] = "/tmp/vaultrun-pad-replay-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const fs::path home = pattern;
+  const auto played = testsupport::runReplayRecording(padHeist(), (home / "player").string(),
+                                                      "--step-ms 80");
+  ASSERT_EQ(played.exitStatus, 0) << played.output;
+  const std::string file = (home / "player/vaultrun/replays/last.vrr").string();
+  ReplayFile recording;
+  std::string problem;
+  ASSERT_TRUE(parseReplayFile(testsupport::readFile(file), recording, problem)) << problem;
+  EXPECT_EQ(recording.header.outcome, "escaped");
+  // The A that started it is held at the new game; every later press, release and tilt is a
+  // pad record of its own.
+  EXPECT_EQ(recording.header.padAtStart.pressed, 1u);
+  ReplayBodyReader reader(recording);
+  ReplayRecord record;
+  int padRecords = 0;
+  while (reader.next(record, problem)) padRecords += record.kind == ReplayRecordKind::Pad;
+  EXPECT_GT(padRecords, 40);
+
+  const auto watched = testsupport::watchRecording(file, (home / "watcher").string());
+  char digest[17];
+  std::snprintf(digest, sizeof digest, "%016llx",
+                static_cast<unsigned long long>(recording.header.digest));
+  EXPECT_EQ(reportLineOf(watched.out, "replay.digest"), digest) << watched.out;
+  EXPECT_EQ(reportLineOf(watched.out, "replay.outcome"), "escaped");
+  EXPECT_EQ(reportLineOf(watched.out, "replay.score"), std::to_string(recording.header.score));
+  EXPECT_EQ(watched.out.find("played differently"), std::string::npos) << watched.out;
+  std::error_code ignored;
+  fs::remove_all(home, ignored);
 }
 
 TEST(PadScenario, TheRightStickAtFullTiltForASecondTurnsThePlayersSpeed) {

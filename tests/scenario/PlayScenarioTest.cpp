@@ -153,7 +153,8 @@ TEST(ShotGuardScenario, ThreeHitsBringGuardOneDownAndHeComesBackFreshAtHisFirstC
 // callback, before the timeline's end would print the state; under the virtual clock the
 // two-second wait for the shutdown sound passes at once.
 TEST(QuitScenario, EnterOnQuitOrEscInTheMenuEndsTheGameWithStatusZero) {
-  const auto quit = play(Script().key("s").key("s").key("s").key("enter").end(4000));
+  const auto quit =
+      play(Script().key("s").key("s").key("s").key("s").key("enter").end(4000));
   EXPECT_EQ(quit.exitStatus, 0) << quit.output;
   EXPECT_EQ(quit.output.find("replay.frames"), std::string::npos) << quit.output;
 

@@ -17,6 +17,28 @@
 
 namespace testsupport {
 
+ReplayResult runReplayRecording(const std::string& timeline, const std::string& dataHome,
+                                const std::string& arguments) {
+  const char* before = std::getenv("XDG_DATA_HOME");
+  const std::string saved = before != nullptr ? before : "";
+  setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+  ReplayResult result = runReplay(timeline, arguments);
+  if (before != nullptr) setenv("XDG_DATA_HOME", saved.c_str(), 1); else unsetenv("XDG_DATA_HOME");
+  return result;
+}
+
+CommandRun watchRecording(const std::string& file, const std::string& dataHome,
+                          const std::string& extra) {
+  const std::string out = dataHome + ".out";
+  const std::string game = "XDG_DATA_HOME='" + dataHome + "' '" + VAULTRUN_GAME_BINARY +
+                           "' --replay '" + file + "' " + extra;
+  return runCommand(
+      std::string("cd '") + VAULTRUN_SOURCE_DIR + "' && { " + game + " > '" + out +
+      "' 2>&1 & pid=$!; for i in $(seq 1500); do grep -q '^replay.digest' '" + out +
+      "' && break; kill -0 $pid 2>/dev/null || break; sleep 0.2; done; kill -TERM $pid 2>/dev/null; "
+      "wait $pid; status=$?; cat '" + out + "'; rm -f '" + out + "'; exit $status; }");
+}
+
 ReplayResult runReplay(const std::string& timeline, const std::string& arguments) {
   ReplayResult result;
   char path[] = "/tmp/vaultrun-timeline-XXXXXX";

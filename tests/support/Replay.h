@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/Process.h"
+
 namespace testsupport {
 
 struct ReplayResult {
@@ -18,6 +20,16 @@ struct ReplayResult {
 // Writes the timeline to a temporary file and runs vaultrun-replay on it from the source
 // folder (which holds data/), with extra command-line arguments.
 ReplayResult runReplay(const std::string& timeline, const std::string& arguments = "");
+
+// runReplay with the recorded heists going to dataHome (XDG_DATA_HOME for the driver).
+ReplayResult runReplayRecording(const std::string& timeline, const std::string& dataHome,
+                                const std::string& arguments = "");
+
+// The real game watching the recorded heist `file` until it prints its end, then ended by a
+// termination signal (the watch waits for Esc), with its data home in dataHome (which stays
+// empty unless it writes). Its output is in out.
+CommandRun watchRecording(const std::string& file, const std::string& dataHome,
+                          const std::string& extra = "");
 
 // The text after "name " on its line of the statement, or "" when there is none.
 std::string reportLine(const ReplayResult& r, const std::string& name);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "TextPainter.h"
+#include "game/MenuPage.h"
 #include "TextureMakers.h"
 
 namespace assetgen {
@@ -127,13 +128,19 @@ Canvas mainMenu(const Canvas& bg, Fonts& f, int selected) {
   Page page(bg);
   title(page, f, "VAULTRUN", 170.0f, 118.0f);
   page.centred(*f.regular, 26.0f, 225.0f, "One night. One museum. One bag.", rgb(190, 196, 220));
-  const char* entries[] = {"Start", "Controls", "Credits", "Quit"};
-  for (int i = 0; i < 4; ++i) {
-    const float y = 330.0f + i * 78.0f;
+  const char* entries[menulayout::mainEntryCount] = {"Start", "Controls", "Credits", "Options",
+                                                    "Quit"};
+  // Where the game looks for the entry under the pointer.
+  using namespace menulayout;
+  for (int i = 0; i < mainEntryCount; ++i) {
+    const float y = mainFirstBaseline + i * mainEntryStep;
     if (i == selected) {
-      page.rect(322.0f, y - 44.0f, 702.0f, y + 16.0f, rgb(60, 44, 20), 0.55f);
-      page.rect(322.0f, y - 44.0f, 702.0f, y - 42.0f, kGold, 0.8f);
-      page.rect(322.0f, y + 14.0f, 702.0f, y + 16.0f, kGold, 0.8f);
+      page.rect(mainEntryLeft, y - mainEntryAbove, mainEntryRight, y + mainEntryBelow,
+                rgb(60, 44, 20), 0.55f);
+      page.rect(mainEntryLeft, y - mainEntryAbove, mainEntryRight, y - mainEntryAbove + 2.0f,
+                kGold, 0.8f);
+      page.rect(mainEntryLeft, y + mainEntryBelow - 2.0f, mainEntryRight, y + mainEntryBelow,
+                kGold, 0.8f);
       page.glowing(*f.bold, 48.0f, y, entries[i], rgb(255, 226, 140), rgb(230, 150, 40), 8, 1.4f);
       page.polygon({{340.0f, y - 30.0f}, {356.0f, y - 14.0f}, {340.0f, y + 2.0f}}, kGold);
       page.polygon({{684.0f, y - 30.0f}, {668.0f, y - 14.0f}, {684.0f, y + 2.0f}}, kGold);
@@ -154,44 +161,60 @@ void panel(Page& page, float x0, float y0, float x1, float y1) {
 Canvas controlsPage(const Canvas& bg, Fonts& f) {
   Page page(bg);
   title(page, f, "Controls", 92.0f, 64.0f);
-  panel(page, 150.0f, 118.0f, 874.0f, 712.0f);
-  const std::vector<std::pair<const char*, const char*>> rows = {
-      {"W / S", "walk forward / back"},
-      {"A / D", "step left / right"},
-      {"E", "run / walk"},
-      {"Mouse", "look around"},
-      {"Left button", "shoot"},
-      {"T", "take what is within reach"},
-      {"G", "empty the bag at the drop zone"},
-      {"Q", "leave the museum at the exit"},
-      {"M", "music on / off"},
-      {"P", "pause / go on"},
-      {"F1", "this help"},
-      {"F2", "frames per second"},
-      {"F3", "wireframe"},
-      {"F4", "texture filtering"},
-      {"Esc", "menu / quit"},
-      {"F11", "full screen / window"},
-      {"Enter", "select"},
+  panel(page, 110.0f, 112.0f, 914.0f, 728.0f);
+  // Each action with its key and, where it has one, the pad's button beside it.
+  struct Row {
+    const char* key;
+    const char* pad;
+    const char* action;
   };
-  float y = 152.0f;
-  for (const auto& row : rows) {
-    page.text(*f.bold, 22.0f, 430.0f - page.measure(*f.bold, 22.0f, row.first), y, row.first, kGold);
-    page.text(*f.regular, 22.0f, 466.0f, y, row.second, rgb(222, 226, 236));
-    y += 28.0f;
+  const Row rows[] = {
+      {"W / S", "Left stick", "walk forward / back"},
+      {"A / D", "Left stick", "step left / right"},
+      {"E", "Left shoulder", "run / walk"},
+      {"Mouse", "Right stick", "look around"},
+      {"Left button", "Right trigger", "shoot"},
+      {"T", "A", "take what is within reach"},
+      {"G", "X", "empty the bag at the drop zone"},
+      {"Q", "Y", "leave the museum at the exit"},
+      {"M", "", "music on / off"},
+      {"P", "Start", "pause / go on"},
+      {"F1", "Back", "this help"},
+      {"F2", "", "frames per second"},
+      {"F3", "", "wireframe"},
+      {"F4", "", "texture filtering"},
+      {"Esc", "B", "menu / quit"},
+      {"F11", "", "full screen / window"},
+      {"Up / Down", "D-pad", "move in the menus"},
+      {"Enter", "A", "select"},
+  };
+  const Colour padColour = rgb(140, 200, 240);
+  constexpr float keyRight = 320.0f;
+  constexpr float padLeft = 340.0f;
+  constexpr float actionLeft = 520.0f;
+  float y = 144.0f;
+  page.text(*f.regular, 17.0f, keyRight - page.measure(*f.regular, 17.0f, "Keys"), y, "Keys", kDim);
+  page.text(*f.regular, 17.0f, padLeft, y, "Game pad", kDim);
+  y += 26.0f;
+  for (const Row& row : rows) {
+    page.text(*f.bold, 21.0f, keyRight - page.measure(*f.bold, 21.0f, row.key), y, row.key, kGold);
+    if (row.pad[0] != '\0') page.text(*f.bold, 21.0f, padLeft, y, row.pad, padColour);
+    page.text(*f.regular, 21.0f, actionLeft, y, row.action, rgb(222, 226, 236));
+    y += 26.0f;
   }
   // The player's options, as lines above the mode line of settings.ini.
   const char* const options[] = {
       "Options: lines above the mode line of settings.ini, for example",
       "mouse-sensitivity = 1.5    invert-mouse = no    field-of-view = 60",
-      "music-volume = 70    effects-volume = 100    1024x768:32@60"};
-  y += 10.0f;
+      "music-volume = 70    effects-volume = 100    pad-turn-speed = 180",
+      "invert-pad = no    pad-dead-zone = 0.15    swap-pad-sticks = no    1024x768:32@60"};
+  y += 6.0f;
   for (const char* line : options) {
-    page.text(*f.regular, 17.0f, 512.0f - page.measure(*f.regular, 17.0f, line) / 2.0f, y, line,
+    page.text(*f.regular, 16.0f, 512.0f - page.measure(*f.regular, 16.0f, line) / 2.0f, y, line,
               rgb(180, 186, 200));
-    y += 21.0f;
+    y += 19.0f;
   }
-  footer(page, f, "Press Enter to return");
+  footer(page, f, "Press Enter (pad: B) to return");
   return page.canvas;
 }
 
@@ -237,8 +260,9 @@ bool writeMenuTextures(const std::string& dataDir) {
   Fonts f{TextPainter::open("DejaVuSans.ttf"), TextPainter::open("DejaVuSans-Bold.ttf")};
   if (!f.regular || !f.bold) return false;
   const Canvas bg = background().resized(kTexture, kTexture);
-  const char* names[] = {"menue_1start", "menue_1showC", "menue_1showCr", "menue_1quit"};
-  for (int i = 0; i < 4; ++i) {
+  const char* names[] = {"menue_1start", "menue_1showC", "menue_1showCr", "menue_1options",
+                         "menue_1quit"};
+  for (int i = 0; i < menulayout::mainEntryCount; ++i) {
     const std::string name = std::string("data/textures/menue/") + names[i] + ".bmp";
     if (!writeTexture(dataDir, name, mainMenu(bg, f, i))) return false;
   }
