@@ -19,6 +19,7 @@
 #include "game/TextMessage.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
+#include "render/GlyphText.h"
 #include "render/Overlay.h"
 #include "render/Scene.h"
 #include "render/StaticGeometry.h"
@@ -107,6 +108,25 @@ void healthColour(float value, float* colour) {
   colour[2] = 0.0f;
 }
 
+}  // namespace
+
+float hudScale() {
+  return platform::layoutScale() * static_cast<float>(accessibility.textSizePercent) / 100.0f;
+}
+
+platform::WindowPoint hudPoint(platform::Anchor anchor, float x, float y) {
+  const bool right = anchor == platform::Anchor::TopRight || anchor == platform::Anchor::BottomRight;
+  const bool bottom =
+      anchor == platform::Anchor::BottomLeft || anchor == platform::Anchor::BottomRight;
+  const float cornerX = right ? platform::layoutWidth : 0.0f;
+  const float cornerY = bottom ? platform::layoutHeight : 0.0f;
+  const platform::WindowPoint corner = platform::toWindow(cornerX, cornerY, anchor);
+  const float k = hudScale();
+  return platform::WindowPoint{corner.x + k * (x - cornerX), corner.y + k * (y - cornerY)};
+}
+
+namespace {
+
 // From here to endAnchored, layout pixels that keep their distance to `anchor`'s corner.
 // A player's larger or smaller HUD grows or shrinks about the corner it hangs at.
 void beginAnchored(platform::Anchor anchor) {
@@ -176,18 +196,15 @@ void drawGuardBars() {
   if (all || shownSuspicious(guard2)) drawGuardBar(guard2, guard2Rows);
 }
 
-// A question mark left of a suspicious guard's icon, in window pixels from the layout's.
+// A question mark left of a suspicious guard's icon, placed and sized with the guards' bars.
 void drawSuspicionMarks() {
-  static TextMessage mark;
   const Guard* guards[2] = {guard1, guard2};
   const BarRows* rows[2] = {&guard1Rows, &guard2Rows};
   for (int g = 0; g < 2; ++g) {
     if (!shownSuspicious(guards[g])) continue;
-    const int w = platform::layoutWidth;
-    mark = TextMessage(w - 162, rows[g]->iconSecond - 3, suspiciousIconColour,
-                       platform::Anchor::TopRight);
-    mark.setText("?");
-    mark.draw(GLUT_BITMAP_HELVETICA_18);
+    const platform::WindowPoint at = hudPoint(platform::Anchor::TopRight, platform::layoutWidth - 162.0f,
+                                              static_cast<float>(rows[g]->iconSecond - 3));
+    drawGlyphText(TextFace::Sans, at.x, at.y, hudScale(), suspiciousIconColour, "?");
   }
 }
 

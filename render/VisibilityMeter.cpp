@@ -1,6 +1,7 @@
 // The visibility meter: three rows of the 1024x768 layout kept at the bottom left corner, each
-// a label, a bar and a word or two. Like the rest of the HUD every shape lies at the same
-// depth, so each bar is drawn before its frame.
+// a label, a bar and a word or two, grown or shrunk about that corner with the text size as
+// the HUD's other corners are. Like the rest of the HUD every shape lies at the same depth, so
+// each bar is drawn before its frame.
 #include "render/VisibilityMeter.h"
 
 #include <GL/freeglut.h>
@@ -13,9 +14,10 @@
 #include "game/GameState.h"
 #include "game/Guard.h"
 #include "game/Rules.h"
-#include "game/TextMessage.h"
 #include "geometry/LampLight.h"
 #include "platform/Screen.h"
+#include "render/GlyphText.h"
+#include "render/Hud.h"
 
 namespace {
 
@@ -25,6 +27,7 @@ constexpr int barLeft = 84, barRight = 184;  // 100 layout pixels: a share of 0.
 constexpr int noteX = 194;
 constexpr int guardRowY = 688, seenRowY = 714, heardRowY = 740;  // text baselines
 constexpr int barAbove = 11, barBelow = 1;                       // the bar around a baseline
+constexpr float textSize = 12.0f / 18.0f;                        // of the sans face's size
 
 const float labelColour[3] = {0.8f, 0.8f, 0.85f};
 const float frameColour[3] = {0.38f, 0.49f, 0.66f};
@@ -36,7 +39,6 @@ const float suspiciousColour[3] = {1.0f, 0.7f, 0.1f};
 const float alertedColour[3] = {1.0f, 0.2f, 0.15f};
 const float black[3] = {0.0f, 0.0f, 0.0f};
 
-// The texts the rows point at: they must outlive the draws.
 std::string seenNote, heardNote;
 float seenColour[3];
 
@@ -49,12 +51,15 @@ void quad(float x1, float x2, float y1, float y2) {
   glEnd();
 }
 
-// A bar filled to `share` (0..1) in `fill`, the rest black, then its frame: in window pixels
-// from the layout's, kept to the bottom left corner.
+platform::WindowPoint at(int x, int y) {
+  return hudPoint(platform::Anchor::BottomLeft, static_cast<float>(x), static_cast<float>(y));
+}
+
+// A bar filled to `share` (0..1) in `fill`, the rest black, then its frame.
 void drawBar(int baseline, float share, const float* fill) {
-  const platform::WindowPoint a = platform::toWindow(barLeft, baseline - barAbove, platform::Anchor::BottomLeft);
-  const platform::WindowPoint b = platform::toWindow(barRight, baseline + barBelow, platform::Anchor::BottomLeft);
-  const float s = platform::layoutScale();
+  const platform::WindowPoint a = at(barLeft, baseline - barAbove);
+  const platform::WindowPoint b = at(barRight, baseline + barBelow);
+  const float s = hudScale();
   const float split = a.x + (b.x - a.x) * share;
   if (share > 0.0f) {
     glColor3fv(fill);
@@ -69,9 +74,8 @@ void drawBar(int baseline, float share, const float* fill) {
 }
 
 void drawText(int x, int baseline, const float* colour, const char* text) {
-  TextMessage line(x, baseline, colour, platform::Anchor::BottomLeft);
-  line.setText(text);
-  line.draw(GLUT_BITMAP_HELVETICA_12);
+  const platform::WindowPoint pen = at(x, baseline);
+  drawGlyphText(TextFace::Sans, pen.x, pen.y, hudScale() * textSize, colour, text);
 }
 
 // The guard standing nearest the player, or null while none stands.
