@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/GameOptions.h"
+#include "app/ReplayWatch.h"
 #include "app/SettingsWriter.h"
 #include "app/Startup.h"
 #include "assets/Textures.h"
@@ -15,6 +16,7 @@
 #include "game/Cues.h"
 #include "game/GameState.h"
 #include "game/MenuPage.h"
+#include "game/Rules.h"
 #include "game/Screen.h"
 #include "input/Gamepad.h"
 #include "input/KeyBindings.h"
@@ -35,6 +37,7 @@ enum Row {
   AudioHeading, Music, MusicVolume, EffectsVolume,
   ControlsHeading, Sensitivity, InvertMouse, PadTurnSpeed, InvertPad, Bindings,
   AccessHeading, AlarmLights, HitFlash, TextSize,
+  GameHeading, RulesRow, DifficultyRow, MeterRow,
   Back, Defaults, RowCount
 };
 
@@ -107,6 +110,10 @@ class OptionsPage : public MenuPage {
   MenuRow rowAt(int index) const override {
     const GameOptions& o = gameOptions;
     switch (index) {
+      case GameHeading: return {"GAME (FROM THE NEXT NEW GAME)", "", true};
+      case RulesRow: return {"Rules", rulesTitle(o.play.rules)};
+      case DifficultyRow: return {"Difficulty", difficultyTitle(o.play.difficulty)};
+      case MeterRow: return {"Visibility meter (stealth)", onOff(o.play.visibilityMeter)};
       case VideoHeading: return {"VIDEO", "", true};
       case Screen: return {"Screen", platform::fullScreenShown() ? "Full screen" : "Window"};
       case WindowSize: return {"Window size", std::to_string(size.width) + " x " +
@@ -138,6 +145,15 @@ class OptionsPage : public MenuPage {
   void change(int index, int delta) override {
     GameOptions& o = gameOptions;
     switch (index) {
+      case RulesRow:
+        o.play.rules = o.play.rules == Rules::Classic ? Rules::Stealth : Rules::Classic;
+        break;
+      case DifficultyRow: {
+        const int d = static_cast<int>(o.play.difficulty) + delta;
+        o.play.difficulty = static_cast<Difficulty>(d < 0 ? 0 : (d > 2 ? 2 : d));
+        break;
+      }
+      case MeterRow: o.play.visibilityMeter = !o.play.visibilityMeter; break;
       case Screen:
         platform::toggleFullScreen();
         o.fullScreen = !o.fullScreen;
@@ -256,8 +272,10 @@ class OptionsPage : public MenuPage {
 
   void restoreDefaults() {
     const KeyBindings keys = gameOptions.keys;
+    const PadBindingTable padKeys = gameOptions.padKeys;
     gameOptions = GameOptions();
     gameOptions.keys = keys;  // the bindings page has its own Defaults
+    gameOptions.padKeys = padKeys;
     fpsShown = gameOptions.fpsLine;
     applyFiltering(gameOptions.trilinear);
     applyMusic(gameOptions.music);
@@ -415,9 +433,13 @@ void applyGameOptions() {
   padOptions = o.pad;
   keyBindings = o.keys;
   padBindings = o.padKeys;
+  chooseRules(o.play.rules);
+  chooseDifficulty(o.play.difficulty);
+  showVisibilityMeter(o.play.visibilityMeter);
   accessibility.steadyAlarmLights = o.steadyAlarmLights;
   accessibility.hitFlashPercent = o.hitFlashPercent;
   accessibility.textSizePercent = o.textSizePercent;
+  noteRecordedOptions();
   // The field of view: the projection is set again for the window as it is.
   if (platform::windowOpen()) reshape(platform::windowWidth(), platform::windowHeight());
 }

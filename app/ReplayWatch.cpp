@@ -18,6 +18,8 @@
 
 #include "app/Display.h"
 #include "app/OptionsPage.h"
+#include "input/KeyBindings.h"
+#include "input/PadBindings.h"
 #include "app/Focus.h"
 #include "app/GameOptions.h"
 #include "app/Idle.h"
@@ -244,27 +246,40 @@ void setUpBeforeHeist() {
   Difficulty difficulty = Difficulty::Normal;
   readRulesWord(h.rules, rules);
   readDifficultyWord(h.difficulty, difficulty);
-  chooseRules(rules);
-  chooseDifficulty(difficulty);
-  mouseSensitivity = h.mouseSensitivity;
-  mouseInverted = h.invertMouse;
-  gameOptions.fieldOfView = h.fieldOfView;
-  reshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+  // The options as recorded, where the game reads them (the options page a heist may open
+  // starts from these too); the watcher's own sound and looks stay his.
+  GameOptions& o = gameOptions;
+  o.play.rules = rules;
+  o.play.difficulty = difficulty;
+  o.mouseSensitivity = h.mouseSensitivity;
+  o.invertMouse = h.invertMouse;
+  o.fieldOfView = h.fieldOfView;
+  o.pad.turnSpeed = h.padTurnSpeed;
+  o.pad.inverted = h.invertPad;
+  o.pad.deadZone = h.padDeadZone;
+  o.pad.swapSticks = h.swapPadSticks;
+  for (int slot = 0; slot < replayKeySlots; ++slot) {
+    o.keys.keys[slot / keysPerAction][slot % keysPerAction] = h.keys[slot];
+  }
+  for (int action = 0; action < replayPadPlayActions; ++action) {
+    o.padKeys.control[action] = static_cast<PadControl>(h.padKeys[action]);
+  }
+  applyGameOptions();
   setClock(h.previousFrameMs);
   if (camera != nullptr) camera->updateFrameTime();
   forwardDirection = h.heldForward;
   strafeDirection = h.heldSideways;
-  padOptions.turnSpeed = h.padTurnSpeed;
-  padOptions.inverted = h.invertPad;
-  padOptions.deadZone = h.padDeadZone;
-  padOptions.swapSticks = h.swapPadSticks;
   watchedPad = h.padAtStart;
   resumeRecordedGamepads(h.padAtStart, h.previousFrameMs);
 }
 
 }  // namespace
 
-void prepareHeistRecording() {
+static_assert(replayKeySlots == keyActionCount * keysPerAction, "the header keeps every key");
+static_assert(replayPadPlayActions == padPlayActionCount, "and every control of play");
+static_assert(padControlCount <= replayPadControls, "of the pad's controls");
+
+void noteRecordedOptions() {
   recordedOptions.mouseSensitivity = gameOptions.mouseSensitivity;
   recordedOptions.invertMouse = gameOptions.invertMouse;
   recordedOptions.fieldOfView = gameOptions.fieldOfView;
@@ -272,6 +287,17 @@ void prepareHeistRecording() {
   recordedOptions.invertPad = padOptions.inverted;
   recordedOptions.padDeadZone = padOptions.deadZone;
   recordedOptions.swapPadSticks = padOptions.swapSticks;
+  for (int slot = 0; slot < replayKeySlots; ++slot) {
+    recordedOptions.keys[slot] =
+        static_cast<std::int16_t>(keyBindings.keys[slot / keysPerAction][slot % keysPerAction]);
+  }
+  for (int action = 0; action < replayPadPlayActions; ++action) {
+    recordedOptions.padKeys[action] = static_cast<std::uint8_t>(padBindings.control[action]);
+  }
+}
+
+void prepareHeistRecording() {
+  noteRecordedOptions();
   const std::string version = versionLine();
   recordedOptions.gameVersion = version.substr(version.find(' ') + 1);
   readHeldDirections = heldNow;

@@ -7,6 +7,9 @@
 // After the settings are applied: the options and the version each recording's header
 // carries, and where it reads the walking directions held at a new game.
 void prepareHeistRecording();
+// The options every later recording's header carries, again after the options page changed
+// them (a heist keeps those it began with).
+void noteRecordedOptions();
 
 // Reads the file and plays the heist in it, as it was played, until Esc (or the window is
 // closed). A file that is no recorded heist of this game is refused with one line on

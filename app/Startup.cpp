@@ -71,11 +71,9 @@ void readGameOptions(const std::string& contents, const std::string& path) {
     std::printf("%s\n", complaint.c_str());
   }
   std::fflush(stdout);
+  // Every option where it is used, the rules, the difficulty and the meter the heists take
+  // up included.
   applyGameOptions();
-  // The rules, the difficulty and the meter the heists take up; the options may change them.
-  chooseRules(gameOptions.play.rules);
-  chooseDifficulty(gameOptions.play.difficulty);
-  showVisibilityMeter(gameOptions.play.visibilityMeter);
   // What the options page saves starts from the file read, into the player's own file.
   noteSettingsFile(contents, userSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
 }

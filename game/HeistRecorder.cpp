@@ -143,6 +143,8 @@ void startHeistRecording() {
   h.invertPad = recordedOptions.invertPad;
   h.padDeadZone = recordedOptions.padDeadZone;
   h.swapPadSticks = recordedOptions.swapPadSticks;
+  h.keys = recordedOptions.keys;
+  h.padKeys = recordedOptions.padKeys;
   h.windowWidth = platform::windowWidth();
   h.windowHeight = platform::windowHeight();
   h.startClockMs = platform::clockMs();

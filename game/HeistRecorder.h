@@ -22,6 +22,8 @@ struct RecordedOptions {
   bool invertPad = false;
   float padDeadZone = 0.15f;
   bool swapPadSticks = false;
+  std::array<std::int16_t, replayKeySlots> keys{};
+  std::array<std::uint8_t, replayPadPlayActions> padKeys{};
   std::string gameVersion = "unknown";
 };
 extern RecordedOptions recordedOptions;

@@ -177,6 +177,38 @@ bool readPad(const std::string& text, ReplayPadState& pad) {
   return true;
 }
 
+// Numbers split by single blanks, exactly `count` of them, each from low to high.
+template <typename T, std::size_t N>
+bool readNumbers(const std::string& text, int low, int high, std::array<T, N>& out) {
+  std::string rest = text, word;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (i + 1 == N) {
+      word = rest;
+    } else if (!splitPair(std::string(rest), ' ', word, rest)) {
+      return false;
+    }
+    const bool negative = !word.empty() && word[0] == '-';
+    std::uint64_t magnitude = 0;
+    if (!readUnsigned(negative ? word.substr(1) : word, 999999, magnitude) ||
+        (negative && magnitude == 0)) {
+      return false;
+    }
+    const long value = negative ? -static_cast<long>(magnitude) : static_cast<long>(magnitude);
+    if (value < low || value > high) return false;
+    out[i] = static_cast<T>(value);
+  }
+  return true;
+}
+
+template <typename T, std::size_t N>
+std::string numbersText(const std::array<T, N>& values) {
+  std::string text;
+  for (std::size_t i = 0; i < N; ++i) {
+    text += (i == 0 ? "" : " ") + std::to_string(static_cast<long>(values[i]));
+  }
+  return text;
+}
+
 std::string padText(const ReplayPadState& pad) {
   std::string text = std::to_string(pad.pressed);
   for (std::int16_t axis : pad.stick) text += " " + std::to_string(axis);
@@ -234,6 +266,10 @@ bool readHeaderLines(HeaderLines& lines, ReplayFile& out, std::string& problem) 
   }
   if (!lines.field("swap-pad-sticks", v) || !readYesNo(v, h.swapPadSticks)) {
     return wrong("swap-pad-sticks");
+  }
+  if (!lines.field("keys", v) || !readNumbers(v, -1, replayKeyLimit, h.keys)) return wrong("keys");
+  if (!lines.field("pad-keys", v) || !readNumbers(v, 0, replayPadControls - 1, h.padKeys)) {
+    return wrong("pad-keys");
   }
   if (!lines.field("window", v) || !readWindow(v, h)) return wrong("window");
   if (!lines.field("date", h.date) || h.date.size() != 16) return wrong("date");
@@ -471,6 +507,8 @@ std::string formatReplayFile(const ReplayFile& file) {
   text += std::string("invert-pad ") + (h.invertPad ? "yes" : "no") + "\n";
   text += "pad-dead-zone " + floatText(h.padDeadZone) + "\n";
   text += std::string("swap-pad-sticks ") + (h.swapPadSticks ? "yes" : "no") + "\n";
+  text += "keys " + numbersText(h.keys) + "\n";
+  text += "pad-keys " + numbersText(h.padKeys) + "\n";
   text += "window " + std::to_string(h.windowWidth) + "x" + std::to_string(h.windowHeight) + "\n";
   text += "date " + h.date + "\n";
   text += "outcome " + h.outcome + "\n";

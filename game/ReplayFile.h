@@ -13,6 +13,9 @@
 //   invert-pad no
 //   pad-dead-zone 0.15
 //   swap-pad-sticks no
+//   keys 119 357 115 359 ... -1        the key table: two keys an action (a character, 256 +
+//                                      a special key, -1 none), 20 numbers
+//   pad-keys 16 0 2 3 9 4 6            the pad's control of each action of play, 7 numbers
 //   window 1024x768                    the window at the new game (mouse look measures from
 //                                      its centre)
 //   date 2026-12-07T21:04              local time of the end
@@ -43,6 +46,7 @@
 // formatReplayFile would have written for what was read.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -72,6 +76,10 @@ enum class ReplayRecordKind : std::uint8_t {
 // down), 0 for a stick that does not count yet.
 constexpr int replayPadControls = 24;
 constexpr int replayPadAxisLimit = 32767;
+// The key table and the pad's controls of play, as the header keeps them.
+constexpr int replayKeySlots = 20;
+constexpr int replayKeyLimit = 511;
+constexpr int replayPadPlayActions = 7;
 struct ReplayPadState {
   std::uint32_t pressed = 0;
   std::int16_t stick[4] = {0, 0, 0, 0};
@@ -103,6 +111,8 @@ struct ReplayHeader {
   bool invertPad = false;
   float padDeadZone = 0.15f;
   bool swapPadSticks = false;
+  std::array<std::int16_t, replayKeySlots> keys{};       // -1..replayKeyLimit each
+  std::array<std::uint8_t, replayPadPlayActions> padKeys{};  // 0..replayPadControls-1 each
   int windowWidth = 1024, windowHeight = 768;
   std::string date;                  // "YYYY-MM-DDTHH:MM"
   std::string outcome;               // "escaped", "caught" or "left"

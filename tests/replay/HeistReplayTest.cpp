@@ -264,3 +264,40 @@ TEST(ReplayRecords, ComeBackAsTheyWentIn) {
 }
 
 }  // namespace
+
+// A heist played with the player's own keys (take on 'f', 't' unbound) is watched by a game
+// with the default keys: the recording carries the key table, so it ends the same.
+TEST(RecordedHeistOwnKeys, IsWatchedWithTheKeysItWasPlayedWith) {
+  ScratchFolder home, config, watcherHome;
+  fs::create_directories(config.path / "vaultrun");
+  std::ofstream(config.path / "vaultrun/settings.ini") << "key-take = f\n1024x768\n";
+  testsupport::Script s;
+  s.withoutScreenshots();
+  testsupport::heistTakeTeapotAndLeave(
+      testsupport::heistTakePicture(testsupport::heistIntoRoomTwo(s)));
+  std::string timeline = s.end(400);
+  for (const char* event : {" key-down ", " key-up "}) {
+    for (std::size_t at = 0; (at = timeline.find(std::string(event) + "t\n", at)) != std::string::npos;) {
+      timeline[at + std::string(event).size()] = 'f';
+    }
+  }
+  const char* old = std::getenv("XDG_CONFIG_HOME");
+  const std::string oldValue = old != nullptr ? old : "";
+  setenv("XDG_CONFIG_HOME", config.path.c_str(), 1);
+  const auto driver = testsupport::runReplayRecording(timeline, home.path.string());
+  if (old != nullptr) {
+    setenv("XDG_CONFIG_HOME", oldValue.c_str(), 1);
+  } else {
+    unsetenv("XDG_CONFIG_HOME");
+  }
+  ASSERT_EQ(driver.exitStatus, 0) << driver.output;
+  const ReplayFile file = readRecording(home.path / "vaultrun/replays/last.vrr");
+  EXPECT_EQ(file.header.outcome, "escaped");
+  EXPECT_GT(file.header.score, 0);  // 'f' took the picture and the teapot
+  char digest[17];
+  std::snprintf(digest, sizeof digest, "%016llx",
+                static_cast<unsigned long long>(file.header.digest));
+  const auto run = watch(home.path / "vaultrun/replays/last.vrr", watcherHome.path, "--replay-speed 4");
+  EXPECT_EQ(lineAfter(run.out, "replay.digest"), digest) << run.out;
+  EXPECT_EQ(lineAfter(run.out, "replay.score"), std::to_string(file.header.score)) << run.out;
+}
