@@ -40,7 +40,8 @@ std::string settingsWithValues(const std::string& contents,
     const std::size_t end = contents.find('\n', start);
     const std::size_t stop = end == std::string::npos ? contents.size() : end;
     std::string line = contents.substr(start, stop - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Every carriage return at the end goes: one left would come off at the next save.
+    while (!line.empty() && line.back() == '\r') line.pop_back();
     raw.push_back(line);
     start = stop + 1;
   }

@@ -12,7 +12,7 @@ TEST(SettingsWriter, ValuesChangeInPlaceAndEverythingElseStaysWhereItWas) {
       "\xEF\xBB\xBF# my settings\r\n"
       "mouse-sensitivity = 0.5   \r\n"
       "\r\n"
-      "future-option = 3\r\n"
+      "future-option = 3\r\r\n"
       "# the music\r\n"
       "music-volume = 40\r\n"
       "music-volume = 60\r\n"

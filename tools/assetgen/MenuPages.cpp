@@ -202,12 +202,13 @@ Canvas controlsPage(const Canvas& bg, Fonts& f) {
     page.text(*f.regular, 21.0f, actionLeft, y, row.action, rgb(222, 226, 236));
     y += 26.0f;
   }
-  // The player's options, as lines above the mode line of settings.ini.
+  // The player's options: the options page, which saves them as lines above the mode line
+  // of settings.ini.
   const char* const options[] = {
-      "Options: lines above the mode line of settings.ini, for example",
+      "Options (main menu or pause menu), saved as lines of settings.ini, for example",
       "mouse-sensitivity = 1.5    invert-mouse = no    field-of-view = 60",
       "music-volume = 70    effects-volume = 100    pad-turn-speed = 180",
-      "invert-pad = no    pad-dead-zone = 0.15    swap-pad-sticks = no    1024x768:32@60"};
+      "key-take = t    rules = stealth    difficulty = hard    text-size = 125    1024x768"};
   y += 6.0f;
   for (const char* line : options) {
     page.text(*f.regular, 16.0f, 512.0f - page.measure(*f.regular, 16.0f, line) / 2.0f, y, line,
