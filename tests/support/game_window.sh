@@ -8,6 +8,18 @@ grab() {
   xwd -root -silent > "$work/$1.xwd" 2>/dev/null
 }
 
+# True when two grabs show the same pixels. Only the pixels are compared: xwd leaves the pad
+# bytes of its colour map entries as they happen to be in its memory, so two grabs of one
+# picture may differ there. The pixels are the last bytes_per_line x height bytes of the
+# file (header fields 12 and 5, big-endian). Usage: same_screen FILE FILE
+same_screen() {
+  local fields
+  read -r -a fields <<< "$(od -An -N100 -tu4 --endian=big -w100 "$1" 2>/dev/null)"
+  local size=$(( ${fields[12]:-0} * ${fields[5]:-0} ))
+  [ "$size" -gt 0 ] || return 1
+  cmp -s <(tail -c "$size" "$1") <(tail -c "$size" "$2")
+}
+
 # Sets window to the game's visible window, looking every 0.1 s at most TRIES times; fails
 # when it does not appear or the game ends first. Usage: wait_for_window TRIES
 wait_for_window() {
@@ -32,7 +44,7 @@ screen_changes_from() {
   for _ in $(seq 1 100); do
     sleep 0.3
     grab "$2"
-    cmp -s "$work/$1.xwd" "$work/$2.xwd" || return 0
+    same_screen "$work/$1.xwd" "$work/$2.xwd" || return 0
   done
   return 1
 }
@@ -44,7 +56,7 @@ settled_shot() {
   for _ in $(seq 1 60); do
     sleep 0.3
     xwd -root -silent > "$work/$1.next" 2>/dev/null
-    cmp -s "$work/$1.xwd" "$work/$1.next" && return
+    same_screen "$work/$1.xwd" "$work/$1.next" && return
     mv "$work/$1.next" "$work/$1.xwd"
   done
 }
