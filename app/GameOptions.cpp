@@ -12,13 +12,6 @@ GameOptions gameOptions;
 
 namespace {
 
-std::string trimmed(const std::string& text) {
-  const char* const blanks = " \t\r\f\v";
-  const std::size_t first = text.find_first_not_of(blanks);
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 // A plain decimal: an optional sign, digits, and at most one point with digits on at least
 // one side. No exponent, hexadecimal, inf or nan, which strtod alone would take.
 bool readNumber(const std::string& text, double& value) {
@@ -252,9 +245,9 @@ std::vector<std::string> parseGameOptions(const std::string& contents, const std
       complaints.push_back(where + "\"" + line + "\" is not a name = value line");
       continue;
     }
-    const std::string name = trimmed(line.substr(0, equals));
+    const std::string name = trimmedSettingsText(line.substr(0, equals));
     std::string problem;
-    if (applyOption(name, trimmed(line.substr(equals + 1)), out, problem)) {
+    if (applyOption(name, trimmedSettingsText(line.substr(equals + 1)), out, problem)) {
       set.push_back(name);
     } else {
       const bool earlier = std::find(set.begin(), set.end(), name) != set.end();

@@ -13,12 +13,6 @@ bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
 }
 
-std::string withoutBlanks(const std::string& line) {
-  std::size_t first = 0, last = line.size();
-  while (first < last && isBlank(line[first])) ++first;
-  while (last > first && isBlank(line[last - 1])) --last;
-  return line.substr(first, last - first);
-}
 
 // A run of 1 to 5 digits at `at`, moved past; false when there is none (or too long to be
 // a screen's number: the range checks then have something to say about the rest).
@@ -42,19 +36,26 @@ bool readOptional(const std::string& line, std::size_t& at, char separator, int&
 
 }  // namespace
 
+std::string trimmedSettingsText(const std::string& line) {
+  std::size_t first = 0, last = line.size();
+  while (first < last && isBlank(line[first])) ++first;
+  while (last > first && isBlank(line[last - 1])) --last;
+  return line.substr(first, last - first);
+}
+
 std::vector<std::string> settingsLines(const std::string& contents) {
   // Editors on some desktops start a UTF-8 file with a byte-order mark.
   const std::size_t start = contents.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
   std::vector<std::string> lines(1);
   for (std::size_t i = start; i < contents.size(); ++i) {
     if (contents[i] == '\n') {
-      lines.back() = withoutBlanks(lines.back());
+      lines.back() = trimmedSettingsText(lines.back());
       lines.emplace_back();
     } else {
       lines.back().push_back(contents[i]);
     }
   }
-  lines.back() = withoutBlanks(lines.back());
+  lines.back() = trimmedSettingsText(lines.back());
   return lines;
 }
 

@@ -27,6 +27,9 @@ constexpr std::size_t settingsMaxBytes = 64 * 1024;
 // (CR included) around each removed. Line N of the file is element N - 1.
 std::vector<std::string> settingsLines(const std::string& contents);
 
+// The text without the blanks (spaces, tabs, CR, FF, VT) at either end.
+std::string trimmedSettingsText(const std::string& text);
+
 // True for a blank line or a comment (a line starting with '#', after the blanks).
 bool isSettingsComment(const std::string& trimmedLine);
 

@@ -6,24 +6,17 @@
 
 namespace {
 
-std::string trimmed(const std::string& text) {
-  const char* const blanks = " \t\r\f\v";
-  const std::size_t first = text.find_first_not_of(blanks);
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 // The option name a line sets, or "" for a line that sets none.
 std::string optionName(const std::string& line) {
-  const std::string t = trimmed(line);
+  const std::string t = trimmedSettingsText(line);
   if (isSettingsComment(t)) return "";
   const std::size_t equals = t.find('=');
-  return equals == std::string::npos ? "" : trimmed(t.substr(0, equals));
+  return equals == std::string::npos ? "" : trimmedSettingsText(t.substr(0, equals));
 }
 
 // The mode line with a new size at its head: what follows the size (":32@60") stays.
 std::string resized(const std::string& modeLine, const std::string& size) {
-  const std::string t = trimmed(modeLine);
+  const std::string t = trimmedSettingsText(modeLine);
   const std::size_t tail = t.find_first_of(":@");
   return size + (tail == std::string::npos ? "" : t.substr(tail));
 }
@@ -70,7 +63,7 @@ std::string settingsWithValues(const std::string& contents,
   if (modeLine == lines.size()) modeLine = raw.size() - 1;
   raw.insert(raw.begin() + static_cast<std::ptrdiff_t>(modeLine), added.begin(), added.end());
   // Comments after the mode line stay; blank lines at the end go, so the file does not grow.
-  while (raw.size() > modeLine + added.size() + 1 && trimmed(raw.back()).empty()) raw.pop_back();
+  while (raw.size() > modeLine + added.size() + 1 && trimmedSettingsText(raw.back()).empty()) raw.pop_back();
   std::string text;
   for (const std::string& line : raw) text += line + "\n";
   return text;

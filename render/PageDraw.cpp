@@ -70,10 +70,9 @@ void drawRows(const MenuPage& page) {
   }
 }
 
-}  // namespace
-
-void shadeRectangle(int left, int top, int right, int bottom, float opacity) {
-  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+// Flat drawing in window pixels over the frame, blended; `extra` attribute bits are kept too.
+void beginFlatOverlay(GLbitfield extra) {
+  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | extra);
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_LIGHTING);
   glDisable(GL_TEXTURE_2D);
@@ -81,27 +80,30 @@ void shadeRectangle(int left, int top, int right, int bottom, float opacity) {
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   beginOverlay(0, 0, platform::windowWidth(), platform::windowHeight());
-  glColor4f(0.0f, 0.0f, 0.0f, opacity);
-  glRecti(left, top, right, bottom);
+}
+
+void endFlatOverlay() {
   endOverlay();
   glPopAttrib();
+}
+
+}  // namespace
+
+void shadeRectangle(int left, int top, int right, int bottom, float opacity) {
+  beginFlatOverlay(0);
+  glColor4f(0.0f, 0.0f, 0.0f, opacity);
+  glRecti(left, top, right, bottom);
+  endFlatOverlay();
 }
 
 void drawShownPage() {
   const MenuPage* page = shownPage();
   if (page == nullptr) return;
+  beginFlatOverlay(GL_POLYGON_BIT);
   // Over the main menu's picture the sheet is darker: its own keys' line must not show.
-  shadeRectangle(0, 0, platform::windowWidth(), platform::windowHeight(),
-                 menuActive() ? menuSheetOpacity : sheetOpacity);
-  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_POLYGON_BIT);
+  glColor4f(0.0f, 0.0f, 0.0f, menuActive() ? menuSheetOpacity : sheetOpacity);
+  glRecti(0, 0, platform::windowWidth(), platform::windowHeight());
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-  glDisable(GL_DEPTH_TEST);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_CULL_FACE);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  beginOverlay(0, 0, platform::windowWidth(), platform::windowHeight());
   text(TextFace::Serif, 1.25f, platform::layoutWidth * 0.5f, menulayout::titleBaseline, 0.5f,
        titleColour, page->title());
   drawRows(*page);
@@ -111,6 +113,5 @@ void drawShownPage() {
   }
   const char* hint = page->waitingForKey() ? "Press the key to bind     Esc: cancel" : page->hint();
   text(TextFace::Sans, 0.75f, platform::layoutWidth * 0.5f, hintBaseline, 0.5f, hintColour, hint);
-  endOverlay();
-  glPopAttrib();
+  endFlatOverlay();
 }
