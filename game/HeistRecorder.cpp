@@ -136,15 +136,7 @@ void startHeistRecording() {
   // The rules the new game is about to take up.
   h.rules = rulesWord(chosenRules.rules);
   h.difficulty = difficultyWord(chosenRules.difficulty);
-  h.mouseSensitivity = recordedOptions.mouseSensitivity;
-  h.invertMouse = recordedOptions.invertMouse;
-  h.fieldOfView = recordedOptions.fieldOfView;
-  h.padTurnSpeed = recordedOptions.padTurnSpeed;
-  h.invertPad = recordedOptions.invertPad;
-  h.padDeadZone = recordedOptions.padDeadZone;
-  h.swapPadSticks = recordedOptions.swapPadSticks;
-  h.keys = recordedOptions.keys;
-  h.padKeys = recordedOptions.padKeys;
+  static_cast<ReplayOptions&>(h) = recordedOptions;
   h.windowWidth = platform::windowWidth();
   h.windowHeight = platform::windowHeight();
   h.startClockMs = platform::clockMs();

@@ -14,16 +14,7 @@
 
 // ---- Set once at start-up by the program ----
 // The options that change what happens, as the game applies them.
-struct RecordedOptions {
-  float mouseSensitivity = 1.0f;
-  bool invertMouse = false;
-  float fieldOfView = 45.0f;
-  float padTurnSpeed = 180.0f;
-  bool invertPad = false;
-  float padDeadZone = 0.15f;
-  bool swapPadSticks = false;
-  std::array<std::int16_t, replayKeySlots> keys{};
-  std::array<std::uint8_t, replayPadPlayActions> padKeys{};
+struct RecordedOptions : ReplayOptions {
   std::string gameVersion = "unknown";
 };
 extern RecordedOptions recordedOptions;

@@ -100,10 +100,8 @@ struct ReplayRecord {
   ReplayPadState pad;         // pad
 };
 
-struct ReplayHeader {
-  std::string gameVersion;           // "1.0.0"
-  std::string rules = "classic";     // a word of game/Rules.h
-  std::string difficulty = "normal";
+// The player's options that change what happens in a heist, as a recording keeps them.
+struct ReplayOptions {
   float mouseSensitivity = 1.0f;
   bool invertMouse = false;
   float fieldOfView = 45.0f;
@@ -113,6 +111,12 @@ struct ReplayHeader {
   bool swapPadSticks = false;
   std::array<std::int16_t, replayKeySlots> keys{};       // -1..replayKeyLimit each
   std::array<std::uint8_t, replayPadPlayActions> padKeys{};  // 0..replayPadControls-1 each
+};
+
+struct ReplayHeader : ReplayOptions {
+  std::string gameVersion;           // "1.0.0"
+  std::string rules = "classic";     // a word of game/Rules.h
+  std::string difficulty = "normal";
   int windowWidth = 1024, windowHeight = 768;
   std::string date;                  // "YYYY-MM-DDTHH:MM"
   std::string outcome;               // "escaped", "caught" or "left"

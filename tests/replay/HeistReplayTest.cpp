@@ -204,17 +204,17 @@ TEST(ReplayRecords, ComeBackAsTheyWentIn) {
   file.header.outcome = "caught";
   file.header.startClockMs = UINT_MAX - 100000u;
   const ReplayRecord records[] = {
-      {ReplayRecordKind::NewGame, UINT_MAX - 100000u, 0, 0, 0, 0},
-      {ReplayRecordKind::Motion, UINT_MAX - 100000u, 0, 0, -5000, 70000},
-      {ReplayRecordKind::Frame, UINT_MAX - 99986u, 0, 0, 0, 0},
-      {ReplayRecordKind::Frame, UINT_MAX - 99971u, 0, 0, 0, 0},
-      {ReplayRecordKind::SpecialDown, UINT_MAX - 50000u, 0x1234, 0, 0, 0},
-      {ReplayRecordKind::Button, UINT_MAX - 50000u, 2, 1, 512, 384},
-      {ReplayRecordKind::Drag, UINT_MAX - 10u, 0, 0, 0, -1},
+      {ReplayRecordKind::NewGame, UINT_MAX - 100000u, 0, 0, 0, 0, {}},
+      {ReplayRecordKind::Motion, UINT_MAX - 100000u, 0, 0, -5000, 70000, {}},
+      {ReplayRecordKind::Frame, UINT_MAX - 99986u, 0, 0, 0, 0, {}},
+      {ReplayRecordKind::Frame, UINT_MAX - 99971u, 0, 0, 0, 0, {}},
+      {ReplayRecordKind::SpecialDown, UINT_MAX - 50000u, 0x1234, 0, 0, 0, {}},
+      {ReplayRecordKind::Button, UINT_MAX - 50000u, 2, 1, 512, 384, {}},
+      {ReplayRecordKind::Drag, UINT_MAX - 10u, 0, 0, 0, -1, {}},
       {ReplayRecordKind::Pad, UINT_MAX - 10u, 0, 0, 0, 0, {(1u << replayPadControls) - 1, {-32767, 32767, 0, -1}}},
       {ReplayRecordKind::Pad, UINT_MAX - 9u, 0, 0, 0, 0, {1u << 16, {32767, -32767, 1, 0}}},
-      {ReplayRecordKind::KeyUp, UINT_MAX, 255, 0, 0, 0},
-      {ReplayRecordKind::End, UINT_MAX, 0, 0, 0, 0},
+      {ReplayRecordKind::KeyUp, UINT_MAX, 255, 0, 0, 0, {}},
+      {ReplayRecordKind::End, UINT_MAX, 0, 0, 0, 0, {}},
   };
   ReplayBodyWriter writer(file.body);
   writer.start(file.header.startClockMs);
