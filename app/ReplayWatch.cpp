@@ -30,6 +30,7 @@
 #include "game/GameState.h"
 #include "game/HeistRecorder.h"
 #include "game/Rules.h"
+#include "game/Screen.h"
 #include "input/FunctionKeys.h"
 #include "input/Gamepad.h"
 #include "input/HeldKeys.h"
@@ -41,6 +42,7 @@
 #include "platform/Screen.h"
 #include "platform/Signals.h"
 #include "platform/Swap.h"
+#include "platform/Window.h"
 #include "render/Frame.h"
 #include "render/GlyphText.h"
 #include "render/Overlay.h"
@@ -63,6 +65,8 @@ bool watchPaused = false;
 bool leaving = false;
 ReplayPadState watchedPad;       // the pads' reading as the last pad record left it
 bool padActedThisFrame = false;  // a pad record of the coming frame was acted on already
+int recordedWidth = 0;           // the window as the recording had it at this point: the
+int recordedHeight = 0;          // game measures mouse look and lays out by it
 
 void noWarp(int, int) {}
 
@@ -73,6 +77,37 @@ void heldNow(std::int32_t& forward, std::int32_t& sideways) {
 
 void setClock(std::uint32_t ms) {
   platform::setVirtualClockMicros(static_cast<std::uint64_t>(ms) * 1000u);
+}
+
+// The game's window size is the recorded one, whatever the watcher's window measures.
+void holdRecordedWindowSize() {
+  platform::setWindowSize(recordedWidth, recordedHeight);
+  if (camera != nullptr) camera->setScreenSize(recordedWidth, recordedHeight);
+  screenWidth = static_cast<std::int16_t>(recordedWidth);
+  screenHeight = static_cast<std::int16_t>(recordedHeight);
+}
+
+// A window record: the game takes the size at once, at the same point among the records as
+// in play, and the watcher's window is asked for it too (the picture follows its reshape).
+void takeRecordedWindowSize(int width, int height) {
+  recordedWidth = width;
+  recordedHeight = height;
+  platform::resizeWindow(width, height);
+  holdRecordedWindowSize();
+}
+
+// The watcher's window took a size: the picture fills it, the game keeps the recorded one.
+void watchReshape(int width, int height) {
+  reshape(width, height);
+  holdRecordedWindowSize();
+}
+
+// The end of a heist cut short by the game's end: noted where the recording stopped, then
+// the heist is left for the menu, as Esc from play leaves it.
+void endCutShortHeist() {
+  if (watched.header.outcome != "quit" || watchedEnd.ended) return;
+  endHeistRecording("quit");
+  leaveHeistForMenu();
 }
 
 void deliver(const ReplayRecord& r) {
@@ -101,7 +136,8 @@ void deliver(const ReplayRecord& r) {
       runFrame(walkingForward(), walkingSideways());
       platform::releaseClockReading();
       break;
-    case ReplayRecordKind::End: break;
+    case ReplayRecordKind::Window: takeRecordedWindowSize(r.x, r.y); break;
+    case ReplayRecordKind::End: endCutShortHeist(); break;
   }
 }
 
@@ -126,16 +162,20 @@ bool playUntil(double untilMs) {
   bool ranFrame = false;
   std::string problem;
   while (!bodyEnded) {
-    if (!pendingValid && !(pendingValid = reader->next(pending, problem))) {
-      bodyEnded = true;  // parseReplayFile walked the body: this is its end record
-      reportEnd();
-      break;
+    // parseReplayFile walked the body: next is false only at its end record, which it fills.
+    if (!pendingValid) {
+      reader->next(pending, problem);
+      pendingValid = true;
     }
     if (pending.clockMs - watched.header.startClockMs > untilMs) break;
     setClock(pending.clockMs);
     deliver(pending);
     ranFrame = ranFrame || pending.kind == ReplayRecordKind::Frame;
     pendingValid = false;
+    if (pending.kind == ReplayRecordKind::End) {
+      bodyEnded = true;
+      reportEnd();
+    }
   }
   return ranFrame;
 }
@@ -204,7 +244,7 @@ void ignoreButton(int, int, int, int) {}
 void ignoreMotion(int, int) {}
 
 void registerWatchCallbacks() {
-  glutReshapeFunc(reshape);
+  glutReshapeFunc(watchReshape);
   glutMouseFunc(ignoreButton);
   glutMotionFunc(ignoreMotion);
   glutPassiveMotionFunc(ignoreMotion);
@@ -271,6 +311,9 @@ void setUpBeforeHeist() {
   strafeDirection = h.heldSideways;
   watchedPad = h.padAtStart;
   resumeRecordedGamepads(h.padAtStart, h.previousFrameMs);
+  recordedWidth = h.windowWidth;
+  recordedHeight = h.windowHeight;
+  holdRecordedWindowSize();
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Shutdown in its fixed order: textures, level, camera, most sounds, the two-second wait for
 // the shutdown sound, the guards, then out of the game mode and the process. A termination
-// signal takes the same road without the wait.
+// signal takes the same road without the wait. A heist recorded until then is written first.
 #include "app/Shutdown.h"
 
 #include <GL/freeglut.h>
@@ -14,6 +14,7 @@
 #include "audio/GameSounds.h"
 #include "audio/Siren.h"
 #include "game/GameState.h"
+#include "game/HeistRecorder.h"
 #include "game/Guard.h"
 #include "game/World.h"
 #include "platform/Clock.h"
@@ -26,6 +27,9 @@ namespace {
 [[noreturn]] void releaseAndLeave(bool waitForShutdownSound) {
   // From here a termination signal ends the process at once.
   platform::markShuttingDown();
+  // A heist still in play is kept as it stood (last.vrr, "quit"): one small file written and
+  // synced, and a second signal during it still ends the process at once.
+  if (heistRecording()) endHeistRecording("quit");
   endDesktopSession();
   deleteTextures(6, menuTextures);
   deleteTextures(3, hudIcons);

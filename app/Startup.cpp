@@ -280,6 +280,8 @@ int startGame(int argc, char** argv) {
 void reshape(int width, int height) {
   // The overlays, the crosshair and the pointer centre follow the window's real size.
   platform::setWindowSize(width, height);
+  // Mouse look measures from the window's centre: a heist in play keeps every new size.
+  recordWindowSize(platform::windowWidth(), platform::windowHeight());
   if (camera != nullptr) camera->setScreenSize(platform::windowWidth(), platform::windowHeight());
   // Overlay code that still reads the start-up globals gets the window's size as well.
   screenWidth = static_cast<std::int16_t>(std::min(platform::windowWidth(), 16384));

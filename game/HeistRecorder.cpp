@@ -39,6 +39,7 @@ bool recording = false;
 ReplayFile current;
 ReplayBodyWriter writer(current.body);
 ReplayPadState lastPadRecorded;
+int lastWidthRecorded = 0, lastHeightRecorded = 0;
 // ---- Live for the whole run ----
 std::uint32_t lastFrameMs = 0;         // the reading of the last frame run, recorded or not
 bool writeTroubleReported = false;     // once a run: the folder does not heal between heists
@@ -64,7 +65,8 @@ bool replaceFile(const std::string& folder, const std::string& path, const std::
 // The header's end: what the heist brought and what the record then said.
 void fillOutcome(ReplayHeader& h, const char* outcome) {
   h.outcome = outcome;
-  const bool finished = h.outcome != "left";
+  // A heist left or quit has no verdict: what it had brought so far, and no record visited.
+  const bool finished = h.outcome == "escaped" || h.outcome == "caught";
   const HeistResult result = finished ? lastHeist.result : currentHeistResult();
   h.date = result.date;
   h.score = result.score;
@@ -124,6 +126,22 @@ void recordFrame() {
   append(record);
 }
 
+void recordWindowSize(int width, int height) {
+  if (!recording) return;
+  // A minimised window may report a side of 0; the file keeps 1 up to the limit.
+  width = width < 1 ? 1 : width > replayWindowLimit ? replayWindowLimit : width;
+  height = height < 1 ? 1 : height > replayWindowLimit ? replayWindowLimit : height;
+  if (width == lastWidthRecorded && height == lastHeightRecorded) return;
+  lastWidthRecorded = width;
+  lastHeightRecorded = height;
+  ReplayRecord record;
+  record.kind = ReplayRecordKind::Window;
+  record.clockMs = platform::clockMs();
+  record.x = width;
+  record.y = height;
+  append(record);
+}
+
 void startHeistRecording() {
   if (watchingReplay) return;
   if (recording) endHeistRecording("left");
@@ -139,6 +157,8 @@ void startHeistRecording() {
   static_cast<ReplayOptions&>(h) = recordedOptions;
   h.windowWidth = platform::windowWidth();
   h.windowHeight = platform::windowHeight();
+  lastWidthRecorded = h.windowWidth;
+  lastHeightRecorded = h.windowHeight;
   h.startClockMs = platform::clockMs();
   h.previousFrameMs = lastFrameMs;
   if (readHeldDirections != nullptr) readHeldDirections(h.heldForward, h.heldSideways);

@@ -1,6 +1,7 @@
 // Every heist recorded as it is played: the frames' clock readings and the input that reached
 // the game, kept in memory set aside once a run and written when the heist ends
-// ($XDG_DATA_HOME/vaultrun/replays/last.vrr, and for a new best score best.vrr, or
+// ($XDG_DATA_HOME/vaultrun/replays/last.vrr, also for a heist cut short by the game's end,
+// and for a new best score best.vrr, or
 // best-<rules>-<difficulty>.vrr under rules other than classic normal). While a
 // replay is watched nothing is recorded, and its end is compared with the recording's.
 #pragma once
@@ -31,10 +32,15 @@ void recordInput(ReplayRecordKind kind, int code = 0, int state = 0, int x = 0, 
 void recordPadReading(const ReplayPadState& reading);
 // A frame's rules are about to run; the game clock is held at the frame's reading.
 void recordFrame();
+// The window's size now (the reshape callback calls this): recorded when it differs from the
+// size the recording last knew (the header's at the new game).
+void recordWindowSize(int width, int height);
 // A new game began: a heist still recorded ends as left, and a new recording begins.
 void startHeistRecording();
-// The heist ended: "escaped" or "caught" (after finishHeist has filled lastHeist) or "left"
-// (for the menu). The recording is written; while watching, the end is noted instead.
+// The heist ended: "escaped" or "caught" (after finishHeist has filled lastHeist), "left"
+// (for the menu) or "quit" (the game is on its way out: the window closed or a termination
+// signal). The recording is written, never as a best when it was not finished; while
+// watching, the end is noted instead.
 void endHeistRecording(const char* outcome);
 bool heistRecording();
 // The recording so far is dropped unwritten (the benchmark's heists never end).

@@ -11,7 +11,7 @@
 namespace {
 
 const char* const magicLine = "vaultrun-replay ";
-constexpr std::uint8_t kindCount = 12;
+constexpr std::uint8_t kindCount = 13;
 constexpr std::uint8_t longAdvance = 15;  // the tag's high nibble when a varint follows
 // A pointer further off than this from the window is not one the desktop delivered.
 constexpr int pointerLimit = 1 << 20;
@@ -219,7 +219,9 @@ bool readWindow(const std::string& text, ReplayHeader& h) {
   std::string w, hh;
   std::uint32_t width = 0, height = 0;
   if (!splitPair(text, 'x', w, hh) || !readUint32(w, width) || !readUint32(hh, height)) return false;
-  if (width < 1 || height < 1 || width > 16384 || height > 16384) return false;
+  if (width < 1 || height < 1 || width > replayWindowLimit || height > replayWindowLimit) {
+    return false;
+  }
   h.windowWidth = static_cast<int>(width);
   h.windowHeight = static_cast<int>(height);
   return true;
@@ -274,7 +276,8 @@ bool readHeaderLines(HeaderLines& lines, ReplayFile& out, std::string& problem) 
   if (!lines.field("window", v) || !readWindow(v, h)) return wrong("window");
   if (!lines.field("date", h.date) || h.date.size() != 16) return wrong("date");
   if (!lines.field("outcome", h.outcome) ||
-      (h.outcome != "escaped" && h.outcome != "caught" && h.outcome != "left")) {
+      (h.outcome != "escaped" && h.outcome != "caught" && h.outcome != "left" &&
+       h.outcome != "quit")) {
     return wrong("outcome");
   }
   if (!lines.field("score", v) || !readScore(v, h.score)) return wrong("score");
@@ -384,6 +387,10 @@ void ReplayBodyWriter::append(const ReplayRecord& r) {
     case ReplayRecordKind::Motion:
     case ReplayRecordKind::Drag: pointer(r.x, r.y); break;
     case ReplayRecordKind::Pad: pad(r.pad); break;
+    case ReplayRecordKind::Window:
+      varint(static_cast<std::uint32_t>(r.x));
+      varint(static_cast<std::uint32_t>(r.y));
+      break;
     default: break;
   }
 }
@@ -443,6 +450,17 @@ bool ReplayBodyReader::pad(ReplayPadState& state) {
   return true;
 }
 
+bool ReplayBodyReader::windowSize(int& width, int& height) {
+  std::uint32_t w = 0, h = 0;
+  if (!varint(w) || !varint(h) || w < 1 || h < 1 || w > replayWindowLimit ||
+      h > replayWindowLimit) {
+    return false;
+  }
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+  return true;
+}
+
 bool ReplayBodyReader::next(ReplayRecord& r, std::string& problem) {
   if (ended_) return false;
   const std::size_t recordStart = at_;
@@ -484,6 +502,9 @@ bool ReplayBodyReader::next(ReplayRecord& r, std::string& problem) {
   }
   if (isPacked(r.kind) && !pointer(r.x, r.y)) return damaged("a damaged pointer");
   if (r.kind == ReplayRecordKind::Pad && !pad(r.pad)) return damaged("a damaged pad reading");
+  if (r.kind == ReplayRecordKind::Window && !windowSize(r.x, r.y)) {
+    return damaged("a damaged window size");
+  }
   if (r.kind == ReplayRecordKind::End) {
     if (at_ != body_.size()) return damaged("bytes after the end");
     ended_ = true;

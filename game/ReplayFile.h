@@ -2,7 +2,7 @@
 // file's bytes both ways. No GL, no game state: the recorder fills one, the watch reads one.
 //
 // The file: a text header of fixed lines in a fixed order, an empty line, then the body.
-//   vaultrun-replay 2                  the file's own version; any other is refused
+//   vaultrun-replay 3                  the file's own version; any other is refused
 //   game 1.0.0                         the version of the game that recorded it
 //   rules classic                      the rules (classic or stealth), then the difficulty
 //   difficulty normal                  (easy, normal or hard) the heist was played by
@@ -17,9 +17,11 @@
 //                                      a special key, -1 none), 20 numbers
 //   pad-keys 16 0 2 3 9 4 6            the pad's control of each action of play, 7 numbers
 //   window 1024x768                    the window at the new game (mouse look measures from
-//                                      its centre)
+//                                      its centre; window records follow its changes)
 //   date 2026-12-07T21:04              local time of the end
-//   outcome escaped                    escaped, caught or left (for the menu or a new game)
+//   outcome escaped                    escaped, caught, left (for the menu or a new game) or
+//                                      quit (the window closed or a termination signal: the
+//                                      body stops where the game did)
 //   score 55
 //   record kept                        the score record then: none (unreadable), read, kept
 //   best 420 2026-12-07T21:04          the best so far then, or "best none"
@@ -40,8 +42,9 @@
 // is two zigzag varints, each the change from the last pointer of any record. pad (the
 // pads' reading changed, taken before the frame's rules of the frame record that follows) the
 // controls held as a varint, then four zigzag varints, each axis's change from the last pad
-// record (from 0 for the first). The first record is the new game, the last the end, which
-// closes the body.
+// record (from 0 for the first). window (the window took a new size: a reshape during the
+// heist) its width and height as two varints, 1..16384 each. The first record is the new
+// game, the last the end, which closes the body.
 // Every value is range checked, and a file is taken only when it is exactly what
 // formatReplayFile would have written for what was read.
 #pragma once
@@ -52,7 +55,7 @@
 #include <string>
 #include <vector>
 
-constexpr int replayFileVersion = 2;
+constexpr int replayFileVersion = 3;
 // A ten-minute heist is some hundreds of kilobytes; a file past this is no heist of ours.
 constexpr std::size_t replayFileMaxBytes = 32u * 1024u * 1024u;
 
@@ -69,7 +72,9 @@ enum class ReplayRecordKind : std::uint8_t {
   FocusLost = 9,    // the window lost the keyboard
   End = 10,         // the heist ended: nothing follows
   Pad = 11,         // the pads read otherwise than in the last pad record
+  Window = 12,      // the window's size changed (resized, full screen on or off)
 };
+constexpr int replayWindowLimit = 16384;  // a window side in pixels, 1 up to this
 
 // The pads as a frame read them: the controls held, one bit each (at most replayPadControls),
 // and the sticks' axes in SDL's units (left x, left y, right x, right y; -32767..32767, y
@@ -96,7 +101,7 @@ struct ReplayRecord {
   std::uint32_t clockMs = 0;  // the game clock's reading when it reached the game
   int code = 0;               // key, special key or button
   int state = 0;              // button: GLUT_DOWN or GLUT_UP
-  int x = 0, y = 0;           // pointer
+  int x = 0, y = 0;           // pointer; window: its width and height
   ReplayPadState pad;         // pad
 };
 
@@ -119,7 +124,7 @@ struct ReplayHeader : ReplayOptions {
   std::string difficulty = "normal";
   int windowWidth = 1024, windowHeight = 768;
   std::string date;                  // "YYYY-MM-DDTHH:MM"
-  std::string outcome;               // "escaped", "caught" or "left"
+  std::string outcome;               // "escaped", "caught", "left" or "quit"
   std::int32_t score = 0;
   std::string record = "none";       // "none", "read" or "kept"
   bool hasBest = false;
@@ -172,6 +177,7 @@ class ReplayBodyReader {
   bool varint(std::uint32_t& value);
   bool pointer(int& x, int& y);
   bool pad(ReplayPadState& state);
+  bool windowSize(int& width, int& height);
   const std::vector<std::uint8_t>& body_;
   std::size_t at_ = 0;
   std::uint32_t clockMs_ = 0;

@@ -159,6 +159,10 @@ void escapeToMenu() {
     if (quitProgram != nullptr) quitProgram();
     return;
   }
+  leaveHeistForMenu();
+}
+
+void leaveHeistForMenu() {
   // From play the heist is left; from its end screen it was over already.
   endHeistRecording("left");
   resumeGame();

@@ -55,6 +55,9 @@ void moveMenuSelection(int delta);
 // Esc: from the menu or one of its pages the program ends; from play (paused or not) back to
 // the menu, with Start selected.
 void escapeToMenu();
+// The heist in play (paused or not, a page over it or not) left for the menu, with Start
+// selected, as Esc from play does.
+void leaveHeistForMenu();
 // The options page, from the main menu or the pause menu; its Back returns there.
 void openOptions();
 void closeOptions();

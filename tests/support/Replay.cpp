@@ -104,7 +104,7 @@ Script& Script::walk(int ms) { return press("key-down w", "key-up w", ms); }
 Script& Script::turn(int pixels) {
   for (int left = pixels; left != 0;) {
     const int step = std::max(-200, std::min(200, left));
-    add("motion " + std::to_string(512 + step) + " 384");
+    add("motion " + std::to_string(centreX + step) + " " + std::to_string(centreY));
     left -= step;
   }
   now += scriptFrameMs;
@@ -112,7 +112,15 @@ Script& Script::turn(int pixels) {
 }
 
 Script& Script::look(int dx, int dy) {
-  add("motion " + std::to_string(512 + dx) + " " + std::to_string(384 + dy));
+  add("motion " + std::to_string(centreX + dx) + " " + std::to_string(centreY + dy));
+  now += scriptFrameMs;
+  return *this;
+}
+
+Script& Script::resize(int width, int height) {
+  add("resize " + std::to_string(width) + " " + std::to_string(height));
+  centreX = width / 2;
+  centreY = height / 2;
   now += scriptFrameMs;
   return *this;
 }

@@ -59,6 +59,8 @@ class Script {
   // by at most a quarter screen width.
   Script& turn(int pixels);
   Script& look(int dx, int dy);
+  // The window takes a new size; the turns from then on measure from its centre.
+  Script& resize(int width, int height);
   Script& turnLeft() { return turn(-quarterTurn); }
   Script& turnRight() { return turn(quarterTurn); }
   Script& turnAround() { return turn(quarterTurn).turn(quarterTurn); }
@@ -106,6 +108,7 @@ class Script {
   Script& press(const std::string& down, const std::string& up, int ms);
   std::string text;
   int now = 0;
+  int centreX = 512, centreY = 384;  // the window's centre, where the game puts the pointer
   bool shots = true;
 };
 

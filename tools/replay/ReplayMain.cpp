@@ -99,6 +99,7 @@ void deliver(const TimelineEvent& event) {
     case TimelineEvent::SpecialUp: specialUp(event.code, 0, 0); break;
     case TimelineEvent::Button: mouseButton(event.code, event.state, event.x, event.y); break;
     case TimelineEvent::FocusOut: keyboardLost(); break;
+    case TimelineEvent::Resize: reshape(event.x, event.y); break;
     case TimelineEvent::PadAttach: {
       std::string error;
       if (!virtualpad::attach(error)) std::fprintf(stderr, "Error: no virtual pad: %s\n", error.c_str());

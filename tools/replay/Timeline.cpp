@@ -95,6 +95,11 @@ bool parseLine(std::istringstream& in, TimelineEvent& event) {
     event.kind = TimelineEvent::Step;
     return static_cast<bool>(in >> a) && parseInt(a, event.code) && event.code >= 1;
   }
+  if (kind == "resize") {
+    event.kind = TimelineEvent::Resize;
+    return static_cast<bool>(in >> event.x >> event.y) && event.x >= 1 && event.y >= 1 &&
+           event.x <= 16384 && event.y <= 16384;
+  }
   if (kind == "focus-out") {
     event.kind = TimelineEvent::FocusOut;
     return true;

@@ -8,6 +8,9 @@
 //   <ms> drag <x> <y>            pointer moved with a button held
 //   <ms> button <left|middle|right> <down|up> <x> <y>
 //   <ms> focus-out               the window loses the keyboard
+//   <ms> resize <w> <h>          the reshape callback with a new window size, as the desktop
+//                                calls it after a resize or a switch of full screen (the
+//                                driver's own window keeps its size)
 //   <ms> pad-attach              a game pad is plugged in (SDL's virtual one), all at rest
 //   <ms> pad-detach              and pulled out again
 //   <ms> pad-button <name> <down|up>   SDL's names: a b x y back start leftshoulder dpup...
@@ -29,7 +32,8 @@
 
 struct TimelineEvent {
   enum Kind {
-    KeyDown, KeyUp, SpecialDown, SpecialUp, Motion, Drag, Button, FocusOut, PadAttach, PadDetach,
+    KeyDown, KeyUp, SpecialDown, SpecialUp, Motion, Drag, Button, FocusOut, Resize, PadAttach,
+    PadDetach,
     PadButton, PadAxis, Screenshot, Report, Step, Rules, Difficulty, Meter, Place, End
   };
   double timeMs = 0.0;
@@ -38,7 +42,7 @@ struct TimelineEvent {
                      // the rules, difficulty or meter chosen (game/Rules.h's enums, 1 for yes)
   int state = 0;     // button: 0 down, 1 up (GLUT's values); pad button: 1 down, 0 up
   double value = 0;  // pad axis: -1..1
-  int x = 0, y = 0;  // pointer position
+  int x = 0, y = 0;  // pointer position; resize: the window's width and height
   std::string path;  // screenshot file, or the report's label
   double place[5] = {0, 0, 0, 0, 0};  // place: x, z, then the point looked at
 };
