@@ -56,6 +56,10 @@ Guard* createGuard(const Vector3* path, const Vector3& startHeading, Md2Clock* c
 }  // namespace
 
 void newGame() {
+  // One reading for the whole new game, the one its record keeps: loading the guards takes
+  // milliseconds, and the heist's start must not fall later than the watch replays it.
+  const bool heldAlready = platform::clockReadingHeld();
+  if (!heldAlready) platform::holdClockReading();
   // The heist still recorded ends first, with the state it ended in.
   startHeistRecording();
   createPlayerCamera();
@@ -72,4 +76,5 @@ void newGame() {
   heist.heistStartMs = platform::clockMs();
   ++gamesStarted;
   lastHeist = HeistSummary();
+  if (!heldAlready) platform::releaseClockReading();
 }

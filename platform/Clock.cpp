@@ -117,6 +117,10 @@ void releaseClockReading() {
   held = false;
 }
 
+bool clockReadingHeld() {
+  return held;
+}
+
 void sleepMs(std::uint32_t ms) {
   if (virtualActive) {
     virtualMicros += static_cast<std::uint64_t>(ms) * 1000u;

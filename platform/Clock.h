@@ -40,6 +40,8 @@ std::uint64_t virtualClockMicros();
 // then plays back exactly). The pause still works underneath.
 void holdClockReading();
 void releaseClockReading();
+// True between the two.
+bool clockReadingHeld();
 
 // Sleeps the calling thread for the given milliseconds (under the virtual clock, advances it).
 void sleepMs(std::uint32_t ms);
