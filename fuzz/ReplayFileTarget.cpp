@@ -31,6 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(axis >= -replayPadAxisLimit && axis <= replayPadAxisLimit);
       }
     }
+    if (record.kind == ReplayRecordKind::Window) {
+      FUZZ_CHECK(record.x >= 1 && record.x <= replayWindowLimit);
+      FUZZ_CHECK(record.y >= 1 && record.y <= replayWindowLimit);
+    }
     ++records;
   }
   FUZZ_CHECK(reader.ended());

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Ctrl+C and kill: the real game ends within 2 s with status 0 on SIGINT and on SIGTERM, in
-# the menu and in play, and on two signals sent back to back. Usage: signals.sh GAME SOURCE_DIR
+# the menu and in play, and on two signals sent back to back. A heist cut short by SIGTERM is
+# kept as last.vrr, which the game watches to where it stopped. Usage: signals.sh GAME SOURCE_DIR
 set -u
 set -m  # the game in a process group of its own, SIGINT not ignored as for a script's job
 source "$(dirname "${BASH_SOURCE[0]}")/../support/game_window.sh"
@@ -9,6 +10,9 @@ cd "$2"
 work=$(mktemp -d)
 pid=""
 trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+# The recorded heists go here; a watch's own data home stays empty.
+export XDG_DATA_HOME=$work/data
+replays=$work/data/vaultrun/replays
 fail() { echo "FAIL: $*"; cat "$work/out" 2>/dev/null; exit 1; }
 
 # The game started and its menu drawn (the window shows before the world is loaded).
@@ -41,8 +45,30 @@ stop_with() {
   echo "$what: ended in $ms ms with status 0"
 }
 
+# The heist cut short is last.vrr, never a best, with the outcome quit; the real game watches
+# it to its end without a word of difference and writes nothing. Usage: watch_cut_heist WHAT
+watch_cut_heist() {
+  [ -f "$replays/last.vrr" ] || fail "$1: no last.vrr"
+  grep -qa '^outcome quit$' "$replays/last.vrr" || fail "$1: last.vrr is not a heist quit"
+  ls "$replays" | grep -q '^best' && fail "$1: a heist cut short was kept as a best"
+  mkdir -p "$work/watcher"
+  XDG_DATA_HOME=$work/watcher "$game" --replay "$replays/last.vrr" > "$work/watch" 2>&1 &
+  local watcher=$!
+  for _ in $(seq 1 150); do
+    grep -q '^replay.digest' "$work/watch" && break
+    kill -0 "$watcher" 2>/dev/null || break
+    sleep 0.2
+  done
+  kill -TERM "$watcher" 2>/dev/null; wait "$watcher"
+  grep -q '^replay.outcome quit$' "$work/watch" || { cat "$work/watch"; fail "$1: the watch did not play to the end"; }
+  grep -q 'played differently' "$work/watch" && { cat "$work/watch"; fail "$1: the watch played differently"; }
+  [ -z "$(ls -A "$work/watcher")" ] || fail "$1: the watch wrote into its data home"
+  echo "$1: kept as last.vrr and watched to where it stopped"
+}
+
 start; stop_with "SIGINT in the menu" INT
 start; stop_with "SIGTERM in the menu" TERM
 start; play; stop_with "SIGINT in play" INT
 start; play; stop_with "SIGTERM in play" TERM
+watch_cut_heist "SIGTERM in play"
 start; play; stop_with "SIGINT twice in play" INT INT

@@ -35,12 +35,14 @@ struct ScratchFolder {
 };
 
 // The heist route once, through the replay driver with its recordings in `dataHome`; `start`
-// are timeline lines for its beginning (the rules chosen for the new game).
+// are timeline lines for its beginning (the rules chosen for the new game). In room 2 the
+// window is made smaller and the player looks about and back, measured from its new centre
+// (a watch that kept the first size would turn him elsewhere), then it is made whole again.
 testsupport::ReplayResult recordHeistRoute(const fs::path& dataHome, const std::string& start = "") {
   testsupport::Script s;
   s.withoutScreenshots();
-  testsupport::heistTakeTeapotAndLeave(
-      testsupport::heistTakePicture(testsupport::heistIntoRoomTwo(s)));
+  testsupport::heistIntoRoomTwo(s).resize(800, 600).look(150, 40).turn(-300).look(150, -40);
+  testsupport::heistTakeTeapotAndLeave(testsupport::heistTakePicture(s.resize(1024, 768)));
   return testsupport::runReplayRecording(start + s.end(400), dataHome.string());
 }
 
@@ -124,8 +126,8 @@ TEST_F(RecordedHeist, DamagedRecordingsAreRefusedBeforeAnythingOpens) {
   std::string flippedHeader = good, flippedBody = good, otherVersion = good;
   flippedHeader[good.find("score ") + 6] ^= 0x01;
   flippedBody[bodyAt + (good.size() - bodyAt) / 2] ^= 0x40;
-  // The first version kept no pads: refused, not guessed at.
-  otherVersion[std::string("vaultrun-replay ").size()] = '1';
+  // The second version kept no window sizes: refused, not guessed at.
+  otherVersion[std::string("vaultrun-replay ").size()] = '2';
   fs::create_directory(scratch.path / "folder.vrr");
   const fs::path cases[] = {
       put("cut-in-header.vrr", good.substr(0, 40)),
@@ -152,7 +154,7 @@ TEST_F(RecordedHeist, DamagedRecordingsAreRefusedBeforeAnythingOpens) {
     EXPECT_NE(run.out.find("Error: cannot watch " + file.string() + ": "), std::string::npos)
         << run.out;
     if (file.filename() == "other-version.vrr") {
-      EXPECT_NE(run.out.find("replay version 1; this game reads version 2"), std::string::npos)
+      EXPECT_NE(run.out.find("replay version 2; this game reads version 3"), std::string::npos)
           << run.out;
     }
     // One clear line: no window was opened, so not even the loading line came first.
@@ -195,7 +197,8 @@ TEST(RecordedStealthHeist, IsKeptAsItsRulesBestAndWatchedByThem) {
 }
 
 // The records' packing at its edges: long clock advances, pointers far off and back,
-// special keys above a byte, pad readings from one end of the sticks to the other, and a
+// special keys above a byte, pad readings from one end of the sticks to the other, window
+// sizes at their limits between pointers (which go on from the last pointer), and a
 // heist whose clock nears the end of its range.
 TEST(ReplayRecords, ComeBackAsTheyWentIn) {
   ReplayFile file;
@@ -213,6 +216,8 @@ TEST(ReplayRecords, ComeBackAsTheyWentIn) {
       {ReplayRecordKind::Drag, UINT_MAX - 10u, 0, 0, 0, -1, {}},
       {ReplayRecordKind::Pad, UINT_MAX - 10u, 0, 0, 0, 0, {(1u << replayPadControls) - 1, {-32767, 32767, 0, -1}}},
       {ReplayRecordKind::Pad, UINT_MAX - 9u, 0, 0, 0, 0, {1u << 16, {32767, -32767, 1, 0}}},
+      {ReplayRecordKind::Window, UINT_MAX - 5u, 0, 0, 16384, 1, {}},
+      {ReplayRecordKind::Drag, UINT_MAX - 5u, 0, 0, 1, -2, {}},
       {ReplayRecordKind::KeyUp, UINT_MAX, 255, 0, 0, 0, {}},
       {ReplayRecordKind::End, UINT_MAX, 0, 0, 0, 0, {}},
   };
