@@ -186,7 +186,8 @@ std::string usageText() {
          "  1024x768:32@60\n"
          "\n"
          "Every heist is recorded to $XDG_DATA_HOME/vaultrun/replays/last.vrr (default\n"
-         "~/.local/share); the heist with the best score so far is kept as best.vrr\n"
+         "~/.local/share), also one cut short by closing the window or a signal (outcome\n"
+         "quit); the heist with the best score so far is kept as best.vrr\n"
          "(under other rules than classic normal as best-RULES-DIFFICULTY.vrr).\n"
          "On the end screens of a game, r watches the heist that just ended.\n";
 }
