@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "game/ReplayFile.h"
 #include "tests/robustness/GameProcess.h"
 
 namespace {
@@ -116,9 +117,11 @@ struct ClosedRun {
   std::string output, errors;
 };
 
-// Starts the game in the tree on an X server of its own, waits for its window, asks the window
-// manager's way for it to close, and waits for the end.
-ClosedRun runUntilClosed(const ScratchDataTree& tree, std::vector<std::string> environment) {
+// Starts the game in the tree on an X server of its own, waits for its window, with `inPlay`
+// starts a heist (Enter on Start) and lets it run a moment, asks the window manager's way for
+// it to close, and waits for the end.
+ClosedRun runUntilClosed(const ScratchDataTree& tree, std::vector<std::string> environment,
+                         bool inPlay = false) {
   ClosedRun run;
   const robustness::PrivateXServer server;
   EXPECT_FALSE(server.name().empty()) << "cannot start Xvfb";
@@ -128,6 +131,10 @@ ClosedRun runUntilClosed(const ScratchDataTree& tree, std::vector<std::string> e
   GameProcess game(tree.folder(), environment);
   const Window window = game.findWindow(display, exitSeconds);
   EXPECT_NE(0u, window) << game.output() << game.errors();
+  if (window != 0 && inPlay) {
+    testsupport::runCommand("DISPLAY=" + server.name() + " timeout 20 xdotool windowfocus --sync " +
+                            std::to_string(window) + " key Return sleep 2");
+  }
   // The request waits in the game's queue until its main loop runs, after the world is built.
   if (window != 0) robustness::requestClose(display, window);
   XCloseDisplay(display);
@@ -140,7 +147,7 @@ ClosedRun runUntilClosed(const ScratchDataTree& tree, std::vector<std::string> e
 const char* const fallbackLine =
     "The screen mode 1024x768:32@60 cannot be set; using a full-screen window instead.\n";
 
-TEST(BrokenDataTree, BrokenSoundsLeaveTheGameSilentAndTheWindowCloseEndsItWithStatusZero) {
+TEST(BrokenDataTree, BrokenSoundsLeaveTheGameSilentAndTheWindowClosedInPlayEndsItKeepingTheHeist) {
   if (!haveDisplay()) GTEST_SKIP() << "no X display";
   ScratchDataTree tree;
   ASSERT_TRUE(tree.ok());
@@ -161,7 +168,15 @@ TEST(BrokenDataTree, BrokenSoundsLeaveTheGameSilentAndTheWindowCloseEndsItWithSt
   tree.replaceByFifo("data/audio/gunshot.wav");
   tree.replaceByFifo("data/audio/shutdown.wav");
 
-  const ClosedRun run = runUntilClosed(tree, {});
+  // Closed in play: the heist cut short is kept as last.vrr, with the outcome quit.
+  const ClosedRun run = runUntilClosed(tree, {"XDG_DATA_HOME=" + (tree.folder() / "home").string()}, true);
+  ReplayFile kept;
+  std::string problem;
+  EXPECT_TRUE(parseReplayFile(
+      testsupport::readFile((tree.folder() / "home/vaultrun/replays/last.vrr").string()), kept,
+      problem)) << problem;
+  EXPECT_EQ(kept.header.outcome, "quit");
+  EXPECT_GT(kept.frames, 0u);
   EXPECT_NE(std::string::npos,
             run.errors.find("Warning: data/audio/gunshot.wav is a FIFO, not a regular file; "
                             "that sound stays silent.\n")) << run.errors;
@@ -182,7 +197,15 @@ TEST(BrokenDataTree, BadOptionLinesAreNamedOneByOneAndTheGamePlaysOn) {
   tree.replace("data/settings.ini",
                std::string("# options\nmouse-sensitivity = 11\nspeed = 3\nfield-of-view\n"
                            "music-volume = 40\ninvert-mouse = sometimes\n1024x768:32@60\n"));
-  const ClosedRun run = runUntilClosed(tree, {});
+  // Closed in play: the heist cut short is kept as last.vrr, with the outcome quit.
+  const ClosedRun run = runUntilClosed(tree, {"XDG_DATA_HOME=" + (tree.folder() / "home").string()}, true);
+  ReplayFile kept;
+  std::string problem;
+  EXPECT_TRUE(parseReplayFile(
+      testsupport::readFile((tree.folder() / "home/vaultrun/replays/last.vrr").string()), kept,
+      problem)) << problem;
+  EXPECT_EQ(kept.header.outcome, "quit");
+  EXPECT_GT(kept.frames, 0u);
   EXPECT_EQ(0, run.status) << run.output << run.errors;
   EXPECT_NE(std::string::npos, run.output.find(fallbackLine)) << run.output;
   for (const char* line : {"data/settings.ini: line 2: mouse-sensitivity",
