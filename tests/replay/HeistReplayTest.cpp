@@ -35,9 +35,8 @@ struct ScratchFolder {
 };
 
 // The heist route once, through the replay driver with its recordings in `dataHome`; `start`
-// are timeline lines for its beginning (the rules chosen for the new game). In room 2 the
-// window is made smaller and the player looks about and back, measured from its new centre
-// (a watch that kept the first size would turn him elsewhere), then it is made whole again.
+// are timeline lines for its beginning (the rules chosen for the new game). In room 2 he looks
+// about and back in a smaller window: a watch that kept the first size turns him elsewhere.
 testsupport::ReplayResult recordHeistRoute(const fs::path& dataHome, const std::string& start = "") {
   testsupport::Script s;
   s.withoutScreenshots();
@@ -197,8 +196,7 @@ TEST(RecordedStealthHeist, IsKeptAsItsRulesBestAndWatchedByThem) {
 }
 
 // The records' packing at its edges: long clock advances, pointers far off and back,
-// special keys above a byte, pad readings from one end of the sticks to the other, window
-// sizes at their limits between pointers (which go on from the last pointer), and a
+// special keys above a byte, pad readings from one end of the sticks to the other, and a
 // heist whose clock nears the end of its range.
 TEST(ReplayRecords, ComeBackAsTheyWentIn) {
   ReplayFile file;

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "game/ReplayFile.h"
 #include "tests/robustness/GameProcess.h"
 
 namespace {
@@ -117,9 +116,9 @@ struct ClosedRun {
   std::string output, errors;
 };
 
-// Starts the game in the tree on an X server of its own, waits for its window, with `inPlay`
-// starts a heist (Enter on Start) and lets it run a moment, asks the window manager's way for
-// it to close, and waits for the end.
+// Starts the game in the tree on an X server of its own, waits for its window (`inPlay`: then
+// Enter on Start and two seconds of the heist), asks the window manager's way for it to close,
+// and waits for the end.
 ClosedRun runUntilClosed(const ScratchDataTree& tree, std::vector<std::string> environment,
                          bool inPlay = false) {
   ClosedRun run;
@@ -169,14 +168,10 @@ TEST(BrokenDataTree, BrokenSoundsLeaveTheGameSilentAndTheWindowClosedInPlayEndsI
   tree.replaceByFifo("data/audio/shutdown.wav");
 
   // Closed in play: the heist cut short is kept as last.vrr, with the outcome quit.
-  const ClosedRun run = runUntilClosed(tree, {"XDG_DATA_HOME=" + (tree.folder() / "home").string()}, true);
-  ReplayFile kept;
-  std::string problem;
-  EXPECT_TRUE(parseReplayFile(
-      testsupport::readFile((tree.folder() / "home/vaultrun/replays/last.vrr").string()), kept,
-      problem)) << problem;
-  EXPECT_EQ(kept.header.outcome, "quit");
-  EXPECT_GT(kept.frames, 0u);
+  const std::string home = (tree.folder() / "home").string();
+  const ClosedRun run = runUntilClosed(tree, {"XDG_DATA_HOME=" + home}, true);
+  EXPECT_NE(testsupport::readFile(home + "/vaultrun/replays/last.vrr").find("\noutcome quit\n"),
+            std::string::npos);
   EXPECT_NE(std::string::npos,
             run.errors.find("Warning: data/audio/gunshot.wav is a FIFO, not a regular file; "
                             "that sound stays silent.\n")) << run.errors;
@@ -197,15 +192,7 @@ TEST(BrokenDataTree, BadOptionLinesAreNamedOneByOneAndTheGamePlaysOn) {
   tree.replace("data/settings.ini",
                std::string("# options\nmouse-sensitivity = 11\nspeed = 3\nfield-of-view\n"
                            "music-volume = 40\ninvert-mouse = sometimes\n1024x768:32@60\n"));
-  // Closed in play: the heist cut short is kept as last.vrr, with the outcome quit.
-  const ClosedRun run = runUntilClosed(tree, {"XDG_DATA_HOME=" + (tree.folder() / "home").string()}, true);
-  ReplayFile kept;
-  std::string problem;
-  EXPECT_TRUE(parseReplayFile(
-      testsupport::readFile((tree.folder() / "home/vaultrun/replays/last.vrr").string()), kept,
-      problem)) << problem;
-  EXPECT_EQ(kept.header.outcome, "quit");
-  EXPECT_GT(kept.frames, 0u);
+  const ClosedRun run = runUntilClosed(tree, {});
   EXPECT_EQ(0, run.status) << run.output << run.errors;
   EXPECT_NE(std::string::npos, run.output.find(fallbackLine)) << run.output;
   for (const char* line : {"data/settings.ini: line 2: mouse-sensitivity",

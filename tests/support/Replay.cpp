@@ -119,10 +119,8 @@ Script& Script::look(int dx, int dy) {
 
 Script& Script::resize(int width, int height) {
   add("resize " + std::to_string(width) + " " + std::to_string(height));
-  centreX = width / 2;
-  centreY = height / 2;
-  now += scriptFrameMs;
-  return *this;
+  centreX = width / 2, centreY = height / 2;
+  return wait(scriptFrameMs);
 }
 
 Script& Script::key(const std::string& name) {
