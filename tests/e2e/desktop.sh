@@ -151,12 +151,16 @@ state=$(saver_after_idle)
 [ "$state" = on ] || fail "back in the menu the screensaver is $state after its timeout"
 wake
 
-# Play again: Esc back to the menu, and play once more ended by SIGTERM.
-xdotool mousemove $((wx + 8)) $((wy + 8)) key Return
+# Play again: Esc back to the menu, and play once more ended by SIGTERM. The pointer left in
+# the window's middle selects an entry: up to Start first.
+start_again() {
+  xdotool mousemove $((wx + 8)) $((wy + 8)) key Up Up Up Up Return
+}
+start_again
 bus_sees "$inhibit 2" "in play again"
 xdotool key Escape
 bus_sees "UnInhibit 2" "at Esc from play"
-xdotool mousemove $((wx + 8)) $((wy + 8)) key Return
+start_again
 bus_sees "$inhibit 3" "in the third play"
 kill -TERM "$pid"
 status=0
