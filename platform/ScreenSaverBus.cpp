@@ -131,7 +131,9 @@ void takeInhibitAnswer() {
   DBusError error;
   dbus_error_init(&error);
   if (dbus_set_error_from_message(&error, answer)) {
-    sayOnce(std::string(serviceName) + " refused (" + error.name + ")");
+    sayOnce(dbus_error_has_name(&error, DBUS_ERROR_SERVICE_UNKNOWN)
+                ? std::string("nothing on the session bus answers as ") + serviceName
+                : std::string(serviceName) + " refused (" + error.name + ")");
     dbus_error_free(&error);
   } else if (dbus_message_get_args(answer, &error, DBUS_TYPE_UINT32, &cookie, DBUS_TYPE_INVALID)) {
     cookieHeld = true;
