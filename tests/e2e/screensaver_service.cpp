@@ -26,7 +26,8 @@ int main() {
         dbus_message_unref(answer);
         ++next;
       } else if (ours && dbus_message_is_method_call(call, name, "UnInhibit") &&
-                 dbus_message_get_args(call, nullptr, DBUS_TYPE_UINT32, &cookie, DBUS_TYPE_INVALID)) {
+                 dbus_message_get_args(call, nullptr, DBUS_TYPE_UINT32, &cookie,
+                                       DBUS_TYPE_INVALID)) {
         std::printf("UnInhibit %u\n", cookie);
       }
       std::fflush(stdout);
