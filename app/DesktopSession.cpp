@@ -1,4 +1,5 @@
-// The window's class, the screensaver and the pointer's fence over the toolkit's X connection.
+// The window's class, the screensaver and the pointer's fence over the toolkit's X connection,
+// and the screensaver once more over the session bus.
 #include "app/DesktopSession.h"
 
 #include <GL/glx.h>
@@ -11,6 +12,7 @@
 #include "platform/Focus.h"
 #include "platform/Pointer.h"
 #include "platform/Screen.h"
+#include "platform/ScreenSaverBus.h"
 
 namespace {
 
@@ -73,7 +75,10 @@ void startDesktopSession() {
 
 void followScreenOnDesktop() {
   if (display == nullptr) return;
-  if (!heistOnScreen()) {
+  // The desktop's own inhibit beside the X extension's suspension, which GNOME and KDE ignore.
+  const bool heist = heistOnScreen();
+  platform::followBusScreenSaver(heist);
+  if (!heist) {
     heistShown = false;
     letGo();
     return;
@@ -92,6 +97,7 @@ bool bringPointerBack() {
 }
 
 void endDesktopSession() {
+  platform::endBusScreenSaver();
   if (display == nullptr) return;
   letGo();
 }

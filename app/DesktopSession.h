@@ -1,6 +1,6 @@
 // The game as a desktop application: the window's class, and the screensaver and the pointer
 // following the screen. While a heist is played (not in a menu, paused or on an end screen)
-// the screensaver is held off and the pointer is kept inside the window; otherwise, and
+// the screensaver is held off (by the X extension and over the session bus) and the pointer is kept inside the window; otherwise, and
 // whenever the window has lost the keyboard, both are let go.
 // Calling order: startDesktopSession once the window exists, followScreenOnDesktop once a
 // frame after the frame's rules, endDesktopSession on the way out (however the game ends).

@@ -4,9 +4,9 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
-          libxss-dev libxfixes-dev libsdl2-mixer-dev libpng-dev libmp3lame-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra libgtest-dev libbenchmark-dev)
+          libxss-dev libxfixes-dev libdbus-1-dev libsdl2-mixer-dev libpng-dev libmp3lame-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra libgtest-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then
-  packages+=(xvfb xauth xdotool x11-apps x11-utils openbox clang libclang-rt-14-dev ccache git
+  packages+=(xvfb xauth xdotool x11-apps x11-utils openbox dbus-daemon clang libclang-rt-14-dev ccache git
              desktop-file-utils appstream man-db dpkg-dev lintian)
 fi
 

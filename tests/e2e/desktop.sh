@@ -4,8 +4,11 @@
 # where it is sent and the screensaver comes on after its timeout; during a heist the pointer
 # sent far outside (a jump, and a relative move as a mouse makes) stays in the window and the
 # screensaver stays off; with the keyboard given to another window the pointer is free; back
-# in the menu both are let go again; Esc ends the game with status 0.
-# Usage: desktop.sh GAME_BINARY SOURCE_DIR SCREENSAVER_STATE_BINARY
+# in the menu both are let go again. On the session bus (run it under dbus-run-session) a
+# stand-in screensaver service sees Inhibit when a heist is played and UnInhibit with its
+# cookie when the keyboard goes elsewhere, at Esc back to the menu and when SIGTERM ends the
+# game in play (status 0), and no other call.
+# Usage: desktop.sh GAME_BINARY SOURCE_DIR SCREENSAVER_STATE_BINARY SCREENSAVER_SERVICE_BINARY
 set -u
 source "$(dirname "${BASH_SOURCE[0]}")/../support/game_window.sh"
 game=$1
@@ -29,7 +32,16 @@ cleanup() {
   [ -n "${KEEP_E2E:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; cat "$work/out" 2>/dev/null; exit 1; }
+fail() { echo "FAIL: $*"; cat "$work/out" "$work/bus" 2>/dev/null; exit 1; }
+
+# The service has long owned its name when the first heist starts; it ends with the bus.
+"$4" > "$work/bus" 2>&1 &
+# Waits up to 10 s for the service's line. Usage: bus_sees LINE WHEN
+bus_sees() {
+  for _ in $(seq 1 50); do grep -qxF "$1" "$work/bus" && return 0; sleep 0.2; done
+  fail "$2: the screensaver service did not see '$1'"
+}
+inhibit="Inhibit Vaultrun: Playing a heist ->"
 
 openbox --sm-disable > "$work/wm" 2>&1 &
 wm=$!
@@ -99,6 +111,7 @@ state=$(saver_after_idle)
 [ "$state" = off ] || fail "in play the screensaver is $state after its timeout"
 wake
 grab play
+bus_sees "$inhibit 1" "in play"
 
 # The keyboard given to another window: the game pauses and the pointer is free.
 xmessage -geometry 200x60+0+0 "elsewhere" &
@@ -112,6 +125,7 @@ done
 xdotool windowactivate --sync "$otherWindow" 2>/dev/null || xdotool windowfocus --sync "$otherWindow"
 sleep 0.5
 free_pointer "with the keyboard elsewhere"
+bus_sees "UnInhibit 1" "with the keyboard elsewhere"
 kill "$other"
 other=""
 
@@ -126,6 +140,18 @@ free_pointer "back in the menu"
 state=$(saver_after_idle)
 [ "$state" = on ] || fail "back in the menu the screensaver is $state after its timeout"
 wake
-xdotool mousemove $((wx + 8)) $((wy + 8))
-quit_with_escape "the game"
+
+# Play again: Esc back to the menu, and play once more ended by SIGTERM. The pointer left in
+# the window's middle selects an entry: up to Start first.
+xdotool mousemove $((wx + 8)) $((wy + 8)) key Up Up Up Up Return
+bus_sees "$inhibit 2" "in play again"
+xdotool key Escape
+bus_sees "UnInhibit 2" "at Esc from play"
+xdotool mousemove $((wx + 8)) $((wy + 8)) key Up Up Up Up Return
+bus_sees "$inhibit 3" "in the third play"
+kill -TERM "$pid"
+wait "$pid" || fail "SIGTERM in play ended the game with status $?"
+bus_sees "UnInhibit 3" "after SIGTERM in play"
+printf '%s 1\nUnInhibit 1\n%s 2\nUnInhibit 2\n%s 3\nUnInhibit 3\n' \
+  "$inhibit" "$inhibit" "$inhibit" | cmp -s - "$work/bus" || fail "other calls on the bus"
 echo "PASS"

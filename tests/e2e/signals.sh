@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Ctrl+C and kill: the real game ends within 2 s with status 0 on SIGINT and on SIGTERM, in
-# the menu and in play, and on two signals sent back to back. A heist cut short by SIGTERM is
-# kept as last.vrr, which the game watches to where it stopped. Usage: signals.sh GAME SOURCE_DIR
+# the menu and in play, and on two signals sent back to back; with no session bus at all. A
+# heist cut short by SIGTERM is kept as last.vrr, which the game watches to where it stopped.
+# Usage: signals.sh GAME SOURCE_DIR
 set -u
 set -m  # the game in a process group of its own, SIGINT not ignored as for a script's job
 source "$(dirname "${BASH_SOURCE[0]}")/../support/game_window.sh"
@@ -17,7 +18,7 @@ fail() { echo "FAIL: $*"; cat "$work/out" 2>/dev/null; exit 1; }
 # The game started and its menu drawn (the window shows before the world is loaded).
 start() {
   grab before
-  "$game" > "$work/out" 2>&1 &
+  env -u DBUS_SESSION_BUS_ADDRESS -u XDG_RUNTIME_DIR "$game" > "$work/out" 2>&1 &
   pid=$!
   screen_changes_from before menu || fail "the menu did not appear"
   sleep 0.5
