@@ -34,13 +34,12 @@ sleep 0.2
 settled_shot menu-again
 same_screen "$work/menu.xwd" "$work/menu-again.xwd" || fail "down and up did not come back to Start"
 xdotool key Return
-settled_shot museum
-same_screen "$work/menu.xwd" "$work/museum.xwd" && fail "Enter on Start did not leave the menu"
+# The museum never settles (a guard walks in view at the entrance): no settled shots there.
+screen_changes_from menu museum || fail "Enter on Start did not leave the menu"
 xdotool keydown w
 sleep 1
 xdotool keyup w
-settled_shot walked
-same_screen "$work/museum.xwd" "$work/walked.xwd" && fail "the picture did not change while w was held"
+screen_changes_from museum walked || fail "the picture did not change while w was held"
 xdotool mousemove 600 384 click 1
 sleep 0.3
 xdotool key Escape
