@@ -114,15 +114,27 @@ float hudScale() {
   return platform::layoutScale() * static_cast<float>(accessibility.textSizePercent) / 100.0f;
 }
 
-platform::WindowPoint hudPoint(platform::Anchor anchor, float x, float y) {
+namespace {
+
+struct LayoutPoint {
+  float x, y;  // layout pixels of the 1024x768 screen
+};
+
+// The layout corner `anchor` hangs at, which a larger or smaller HUD grows or shrinks about.
+LayoutPoint layoutCorner(platform::Anchor anchor) {
   const bool right = anchor == platform::Anchor::TopRight || anchor == platform::Anchor::BottomRight;
   const bool bottom =
       anchor == platform::Anchor::BottomLeft || anchor == platform::Anchor::BottomRight;
-  const float cornerX = right ? platform::layoutWidth : 0.0f;
-  const float cornerY = bottom ? platform::layoutHeight : 0.0f;
-  const platform::WindowPoint corner = platform::toWindow(cornerX, cornerY, anchor);
+  return LayoutPoint{right ? platform::layoutWidth : 0.0f, bottom ? platform::layoutHeight : 0.0f};
+}
+
+}  // namespace
+
+platform::WindowPoint hudPoint(platform::Anchor anchor, float x, float y) {
+  const LayoutPoint c = layoutCorner(anchor);
+  const platform::WindowPoint corner = platform::toWindow(c.x, c.y, anchor);
   const float k = hudScale();
-  return platform::WindowPoint{corner.x + k * (x - cornerX), corner.y + k * (y - cornerY)};
+  return platform::WindowPoint{corner.x + k * (x - c.x), corner.y + k * (y - c.y)};
 }
 
 namespace {
@@ -138,16 +150,12 @@ void beginAnchored(platform::Anchor anchor) {
     glScalef(s, s, 1.0f);
     return;
   }
-  const bool right = anchor == platform::Anchor::TopRight || anchor == platform::Anchor::BottomRight;
-  const bool bottom =
-      anchor == platform::Anchor::BottomLeft || anchor == platform::Anchor::BottomRight;
-  const float cornerX = right ? platform::layoutWidth : 0.0f;
-  const float cornerY = bottom ? platform::layoutHeight : 0.0f;
-  const platform::WindowPoint corner = platform::toWindow(cornerX, cornerY, anchor);
+  const LayoutPoint c = layoutCorner(anchor);
+  const platform::WindowPoint corner = platform::toWindow(c.x, c.y, anchor);
   const float k = s * static_cast<float>(accessibility.textSizePercent) / 100.0f;
   glTranslatef(corner.x, corner.y, 0.0f);
   glScalef(k, k, 1.0f);
-  glTranslatef(-cornerX, -cornerY, 0.0f);
+  glTranslatef(-c.x, -c.y, 0.0f);
 }
 
 void endAnchored() {

@@ -12,6 +12,7 @@
 
 using guardtest::GuardTest;
 using guardtest::runFrame;
+using guardtest::ShotCounter;
 
 TEST(GuardKeepAway, UndoesThePlayersStepWithinTenAndNegatesIt) {
   struct Row {
@@ -43,15 +44,6 @@ TEST(GuardKeepAway, UndoesThePlayersStepWithinTenAndNegatesIt) {
   EXPECT_EQ(2.0f, step);
   EXPECT_NEAR(0.0f, player.position.z, 1e-5f);
 }
-
-// Counts the guards' shots the game asks to be heard.
-struct ShotCounter : CuePlayer {
-  int shots = 0;
-  void play(Cue cue) override { shots += cue == Cue::GuardFires ? 1 : 0; }
-  void stop(Cue) override {}
-  bool playing(Cue) const override { return false; }
-  void dimMusic(bool) override {}
-};
 
 TEST_F(GuardTest, AnAlertedGuardFiresOncePerPassThroughFrame17) {
   Guard guard(guard1Path, guard1StartHeading);

@@ -13,6 +13,7 @@
 
 using guardtest::GuardTest;
 using guardtest::runFrame;
+using guardtest::ShotCounter;
 
 namespace {
 
@@ -105,15 +106,6 @@ TEST_F(GuardTest, AGuardLooksForANoiseAsFarAsTheWallsLetHimAndComesBackToHisPatr
   EXPECT_GT(guard.position.x, corner.x);
   EXPECT_EQ(guard.position.z, corner.z);
 }
-
-// Counts the guards' shots the game asks to be heard.
-struct ShotCounter : CuePlayer {
-  int shots = 0;
-  void play(Cue cue) override { shots += cue == Cue::GuardFires ? 1 : 0; }
-  void stop(Cue) override {}
-  bool playing(Cue) const override { return false; }
-  void dimMusic(bool) override {}
-};
 
 // An alerted guard under the stealth rules holds his fire while he does not see the player, and
 // aims where he last saw him; seen, he fires with his difficulty's damage.

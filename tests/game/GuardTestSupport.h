@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/Md2Model.h"
+#include "game/Cues.h"
 #include "game/Guard.h"
 #include "geometry/Camera.h"
 #include "platform/Clock.h"
@@ -68,6 +69,15 @@ class GuardTest : public ::testing::Test {
 
   Md2Model models[6];
   Md2Clock clocks[6];
+};
+
+// Counts the guards' shots the game asks to be heard.
+struct ShotCounter : CuePlayer {
+  int shots = 0;
+  void play(Cue cue) override { shots += cue == Cue::GuardFires ? 1 : 0; }
+  void stop(Cue) override {}
+  bool playing(Cue) const override { return false; }
+  void dimMusic(bool) override {}
 };
 
 }  // namespace guardtest
