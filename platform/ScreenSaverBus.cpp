@@ -168,11 +168,13 @@ void followBusScreenSaver(bool hold) {
   takeInhibitAnswer();
   // Asked once a hold (a refusal is not asked again until the next); a cookie that came after
   // the hold ended is given back at once.
-  if (hold && !holding && !cookieHeld && inhibitCall == nullptr) sendInhibit();
-  if (!hold && cookieHeld) sendUnInhibit();
+  const bool inhibit = hold && !holding && !cookieHeld && inhibitCall == nullptr;
+  const bool unInhibit = !hold && cookieHeld;
+  if (inhibit) sendInhibit();
+  if (unInhibit) sendUnInhibit();
   holding = hold;
   // What was sent goes out now, as far as the socket takes it without waiting.
-  if (!pump(0)) {
+  if ((inhibit || unInhibit) && !pump(0)) {
     sayOnce("the session bus closed the connection");
     forget();
   }
